@@ -1,0 +1,26 @@
+#pragma once
+// Every message, question and input box goes through this seam, so tests can answer them
+// and engines never show a window themselves.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Dialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+    // Plain message box with an OK button.
+    virtual void message(const QString& text) = 0;
+    // "Ja"/"Nein" question; true for Ja.
+    virtual bool askYesNo(const QString& text) = 0;
+    // "Ja"/"Nein"/"Abbrechen" question.
+    virtual Answer askYesNoCancel(const QString& text) = 0;
+    // Single-line input box; nullopt when the user cancels.
+    virtual std::optional<QString> input(const QString& caption, const QString& prompt, const QString& defaultText) = 0;
+    // File dialogs; an empty text when the user cancels. `filters` are Qt filter texts,
+    // `chosenFilter` receives the index of the filter the user picked.
+    virtual QString openFileName(const QString& caption, const QStringList& filters) = 0;
+    virtual QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
+                                 int* chosenFilter) = 0;
+};

@@ -1,0 +1,38 @@
+#include "scripteddialogs.h"
+
+template <typename T, typename D>
+static T take(std::deque<T>& queue, D fallback) {
+    if (queue.empty()) return fallback;
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
+void ScriptedDialogs::message(const QString& text) { shown << text; }
+
+bool ScriptedDialogs::askYesNo(const QString& text) {
+    shown << text;
+    return take(yesNo, true);
+}
+
+Dialogs::Answer ScriptedDialogs::askYesNoCancel(const QString& text) {
+    shown << text;
+    return take(yesNoCancel, Answer::Yes);
+}
+
+std::optional<QString> ScriptedDialogs::input(const QString& caption, const QString& prompt, const QString&) {
+    shown << caption + QStringLiteral(": ") + prompt;
+    return take(inputs, std::optional<QString>());
+}
+
+QString ScriptedDialogs::openFileName(const QString& caption, const QStringList&) {
+    shown << caption;
+    return take(fileNames, QString());
+}
+
+QString ScriptedDialogs::saveFileName(const QString& caption, const QString& proposedName, const QStringList&,
+                                      int* chosenFilter) {
+    shown << caption + QStringLiteral(": ") + proposedName;
+    if (chosenFilter) *chosenFilter = take(fileFilters, 0);
+    return take(fileNames, QString());
+}
