@@ -1,0 +1,241 @@
+#include "calculator.h"
+#include "normalize.h"
+#include "numtext.h"
+
+#include <algorithm>
+#include <cmath>
+
+using numtext::str;
+using numtext::valValue;
+
+Calculator::Calculator(Dialogs& dialogs, Tape* tape, CalculatorHooks* hooks) : dialogs_(dialogs), tape_(tape) {
+    setHooks(hooks);
+}
+
+void Calculator::setHooks(CalculatorHooks* hooks) { hooks_ = hooks ? hooks : &defaultHooks_; }
+
+QString Calculator::CalculatorTag() const { return CalculatorOn == 1 ? QStringLiteral("(R1) ") : QStringLiteral("(R2) "); }
+
+void Calculator::FormatNumber() {
+    switch (NumberFormat) {
+    case 1: FormattedText = numtext::formatN(WorkValue, 5, Decimals); break;
+    case 2: FormattedText = numtext::formatN(WorkValue, 2, 2) + u' ' + CurrencyCode; break;
+    case 3: FormattedText = numtext::formatG(WorkValue); break;
+    default: break;
+    }
+}
+
+// Formats WorkValue in another format for a moment; the caller's NumberFormat stays.
+void Calculator::formatAs(int format, int decimals) {
+    const int keep = NumberFormat;
+    NumberFormat = format;
+    if (format == 1) Decimals = decimals;
+    FormatNumber();
+    NumberFormat = keep;
+}
+
+void Calculator::ShowTypedNumber() {
+    if (ActiveField == 1) {
+        WorkValue = valValue(Operand1Text);
+        if (NumberFormat == 2) formatAs(1, 2);  // no currency suffix while typing
+        else FormatNumber();
+        Label1 = FormattedText;
+    } else if (ActiveField == 2) {
+        WorkValue = valValue(Operand2Text);
+        if (NumberFormat == 2) {
+            // A factor or a percentage is not an amount.
+            if (PercentMode == 0 && OperatorClass == 1) formatAs(1, 2);
+            else formatAs(3, Decimals);
+        } else {
+            FormatNumber();
+        }
+        Label3 = FormattedText;
+    }
+}
+
+void Calculator::SaveCalculatorState() {
+    CalculatorSlot& s = slotOfCalculatorOn();
+    s.Operand1Text = Operand1Text;
+    s.Operand2Text = Operand2Text;
+    s.Label1 = Label1;
+    s.Label2 = Label2;
+    s.Label3 = Label3;
+    s.Label4 = Label4;
+    s.PendingOperator = PendingOperator;
+    s.ActiveField = ActiveField;
+    s.RepeatCount = RepeatCount;
+    s.EntryState = EntryState;
+    s.PercentMode = PercentMode;
+    s.PanelFunction = PanelFunction;
+    s.RepeatMode = RepeatMode;
+    SnapshotUsed = false;
+}
+
+void Calculator::SetNumberFormat(int format) {
+    SpinEnabled = format == 1;
+    if (format == 1) Decimals = SpinValue;
+    FormatMenuChecked = format;
+    NumberFormat = format;
+    WorkValue = valValue(Operand1Text);
+    FormatNumber();
+    Label1 = FormattedText;
+    if (!Label3.isEmpty()) {
+        WorkValue = valValue(Operand2Text);
+        if (format == 2) formatAs(1, 2);
+        else FormatNumber();
+        Label3 = FormattedText;
+    }
+}
+
+void Calculator::SetDecimals(int spinValue) {
+    SpinValue = std::clamp(spinValue, 0, 15);
+    Decimals = SpinValue;
+    WorkValue = valValue(Operand1Text);
+    FormatNumber();
+    Label1 = FormattedText;
+    recomputeUnitConversionIfPending();
+}
+
+void Calculator::SetFormatWhileTyping(int mode) {
+    FormatWhileTyping = mode;
+    TypingMenuChecked = mode;
+    if (mode == 1 && !Label3.isEmpty()) {
+        WorkValue = valValue(Operand2Text);
+        if (NumberFormat == 2) formatAs(1, Decimals);
+        else FormatNumber();
+        Label3 = FormattedText;
+    }
+}
+
+void Calculator::SetChainMode(int mode) { ChainMode = mode; }
+
+void Calculator::setActiveField(int field) {
+    ActiveField = field;
+    SelectedRadio = field == 1 ? 1 : field == 2 ? 2 : 0;
+}
+
+void Calculator::SelectCalculator(int which) {
+    if (which == CalculatorOn || (which != 1 && which != 2)) return;
+    Caption = which == 1 ? QStringLiteral("Kalkulo (R1)") : QStringLiteral("Kalkulo (R2)");
+
+    CalculatorSlot& leaving = slotOfCalculatorOn();
+    leaving.Operand1Text = Operand1Text;
+    leaving.Operand2Text = Operand2Text;
+    leaving.Label1 = Label1;
+    leaving.Label2 = Label2;
+    leaving.Label3 = Label3;
+    leaving.Label4 = Label4;
+    leaving.NumberFormat = NumberFormat;
+    leaving.FormatWhileTyping = FormatWhileTyping;
+    leaving.PendingOperator = PendingOperator;
+    leaving.ActiveField = ActiveField;
+    leaving.RepeatCount = RepeatCount;
+    leaving.PanelFunction = PanelFunction;
+
+    CalculatorOn = which;
+    const CalculatorSlot& s = slotOfCalculatorOn();
+    Operand1Text = s.Operand1Text;
+    Operand2Text = s.Operand2Text;
+    Label1 = s.Label1;
+    Label2 = s.Label2;
+    Label3 = s.Label3;
+    Label4 = s.Label4;
+    RepeatCount = s.RepeatCount;
+    Label5 = QString::number(RepeatCount);
+    PendingOperator = s.PendingOperator;
+    if (s.FormatWhileTyping != 0) FormatWhileTyping = s.FormatWhileTyping;
+    if (s.NumberFormat != 0) NumberFormat = s.NumberFormat;
+    setActiveField(s.ActiveField == 0 ? 1 : s.ActiveField);
+    PanelFunction = s.PanelFunction;
+
+    if (TapeVisible()) {
+        tape_->ClearUndo();
+        if (tape_->LineCount() > 1) tape_->AppendLine(QString());
+        else tape_->Clear();
+        WorkValue = valValue(Operand1Text);
+        tape_->SetBold(true);
+        if (WorkValue != 0) {
+            tape_->SetColour(Operand1Text.startsWith(u'-') ? Tape::Red : Tape::Black);
+            tape_->AppendLine(CalculatorTag() + Label1 + QStringLiteral(" ^"));
+        } else {
+            tape_->AppendLine(CalculatorTag());
+        }
+        EntryState = 1;
+        FirstLineWritten = ActiveField == 1;
+    }
+    if (PanelFunction >= 1 && PanelFunction <= 7) hooks_->rerunPanelFunction(PanelFunction);
+}
+
+void Calculator::TakeFromOtherCalculator() {
+    const QString source = Slots[CalculatorOn == 1 ? 1 : 0].Operand1Text;
+    if (ActiveField == 2) {
+        SaveCalculatorState();
+        Operand2Text = source;
+        WorkValue = valValue(Operand2Text);
+        FormatNumber();
+        Label3 = FormattedText;
+        EntryState = 1;
+        return;
+    }
+    if (!Operand1Text.isEmpty() && !dialogs_.askYesNo(QStringLiteral("Inhalt überschreiben?"))) return;
+    SaveCalculatorState();
+    Operand1Text = source;
+    WorkValue = valValue(Operand1Text);
+    FormatNumber();
+    Label1 = FormattedText;
+}
+
+bool Calculator::PutValue(long double value) {
+    if (!std::isfinite(value)) {
+        dialogs_.message(QStringLiteral("Zahl zu hoch, Vorgang abgebrochen!"));
+        return false;
+    }
+    if (ActiveField == 4) return false;
+    if (ActiveField == 3 && !Operand1Text.isEmpty() &&
+        !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
+        return false;
+    SaveCalculatorState();
+    WorkValue = value;
+    FormatNumber();
+    if (ActiveField == 2) {
+        Operand2Text = str(value);
+        Label3 = FormattedText;
+    } else {
+        Operand1Text = str(value);
+        Label1 = FormattedText;
+    }
+    EntryState = 1;
+    return true;
+}
+
+long double Calculator::ActiveNumber() const {
+    return valValue(ActiveField == 2 ? Operand2Text : Operand1Text);
+}
+
+void Calculator::rerunPanelAfterFirstOperandChange() {
+    if (PanelFunction >= 1 && PanelFunction <= 6) hooks_->rerunPanelFunction(PanelFunction);
+    else if (PanelFunction == 7 && !hooks_->plotHoldDown()) hooks_->rerunPanelFunction(PanelFunction);
+}
+
+void Calculator::recomputeUnitConversionIfPending() {
+    if (hooks_->unitConversionPending()) hooks_->recomputeUnitConversion();
+}
+
+void Calculator::leaveEditField() {
+    if (PanelFunction == 0) {
+        ActiveField = (SavedActiveField == 0 || SavedActiveField == 4) ? 1 : SavedActiveField;
+        hooks_->stopConverterHints();
+    } else {
+        ActiveField = 1;
+    }
+}
+
+void Calculator::resetRepeat() {
+    RepeatMode = 0;
+    RepeatCount = 0;
+    Label5 = QStringLiteral("0");
+}
+
+QString Calculator::normalize(const QString& text) const {
+    return NormalizeNumberText(text, FormatWhileTyping, NumberFormat);
+}

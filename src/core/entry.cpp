@@ -1,0 +1,124 @@
+#include "calculator.h"
+#include "numtext.h"
+
+using numtext::str;
+using numtext::valValue;
+
+void Calculator::EnterDigit(QChar c) {
+    if (ActiveField == 4) {
+        if (PanelFunction != 0) {
+            ActiveField = 1;
+            return;
+        }
+        ActiveField = (SavedActiveField == 0 || SavedActiveField == 4) ? 1 : SavedActiveField;
+    }
+    if (PercentMode == 0) EntryState = 1;
+
+    if (ActiveField == 1) {
+        if (Operand1Text.contains(u'E')) {
+            // A stored result: go on typing from what the user sees.
+            QString shown = Label1;
+            const qsizetype comma = shown.indexOf(u',');
+            if (comma >= 0) shown[comma] = u'.';
+            Operand1Text = shown;
+        }
+        Operand1Text.append(c);
+        if (FormatWhileTyping == 1) ShowTypedNumber();
+        else Label1 = Operand1Text;
+        rerunPanelAfterFirstOperandChange();
+        recomputeUnitConversionIfPending();
+    } else if (ActiveField == 2) {
+        if (Operand2Text.contains(u'E')) {
+            QString shown = Label3;
+            const qsizetype comma = shown.indexOf(u',');
+            if (comma >= 0) shown[comma] = u'.';
+            Operand2Text = shown;
+        }
+        Operand2Text.append(c);
+        if (FormatWhileTyping == 1) ShowTypedNumber();
+        else Label3 = Operand2Text;
+    }
+}
+
+void Calculator::DeleteLastDigit() {
+    if (ActiveField == 4) return;
+    const bool second = ActiveField == 2;
+    QString& operand = second ? Operand2Text : Operand1Text;
+    QString& label = second ? Label3 : Label1;
+    QString s = numtext::formatG(valValue(operand));
+    label = s;
+    if (s.contains(u'E')) {
+        const QString question = second
+            ? QStringLiteral("Inhaltspeicher kann die Genauigkeit bei Löschen verlieren. Fortfahren?")
+            : QStringLiteral("Ergebnisspeicher verliert die Genauigkeit beim Löschen. Fortfahren?");
+        if (!dialogs_.askYesNo(question)) return;
+    }
+    const qsizetype comma = s.indexOf(u',');
+    if (comma >= 0) s[comma] = u'.';
+    s.chop(1);
+    label = s;
+    operand = s;
+    if (!second) {
+        setActiveField(1);
+        EntryState = 1;
+        rerunPanelAfterFirstOperandChange();
+        recomputeUnitConversionIfPending();
+    }
+}
+
+void Calculator::ChangeSign() {
+    if (ActiveField == 4) return;
+    if (ActiveField == 3 && Operand1Text.isEmpty()) return;
+    const bool second = ActiveField == 2;
+    QString& operand = second ? Operand2Text : Operand1Text;
+    QString& label = second ? Label3 : Label1;
+    if (operand.isEmpty() && ActiveField != 3) {
+        operand = QStringLiteral("-");
+        label = operand;
+        return;
+    }
+    if (operand == QStringLiteral("-")) {
+        operand.clear();
+        label.clear();
+        return;
+    }
+    WorkValue = -valValue(operand);
+    if (second) {
+        label = numtext::formatG(WorkValue);
+    } else {
+        FormatNumber();
+        label = FormattedText;
+    }
+    operand = str(WorkValue);
+}
+
+void Calculator::ClearFields() {
+    if (ActiveField == 4) {
+        leaveEditField();
+        return;
+    }
+    SaveCalculatorState();
+    if (ActiveField != 1) Operand2Text.clear();
+    Operand1Text.clear();
+    Label1.clear();
+    Label2.clear();
+    Label3.clear();
+    Label4.clear();
+    Label5 = QStringLiteral("0");
+    hooks_->dropUnitConversion();
+    RepeatCount = 0;
+    OperatorClass = 0;
+    setActiveField(1);
+    PanelFunction = 0;
+    if (hooks_->plotterVisible()) hooks_->resetPlotter();
+    hooks_->resetFunctionPanel();
+    Caption = CalculatorOn == 1 ? QStringLiteral("Kalkulo (R1)") : QStringLiteral("Kalkulo (R2)");
+}
+
+void Calculator::Quit() {
+    if (tape_ && tape_->LineCount() > 1) {
+        if (!dialogs_.askYesNo(QStringLiteral("Rechner beenden?"))) return;
+        tape_->Clear();
+    }
+    QuitRequested = true;
+}

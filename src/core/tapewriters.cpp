@@ -1,0 +1,40 @@
+#include "calculator.h"
+
+#include <algorithm>
+
+void Calculator::WriteFirstOperandLine() {
+    if (!TapeVisible()) return;
+    tape_->SetBold(true);
+    if (ActiveField != 1) return;
+    tape_->ClearUndo();
+    if (Operand1Text.startsWith(u'-')) tape_->SetColour(Tape::Red);
+    else if (!Operand1Text.isEmpty()) tape_->SetColour(Tape::Black);
+    const QString line = Label1 + QStringLiteral(" ^");
+    if (tape_->LineCount() > 1) {
+        if (!FirstLineWritten) tape_->AppendLine(QString());
+        tape_->AppendLine(line);
+        FirstLineWritten = false;
+    } else {
+        if (tape_->LineCount() == 0 || tape_->Line(0).isEmpty()) tape_->Clear();
+        tape_->AppendLine(line);
+    }
+}
+
+void Calculator::WriteRunningSubtotal() {
+    if (!TapeVisible() || tape_->LineCount() <= 1) return;
+    const QString last = tape_->Line(tape_->LineCount() - 1);
+    if (last.endsWith(u'+') || last.endsWith(u'Z') || last.endsWith(u'-')) {
+        tape_->SetColour(Tape::Green);
+        tape_->AppendLine(Label1 + QStringLiteral(" S"));
+        tape_->SetColour(Tape::Black);
+    }
+}
+
+void Calculator::WriteDashLine() {
+    if (!tape_) return;
+    const int count = tape_->LineCount();
+    const qsizetype lastLength = count > 0 ? tape_->Line(count - 1).size() : 0;
+    const qsizetype n = std::max(Label1.size(), lastLength);
+    const qsizetype dashes = NumberFormat == 2 ? n / 2 : n / 2 + 1;
+    tape_->AppendLine(QString(dashes, QChar(0x2014)));
+}
