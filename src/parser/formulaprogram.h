@@ -1,0 +1,69 @@
+#pragma once
+// A formula compiled into straight-line code over numbered cells. How a text splits depends
+// only on the text, the operator table and the constant names, never on values, so the split
+// is done once; running the code does the operator calls in exactly the order in which the
+// text walk does them (left side, right side, operator), and a part that cannot be read
+// becomes an instruction that fails when reached.
+#include "parser/builtinoperators.h"
+#include "parser/mathparser.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace mathparser {
+
+#define KALKULO_OPCODE_ENTRY(name) name,
+enum class Opcode : std::uint8_t {
+    KALKULO_BUILTIN_OPS(KALKULO_OPCODE_ENTRY)  // the built-in operators, numbered as BuiltinOp
+    Negate,
+    PowerInt,  // a^aux with a whole literal exponent aux != 0
+    Custom,    // a user-added operator; aux is its table index
+    Fail,      // a part that does not read; aux is the status
+};
+#undef KALKULO_OPCODE_ENTRY
+static_assert(static_cast<int>(Opcode::Negate) == kBuiltinCount);
+
+struct Instruction {
+    Opcode op;
+    std::uint32_t dst;
+    std::uint32_t a;
+    std::uint32_t b;
+    std::int32_t aux;
+    std::int32_t pos;  // 1-based position and length reported when this instruction fails
+    std::int32_t len;
+};
+
+struct ConstantSlot {
+    std::uint32_t slot;
+    std::uint32_t constant;  // index in the parser's constant table
+};
+
+class Program {
+public:
+    std::vector<Instruction> code;
+    std::vector<long double> cells;  // constants, literals, then one per result
+    std::vector<ConstantSlot> constants;
+    std::uint32_t result = 0;
+    std::uint64_t tableVersion = 0;
+    bool hasCustom = false;
+
+    struct Outcome {
+        const Instruction* failed = nullptr;
+        OpStatus status = OpStatus::Ok;
+    };
+    // Runs with the parser's current constant values. A user-added operator gets the error fields.
+    Outcome run(const TMathParser& parser, int& errorCode, QString& errorMessage);
+    long double value() const { return cells[result]; }
+
+    // The same for n values of the constant with table index xConstant: ys and ok per value.
+    // Needs a program without user-added operators.
+    void runBatch(const TMathParser& parser, std::uint32_t xConstant, const long double* xs, long double* ys,
+                  bool* ok, std::size_t n);
+
+private:
+    std::vector<long double> lanes_;
+};
+
+Program compile(QStringView text, const TMathParser& parser);
+
+}  // namespace mathparser
