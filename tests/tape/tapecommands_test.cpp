@@ -1,0 +1,206 @@
+#include "tape/tapecommands.h"
+
+#include "support/scripteddialogs.h"
+#include "tape/tapedocument.h"
+#include "tape/tapeprint.h"
+#include "tapetesting.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tapetesting;
+
+namespace {
+
+class TapeCommandsTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    void touch(const QString& name) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QByteArray contents(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void fill(const QStringList& texts) {
+        for (const QString& t : texts) tape.AppendLine(t);
+    }
+
+    QTemporaryDir dir;
+    TapeDocument tape;
+    ScriptedDialogs dialogs;
+    TapeCommands commands{tape, dialogs, dir.path()};
+};
+
+}  // namespace
+
+TEST_F(TapeCommandsTest, SaveProposesTheFirstFreeTapeNumber) {
+    EXPECT_EQ(commands.proposedSaveName(), QStringLiteral("Tape1"));
+    touch(QStringLiteral("Tape1.rtf"));
+    touch(QStringLiteral("Tape2.rtf"));
+    touch(QStringLiteral("Tape4.rtf"));
+    touch(QStringLiteral("Tape3.txt"));
+    EXPECT_EQ(commands.proposedSaveName(), QStringLiteral("Tape3"));
+
+    recordTwelvePlusFive(tape);
+    commands.save();
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Tape speichern: ") + path(QStringLiteral("Tape3")));
+}
+
+TEST_F(TapeCommandsTest, SavingAnAlmostEmptyTapeIsRefused) {
+    tape.AppendLine(QStringLiteral("ab"));
+    commands.save();
+    EXPECT_EQ(dialogs.shown, QStringList{"Tape ist leer!"});
+}
+
+TEST_F(TapeCommandsTest, TextFilterWritesPlainTextOnceThenRtfAgain) {
+    fill({QStringLiteral("12 ^"), QStringLiteral("5 +"), QStringLiteral("17 T")});
+    dialogs.fileFilters = {1, 0};
+    dialogs.fileNames = {path(QStringLiteral("a.txt")), path(QStringLiteral("b"))};
+    commands.save();
+    commands.save();
+    EXPECT_EQ(contents(QStringLiteral("a.txt")), QByteArray("12 ^\r\n5 +\r\n17 T"));
+    const QByteArray rtfBytes = contents(QStringLiteral("b.rtf"));
+    EXPECT_TRUE(rtf::isRtf(rtfBytes)) << "a name without extension gets the filter's";
+    EXPECT_EQ(lines(tape).size(), 3);
+}
+
+TEST_F(TapeCommandsTest, AddedExtensionAsksBeforeOverwriting) {
+    fill({QStringLiteral("12 ^"), QStringLiteral("5 +")});
+    writeFile(QStringLiteral("c.rtf"), "alt");
+    dialogs.fileNames = {path(QStringLiteral("c"))};
+    dialogs.yesNo = {false};
+    commands.save();
+    EXPECT_EQ(contents(QStringLiteral("c.rtf")), QByteArray("alt"));
+}
+
+TEST_F(TapeCommandsTest, FileErrorsNameTheFileAndKeepTheTape) {
+    fill({QStringLiteral("12 ^"), QStringLiteral("5 +")});
+    const QString badSave = path(QStringLiteral("fehlt/x.rtf"));
+    dialogs.fileNames = {badSave, path(QStringLiteral("nicht-da.rtf"))};
+    commands.save();
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(badSave));
+    commands.open();
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.")
+                                  .arg(path(QStringLiteral("nicht-da.rtf"))));
+    EXPECT_EQ(lines(tape), (QStringList{"12 ^", "5 +"}));
+
+    TapeCommands nowhere(tape, dialogs, path(QStringLiteral("fehlt")));
+    EXPECT_FALSE(nowhere.clear());
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("~temp.rtf")));
+    EXPECT_EQ(tape.LineCount(), 2) << "a Tape whose backup failed is not cleared";
+    EXPECT_FALSE(nowhere.canRestore());
+}
+
+TEST_F(TapeCommandsTest, RestoreIsOfferedOnlyAfterClearingMoreThanOneLine) {
+    EXPECT_FALSE(commands.canRestore());
+    tape.AppendLine(QStringLiteral("1 ^"));
+    EXPECT_TRUE(commands.clear());
+    EXPECT_FALSE(commands.canRestore()) << "one line is not backed up";
+    EXPECT_FALSE(commands.restore());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    recordTwelvePlusFive(tape);
+    EXPECT_TRUE(commands.clear());
+    EXPECT_EQ(tape.LineCount(), 0);
+    EXPECT_TRUE(commands.canRestore());
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("~temp.rtf"))));
+
+    tape.AppendLine(QStringLiteral("neu"));
+    dialogs.yesNo = {false, true};
+    EXPECT_FALSE(commands.restore());
+    EXPECT_EQ(lines(tape), QStringList{"neu"});
+    EXPECT_TRUE(commands.restore());
+    EXPECT_EQ(dialogs.shown, (QStringList{"Tape wiederherstellen?", "Tape wiederherstellen?"}));
+    EXPECT_EQ(lines(tape), (QStringList{"12 ^", "5 +", QString(3, QChar(0x2014)), "17 T"}));
+    EXPECT_EQ(lineAlignment(tape, 3), Qt::AlignRight);
+
+    TapeCommands restarted(tape, dialogs, dir.path());
+    EXPECT_FALSE(restarted.canRestore()) << "a restart forgets the backup";
+    commands.removeBackup();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("~temp.rtf"))));
+}
+
+TEST_F(TapeCommandsTest, OpenReplacesOrAppendsAfterTheOldLines) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("vom Benutzer"));
+    writeFile(QStringLiteral("f.rtf"), "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 rot\\par zwei\\par}");
+    writeFile(QStringLiteral("g.txt"), "text\r\n");
+
+    dialogs.fileNames = {path(QStringLiteral("g.txt"))};
+    commands.open();
+    EXPECT_EQ(dialogs.shown, QStringList{"Tape öffnen"}) << "fewer than two lines: no question";
+    EXPECT_EQ(lines(tape), QStringList{"text"});
+    EXPECT_EQ(commands.openDefaultName(), QStringLiteral("g.txt"));
+
+    tape.AppendLine(QStringLiteral("alt"));
+    dialogs.shown.clear();
+    dialogs.yesNoCancel = {Dialogs::Answer::Cancel, Dialogs::Answer::No, Dialogs::Answer::No, Dialogs::Answer::Yes};
+    dialogs.fileNames = {path(QStringLiteral("f.rtf")), QString(), path(QStringLiteral("g.txt"))};
+    commands.open();
+    EXPECT_EQ(dialogs.shown, QStringList{"Tape überschreiben?\rBei Nein wird die Datei anghängt"});
+    commands.open();
+    EXPECT_EQ(lines(tape), (QStringList{"text", "alt", "rot", "zwei"}));
+    EXPECT_EQ(lineFormat(tape, 2).foreground().color(), QColor(255, 0, 0));
+    commands.open();
+    EXPECT_EQ(lines(tape), (QStringList{"text", "alt", "rot", "zwei"})) << "a cancelled dialog keeps the Tape";
+    commands.open();
+    EXPECT_EQ(lines(tape), QStringList{"text"});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vom Benutzer"));
+}
+
+TEST_F(TapeCommandsTest, DroppedValuesStartOnTheFirstLineOfAnEmptyTape) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("vom Benutzer"));
+    tape.SetBold(false);
+    commands.dropText(QStringLiteral("12,5"));
+    EXPECT_EQ(lines(tape), QStringList{"12,5 ^"});
+    EXPECT_EQ(lineFormat(tape, 0).fontWeight(), QFont::Bold);
+    commands.dropText(QStringLiteral("3"));
+    EXPECT_EQ(lines(tape), (QStringList{"12,5 ^", "3 ^"})) << "one line: no separator";
+    commands.dropText(QStringLiteral("4"));
+    EXPECT_EQ(lines(tape), (QStringList{"12,5 ^", "3 ^", "", "4 ^"}));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vom Benutzer"));
+
+    TapeDocument other;
+    TapeCommands showing(other, dialogs, dir.path());
+    other.AppendLine(QStringLiteral("x"));
+    showing.carryResult(QStringLiteral("17"));
+    EXPECT_EQ(lines(other), QStringList{"17 ^"}) << "showing over one line starts afresh";
+    other.AppendLine(QStringLiteral("y"));
+    showing.carryResult(QStringLiteral("18"));
+    EXPECT_EQ(lines(other), (QStringList{"17 ^", "y", "", "18 ^"}));
+}
+
+TEST(TapePrint, RightEdgeFollowsTheLongestLine) {
+    EXPECT_EQ(tapeprint::pageRect(20, 600, 300, 4960, 7016), QRect(QPoint(600, 300), QPoint(1653, 6716)));
+    EXPECT_EQ(tapeprint::pageRect(21, 600, 300, 4960, 7016).right(), 1984);
+    EXPECT_EQ(tapeprint::pageRect(0, 96, 96, 1000, 1000).right(), 333);
+}
+
+TEST_F(TapeCommandsTest, PrintsIntoAPdfAndRefusesAnEmptyTape) {
+    QPdfWriter empty(path(QStringLiteral("leer.pdf")));
+    tape.AppendLine(QStringLiteral("abc"));
+    EXPECT_FALSE(commands.print(empty));
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Tape ist leer, Ausdruck abgebrochen!"));
+
+    for (int i = 0; i < 300; ++i) tape.AppendLine(QStringLiteral("%1 +").arg(i));
+    {
+        QPdfWriter pdf(path(QStringLiteral("tape.pdf")));
+        pdf.setResolution(300);
+        EXPECT_TRUE(commands.print(pdf));
+    }
+    const QByteArray bytes = contents(QStringLiteral("tape.pdf"));
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_GT(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1)
+        << "300 lines need more than one page";
+}
