@@ -76,6 +76,9 @@ public:
     bool SnapshotUsed = false;
     bool QuitRequested = false;
 
+    // Settings at start: values and check marks, without re-formatting the fields.
+    void ApplyDisplaySettings(int numberFormat, int decimals, int formatWhileTyping, int chainMode);
+
     // ---- Display (number texts) ----
     void FormatNumber();
     void ShowTypedNumber();

@@ -16,6 +16,17 @@ void Calculator::setHooks(CalculatorHooks* hooks) { hooks_ = hooks ? hooks : &de
 
 QString Calculator::CalculatorTag() const { return CalculatorOn == 1 ? QStringLiteral("(R1) ") : QStringLiteral("(R2) "); }
 
+void Calculator::ApplyDisplaySettings(int numberFormat, int decimals, int formatWhileTyping, int chainMode) {
+    ChainMode = chainMode == 1 ? 1 : 0;
+    SpinValue = std::clamp(decimals, 0, 15);
+    Decimals = SpinValue;
+    FormatWhileTyping = formatWhileTyping == 1 ? 1 : 2;
+    TypingMenuChecked = FormatWhileTyping;
+    NumberFormat = (numberFormat >= 1 && numberFormat <= 3) ? numberFormat : 3;
+    FormatMenuChecked = NumberFormat;
+    SpinEnabled = NumberFormat == 1;
+}
+
 void Calculator::FormatNumber() {
     switch (NumberFormat) {
     case 1: FormattedText = numtext::formatN(WorkValue, 5, Decimals); break;

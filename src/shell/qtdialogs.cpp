@@ -1,0 +1,62 @@
+#include "qtdialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QString applicationTitle() { return QApplication::applicationDisplayName(); }
+
+QMessageBox::StandardButton ask(QWidget* parent, const QString& text, bool withCancel) {
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::NoButton, parent);
+    box.addButton(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.addButton(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    if (withCancel) box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+void QtDialogs::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::NoButton, parent_);
+    box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const QString& text) { return ask(parent_, text, false) == QMessageBox::Yes; }
+
+Dialogs::Answer QtDialogs::askYesNoCancel(const QString& text) {
+    switch (ask(parent_, text, true)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogs::input(const QString& caption, const QString& prompt, const QString& defaultText) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}
+
+QString QtDialogs::openFileName(const QString& caption, const QStringList& filters) {
+    return QFileDialog::getOpenFileName(parent_, caption, QString(), filters.join(QStringLiteral(";;")));
+}
+
+QString QtDialogs::saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
+                                int* chosenFilter) {
+    QString selected;
+    const QString name = QFileDialog::getSaveFileName(parent_, caption, proposedName,
+                                                      filters.join(QStringLiteral(";;")), &selected);
+    if (chosenFilter) *chosenFilter = std::max<int>(0, static_cast<int>(filters.indexOf(selected)));
+    return name;
+}

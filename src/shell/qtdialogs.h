@@ -1,0 +1,22 @@
+#pragma once
+#include "core/dialogs.h"
+
+class QWidget;
+
+// The dialog seam on Qt: German buttons, modal to the given parent.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    Answer askYesNoCancel(const QString& text) override;
+    std::optional<QString> input(const QString& caption, const QString& prompt, const QString& defaultText) override;
+    QString openFileName(const QString& caption, const QStringList& filters) override;
+    QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
+                         int* chosenFilter) override;
+
+private:
+    QWidget* parent_;
+};

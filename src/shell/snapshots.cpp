@@ -1,0 +1,48 @@
+// Renders the main window in telling states to PNG files: snapshot_main OUTPUT_FOLDER
+#include "appcontext.h"
+#include "tform1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+namespace {
+void save(TForm1& window, const QString& folder, const QString& name) {
+    window.render();
+    window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+void type(Calculator& calc, const QString& keys) {
+    for (QChar k : keys) {
+        if (k.isDigit()) calc.EnterDigit(k);
+        else if (k == u',') calc.EnterDigit(u'.');
+        else if (k == u'=') calc.PressEquals();
+        else calc.PressOperator(k);
+    }
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    QDir().mkpath(folder);
+
+    AppContext context;
+    TForm1& window = context.mainWindow();
+    Calculator& calc = context.calculator();
+    window.show();
+    save(window, folder, QStringLiteral("main-start"));
+
+    type(calc, QStringLiteral("1234,5+5"));
+    save(window, folder, QStringLiteral("main-pending-operator"));
+    calc.PressEquals();
+    save(window, folder, QStringLiteral("main-result-format2"));
+    calc.SpinValue = 3;
+    calc.SetNumberFormat(1);
+    save(window, folder, QStringLiteral("main-result-format1"));
+    calc.SetNumberFormat(3);
+    save(window, folder, QStringLiteral("main-result-format3"));
+    calc.SelectCalculator(2);
+    save(window, folder, QStringLiteral("main-r2"));
+    return 0;
+}

@@ -1,0 +1,120 @@
+// The main window driven by mouse clicks, offscreen.
+#include "shell/tform1.h"
+#include "support/memorytape.h"
+#include "support/qtprinters.h"
+#include "support/scripteddialogs.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "shell_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication instance(argc, argv);
+    return instance;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    struct AppFirst {
+        AppFirst() { app(); }
+    } appFirst;  // widgets need the application before they are built
+    ScriptedDialogs dialogs;
+    MemoryTape tape;
+    Calculator calc{dialogs, &tape};
+    TForm1 window{calc, dialogs};
+
+    void SetUp() override {
+        calc.ApplyDisplaySettings(3, 2, 1, 0);
+        window.render();
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+
+    void click(const char* name) {
+        auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QString text(const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+};
+
+TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
+    struct Place {
+        const char* name;
+        QRect rect;
+    };
+    const Place places[] = {
+        {"Button36", {12, 12, 25, 17}},  {"Label1", {32, 36, 209, 25}},   {"Label3", {36, 72, 205, 25}},
+        {"Button7", {12, 152, 37, 25}},  {"Button3", {108, 216, 37, 25}}, {"Button10", {12, 248, 37, 25}},
+        {"Button15", {168, 152, 33, 25}}, {"Button23", {208, 248, 33, 25}}, {"Button44", {196, 295, 17, 15}},
+        {"Button20", {168, 316, 73, 19}}, {"Button17", {12, 344, 85, 29}}, {"Button16", {168, 380, 73, 30}},
+    };
+    for (const Place& p : places) {
+        auto* w = window.findChild<QWidget*>(QString::fromLatin1(p.name));
+        ASSERT_NE(w, nullptr) << p.name;
+        EXPECT_EQ(w->geometry(), p.rect) << p.name;
+    }
+    EXPECT_EQ(window.centralWidget()->size(), QSize(249, 417));
+    EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
+    EXPECT_EQ(text("Label1"), "0.0");
+    EXPECT_EQ(text("Label6"), "0.0");
+}
+
+TEST_F(MainWindowTest, MouseCalculationShowsTheResultAndKeepsTheFocusOnEquals) {
+    for (const char* key : {"Button1", "Button2", "Button14", "Button5"}) click(key);
+    EXPECT_EQ(text("Label1"), "12");
+    EXPECT_EQ(text("Label2"), "+");
+    EXPECT_EQ(text("Label3"), "5");
+    EXPECT_TRUE(window.findChild<QRadioButton*>("Radio2")->isChecked());
+    click("Button16");
+    EXPECT_EQ(text("Label1"), "17");
+    EXPECT_EQ(text("Label4"), "=");
+    EXPECT_FALSE(window.findChild<QRadioButton*>("Radio1")->isChecked());
+    EXPECT_FALSE(window.findChild<QRadioButton*>("Radio2")->isChecked());
+    EXPECT_EQ(tape.texts(), QStringList({"12 ^", "5 +", QString(2, QChar(0x2014)), "17 T"}));
+    EXPECT_TRUE(window.Button16->hasFocus());
+}
+
+TEST_F(MainWindowTest, MenusSwitchFormatsAndTheSpinBoxFollows) {
+    for (const char* key : {"Button1", "Button2", "Button3", "Button4", "Button11", "Button5"}) click(key);
+    window.Formatierung2->trigger();
+    EXPECT_EQ(text("Label1"), "1.234,50 €");
+    EXPECT_FALSE(window.SpinEdit1->isEnabled());
+    window.SpinEdit1->setValue(0);
+    window.Formatierung1->trigger();
+    EXPECT_TRUE(window.SpinEdit1->isEnabled());
+    EXPECT_TRUE(window.Formatierung1->isChecked());
+    EXPECT_FALSE(window.Formatierung2->isChecked());
+    EXPECT_EQ(text("Label1"), "1.235");
+}
+
+TEST_F(MainWindowTest, ConversionErrorsAreShownAndChangeNothing) {
+    for (const char* key : {"Button1", "Button14", "Button5"}) click(key);
+    calc.AskRepeatCount = true;
+    dialogs.inputs = {QStringLiteral("zwei")};
+    click("Button20");
+    EXPECT_EQ(dialogs.last(), "'zwei' ist kein gültiger Integerwert");
+    EXPECT_EQ(text("Label1"), "1");
+    EXPECT_EQ(text("Label5"), "0");
+}
+
+TEST_F(MainWindowTest, SwitchingCalculatorsChangesTheCaptionAndArrow) {
+    click("R2");
+    EXPECT_EQ(window.windowTitle(), "Kalkulo (R2)");
+    EXPECT_TRUE(window.R2->isChecked());
+    EXPECT_EQ(window.Button44->text(), "→");
+    click("R1");
+    EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
+    EXPECT_EQ(window.Button44->text(), "←");
+}
+
+}  // namespace
