@@ -1,0 +1,68 @@
+// Start-up time and resident memory of Kalkulo against a minimal Qt Widgets window,
+// measured alternately in the same run: startup_bench MINIMAL KALKULO [RUNS]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+struct Sample {
+    double milliseconds;
+    long maxRssKb;
+};
+
+Sample runOnce(const char* program) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        freopen("/dev/null", "w", stderr);  // platform chatter is not part of the measurement
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", program);
+        std::exit(1);
+    }
+    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s MINIMAL KALKULO [RUNS]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
+    runOnce(argv[1]);  // warm the file cache for both
+    runOnce(argv[2]);
+    std::vector<double> minimalMs, kalkuloMs, minimalRss, kalkuloRss;
+    for (int i = 0; i < runs; ++i) {
+        const Sample a = runOnce(argv[1]);
+        const Sample b = runOnce(argv[2]);
+        minimalMs.push_back(a.milliseconds);
+        kalkuloMs.push_back(b.milliseconds);
+        minimalRss.push_back(static_cast<double>(a.maxRssKb));
+        kalkuloRss.push_back(static_cast<double>(b.maxRssKb));
+    }
+    const double tMin = median(minimalMs), tKal = median(kalkuloMs);
+    const double rMin = median(minimalRss), rKal = median(kalkuloRss);
+    std::printf("start-up to first paint (median of %d): minimal %.1f ms, Kalkulo %.1f ms, ratio %.2f\n", runs, tMin,
+                tKal, tKal / tMin);
+    std::printf("resident memory (max RSS):            minimal %.0f KiB, Kalkulo %.0f KiB, ratio %.2f\n", rMin, rKal,
+                rKal / rMin);
+    return 0;
+}
