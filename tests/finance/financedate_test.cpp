@@ -1,0 +1,96 @@
+#include "core/numtext.h"
+#include "finance/amounttext.h"
+#include "finance/financedate.h"
+#include "finance/financegrid.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString parsed(const QString& text, int currentYear = 2026) {
+    return financedate::format(financedate::parse(text, currentYear));
+}
+
+TEST(FinanceDate, ReadsShortAndLongYears) {
+    EXPECT_EQ(parsed("01.03.2024"), "01.03.2024");
+    EXPECT_EQ(parsed("1.3.2024"), "01.03.2024");
+    EXPECT_EQ(parsed(" 15.08.99 "), "15.08.1999");
+    // The window starts 50 years before the current year: 1976 .. 2075 in 2026.
+    EXPECT_EQ(parsed("01.01.76"), "01.01.1976");
+    EXPECT_EQ(parsed("01.01.75"), "01.01.2075");
+    EXPECT_EQ(parsed("01.01.00"), "01.01.2000");
+    EXPECT_EQ(parsed("01.01.50", 2100), "01.01.2050");
+    EXPECT_EQ(parsed("01.01.49", 2100), "01.01.2149");
+}
+
+TEST(FinanceDate, RejectsWhatIsNoDate) {
+    for (const QString text : {"", "abc", "31.02.2024", "1.13.2024", "01.01.202", "01.01", "1,3,2024", "01.01.2024.1"}) {
+        try {
+            financedate::parse(text, 2026);
+            ADD_FAILURE() << text.toStdString();
+        } catch (const numtext::ConversionError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("'%1' ist kein gültiges Datum").arg(text));
+        }
+    }
+}
+
+TEST(FinanceDate, AddsCalendarMonthsWithEndOfMonthRule) {
+    EXPECT_EQ(financedate::addMonths(QDate(2024, 1, 31), 1), QDate(2024, 2, 29));
+    EXPECT_EQ(financedate::addMonths(QDate(2023, 1, 31), 1), QDate(2023, 2, 28));
+    EXPECT_EQ(financedate::addMonths(QDate(2024, 8, 31), 1), QDate(2024, 9, 30));
+    EXPECT_EQ(financedate::addMonths(QDate(2024, 3, 15), 119), QDate(2034, 2, 15));
+    EXPECT_EQ(financedate::addMonths(QDate(2024, 3, 15), 0), QDate(2024, 3, 15));
+}
+
+TEST(FinanceDate, MonthIndexRoundsDaysOverAverageMonth) {
+    const QDate start(2024, 1, 10);
+    EXPECT_EQ(MonthIndex(start, start), 0);
+    EXPECT_EQ(MonthIndex(start.addDays(15), start), 0);
+    EXPECT_EQ(MonthIndex(start.addDays(16), start), 1);
+    EXPECT_EQ(MonthIndex(start.addDays(-15), start), 0);
+    EXPECT_EQ(MonthIndex(start.addDays(-16), start), -1);
+    EXPECT_EQ(MonthIndex(start.addDays(365), start), 12);
+    EXPECT_EQ(MonthIndex(start.addDays(45), start), 1);  // 1.478
+    EXPECT_EQ(MonthIndex(start.addDays(46), start), 2);  // 1.511
+}
+
+TEST(CleanAmountText, DropsThousandsPointsAndBlanks) {
+    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("1.234,56")), 1234.56);
+    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("1,234.56")), 1.23456);
+    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("   132.797,22")), 132797.22);
+    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("1 000 €")), 1000);
+    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("-50")), -50);
+    for (const QString text : {"", "abc", "1,2,3", "1-2", "-"}) {
+        try {
+            CleanAmountText(text);
+            ADD_FAILURE() << text.toStdString();
+        } catch (const numtext::ConversionError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+        }
+    }
+}
+
+TEST(FinanceGrid, ReadsCompleteRowsUpToTheirCount) {
+    const QDate start(2024, 1, 1);
+    FinanceGrid grid(6);
+    grid.rows[0] = {"01.03.2024", "100"};
+    grid.rows[1] = {"01.04.2024", ""};  // incomplete: not counted, so row 4 falls outside rows 1 .. 2
+    grid.rows[2] = {"", ""};
+    grid.rows[3] = {"01.06.2024", "12,5"};
+    const auto entries = readGridEntries(grid, start, 2026);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].period, 2);
+    EXPECT_DOUBLE_EQ(static_cast<double>(entries[0].value), 100);
+
+    grid.rows[1] = {"01.04.24", "-7,25"};
+    const auto two = readGridEntries(grid, start, 2026);  // r = 3: the empty row 3 hides row 4
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[1].period, 3);
+    EXPECT_DOUBLE_EQ(static_cast<double>(two[1].value), -7.25);
+
+    grid.rows[2] = {"01.05.2024", "1.000"};
+    EXPECT_THROW(readGridEntries(grid, start, 2026), numtext::ConversionError);
+    EXPECT_EQ(FinanceGrid(4).RowCount(), 4);
+}
+
+}  // namespace

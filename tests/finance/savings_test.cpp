@@ -1,0 +1,143 @@
+#include "financetestutil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate kStart(2024, 1, 1);
+
+FinanceCalculator examplePlan(bool yearly) {
+    FinanceCalculator f;
+    f.setToday(kStart);
+    f.ActivePage = FinancePage::Anlage;
+    f.Edit16 = "1.000,00";
+    f.Edit17 = "12";
+    f.Edit18 = "100";
+    f.Edit19 = "1";
+    f.Edit23 = "0";
+    f.Zins1 = !yearly;
+    f.Zins2 = yearly;
+    return f;
+}
+
+TEST(Savings, MonthlyInterestOverOneYear) {
+    FinanceCalculator f = examplePlan(false);
+    EXPECT_TRUE(f.Compute().message.isEmpty());
+    // 1000 · 1,01^12 + 100 · (1,01^12 − 1) / 0,01
+    EXPECT_EQ(f.Edit21, "2.395,08");
+    EXPECT_EQ(f.Edit20, "2.200,00");
+    EXPECT_EQ(f.Edit22, "195,08");
+    EXPECT_EQ(f.Datum5, QDate(2025, 1, 1));
+    EXPECT_EQ(f.Edit24, "1.000,00");  // status today = start
+    EXPECT_NEAR(static_cast<double>(f.FinanceAmount), 2395.0753314517, 1e-9);
+}
+
+TEST(Savings, YearlyInterestOverTwoYearsWithSpecialPayment) {
+    FinanceCalculator f = examplePlan(true);
+    f.Edit19 = "2";
+    f.Grid1.rows[0] = {"01.07.2024", "500"};  // period 6: counted at the end of year 2 (6 < k ≤ 12 is none)
+    f.Compute();
+    // Year 1: 1000 · 1,12 + 100 = 1220. Year 2: 1220 · 1,12 + 500 + 100 = 1966,40.
+    EXPECT_EQ(f.Edit21, "1.966,40");
+    EXPECT_EQ(f.Edit20, "1.700,00");
+    EXPECT_EQ(f.Edit22, "266,40");
+}
+
+TEST(Savings, StatusBeyondTheTerm) {
+    FinanceCalculator monthly = examplePlan(false);
+    monthly.Datum6 = kStart.addYears(3);
+    monthly.Edit24 = "vorher";
+    monthly.Compute();
+    EXPECT_EQ(monthly.Edit24, "vorher");
+
+    FinanceCalculator yearly = examplePlan(true);
+    yearly.Datum6 = kStart.addYears(3);
+    yearly.Edit24 = "vorher";
+    yearly.Compute();
+    EXPECT_EQ(yearly.Edit24, "1.220,00");
+    EXPECT_EQ(yearly.Edit24.trimmed(), yearly.Edit21);
+
+    // Exactly at the end of the term, monthly interest shows the final capital too.
+    monthly.Datum6 = kStart.addYears(1);
+    monthly.Compute();
+    EXPECT_EQ(monthly.Edit24.trimmed(), monthly.Edit21);
+}
+
+TEST(Savings, StatusBeforeTheStartLeavesTheField) {
+    for (bool yearly : {false, true}) {
+        FinanceCalculator f = examplePlan(yearly);
+        f.Datum6 = kStart.addMonths(-2);
+        f.Edit24 = "vorher";
+        f.Compute();
+        EXPECT_EQ(f.Edit24, "vorher");
+        EXPECT_FALSE(f.Edit21.isEmpty());
+    }
+}
+
+TEST(Savings, InterestChangesOnlyWhileVariable) {
+    FinanceCalculator f = examplePlan(false);
+    f.Grid4.rows[0] = {"01.01.2024", "0"};  // period 0: from month 1 on no interest
+    f.Compute();
+    EXPECT_EQ(f.Edit22, "195,08");
+    f.vproz2 = true;
+    f.Compute();
+    EXPECT_EQ(f.Edit22, "10,00");
+    EXPECT_EQ(f.Edit21, "2.210,00");
+}
+
+TEST(Savings, CheckMessagesAndDefaults) {
+    FinanceCalculator f = examplePlan(false);
+    f.Edit16.clear();
+    f.Edit18.clear();
+    f.Edit17.clear();
+    FinanceOutcome out = f.Compute();
+    EXPECT_EQ(out.message, "Angaben fehlen!");
+    EXPECT_EQ(out.focus, "Edit17");
+    EXPECT_EQ(f.Edit16, "0");
+    EXPECT_TRUE(f.Edit18.isEmpty());  // the check ended before it
+    for (auto [years, months] : {std::pair{"0", "0"}, std::pair{"-1", "3"}, std::pair{"0", "-2"}}) {
+        f.Edit17 = "3";
+        f.Edit19 = years;
+        f.Edit23 = months;
+        out = f.Compute();
+        EXPECT_EQ(out.message, "Angaben fehlen!");
+        EXPECT_EQ(out.focus, "Edit19");
+        EXPECT_EQ(f.InputsValid, 0);
+    }
+    EXPECT_TRUE(f.Edit21.isEmpty());
+    f.Edit19 = "1";
+    f.Edit23 = "0";
+    EXPECT_TRUE(f.Compute().message.isEmpty());
+    EXPECT_EQ(f.Edit18, "0");
+    EXPECT_EQ(f.Edit21, "0,00");
+}
+
+TEST(Savings, BadTextsAndHugeNumbersLeaveTheResults) {
+    FinanceCalculator f = examplePlan(false);
+    f.Compute();
+    const QStringList before{f.Edit21, f.Edit20, f.Edit22, f.Edit24, f.Datum5.toString()};
+    const std::pair<const char*, const char*> cases[] = {{"Edit17", "'x' ist kein gültiger Gleitkommawert"},
+                                                        {"Edit19", "'x' ist kein gültiger Gleitkommawert"},
+                                                        {"Edit18", "'x' ist kein gültiger Gleitkommawert"},
+                                                        {"Grid1", "'x' ist kein gültiges Datum"}};
+    for (const auto& [field, message] : cases) {
+        FinanceCalculator g = f;
+        const QString field_ = QString::fromUtf8(field);
+        if (field_ == "Edit17") g.Edit17 = "x";
+        if (field_ == "Edit19") g.Edit19 = "x";
+        if (field_ == "Edit18") g.Edit18 = "x";
+        if (field_ == "Grid1") g.Grid1.rows[0] = {"x", "1"};
+        g.Datum4 = kStart.addYears(1);
+        EXPECT_EQ(g.Compute().message, QString::fromUtf8(message));
+        EXPECT_EQ((QStringList{g.Edit21, g.Edit20, g.Edit22, g.Edit24, g.Datum5.toString()}), before) << field;
+    }
+    FinanceCalculator huge = f;
+    huge.Edit17 = "1E4000";
+    EXPECT_EQ(huge.Compute().message, "Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.");
+    EXPECT_EQ(huge.Edit21, f.Edit21);
+    FinanceCalculator tooLong = f;
+    tooLong.Edit19 = "2000000000";
+    EXPECT_EQ(tooLong.Compute().focus, "Edit19");
+}
+
+}  // namespace
