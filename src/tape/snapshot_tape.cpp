@@ -1,0 +1,89 @@
+// Renders the Tape panel in telling states to PNG files: snapshot_tape <folder>
+#include "core/dialogs.h"
+#include "tape/tapeedit.h"
+#include "tape/tframe4.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTextCursor>
+#include <cstdio>
+
+namespace {
+
+class SilentDialogs : public Dialogs {
+public:
+    void message(const QString&) override {}
+    bool askYesNo(const QString&) override { return true; }
+    Answer askYesNoCancel(const QString&) override { return Answer::Cancel; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    QString openFileName(const QString&, const QStringList&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QStringList&, int*) override { return {}; }
+};
+
+// The lines the calculator writes for a calculation, with its colours.
+void record(Tape& tape, const QStringList& operands, const QString& total, uint32_t totalColour) {
+    tape.ClearUndo();
+    tape.SetBold(true);
+    if (tape.LineCount() > 1) tape.AppendLine(QString());
+    for (const QString& line : operands) {
+        tape.SetColour(line.endsWith(QStringLiteral("-")) || line.startsWith(u'-') ? Tape::Red : Tape::Black);
+        tape.AppendLine(line);
+    }
+    tape.SetColour(totalColour);
+    const int n = std::max(total.size(), tape.Line(tape.LineCount() - 1).size());
+    tape.AppendLine(QString(n / 2 + 1, QChar(0x2014)));
+    tape.AppendLine(total);
+    tape.SetColour(Tape::Black);
+}
+
+bool save(QWidget& w, const QDir& dir, const QString& name) {
+    const bool ok = w.grab().save(dir.filePath(name));
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(dir.filePath(name)));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: snapshot_tape <folder>\n");
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    SilentDialogs dialogs;
+    TFrame4 frame(dialogs, nullptr, QDir::tempPath());
+    frame.setFieldColour(Qt::white);
+    frame.show();
+    bool ok = save(frame, dir, QStringLiteral("tape_empty.png"));
+
+    record(frame.tape(), {QStringLiteral("12 ^"), QStringLiteral("5 +")}, QStringLiteral("17 T"), Tape::Black);
+    app.processEvents();
+    ok &= save(frame, dir, QStringLiteral("tape_12_plus_5.png"));
+
+    record(frame.tape(), {QStringLiteral("10 ^"), QStringLiteral("30 -")}, QStringLiteral("-20 T"), Tape::Red);
+    frame.tape().AppendLine(QString());
+    frame.tape().AppendLine(QStringLiteral("6 ^"));
+    frame.tape().AppendLine(QStringLiteral("2 x"));
+    frame.tape().SetColour(Tape::Green);
+    frame.tape().AppendLine(QStringLiteral("12 S"));
+    frame.tape().SetColour(Tape::Black);
+    frame.tape().AppendLine(QStringLiteral("3 x"));
+    frame.tape().AppendLine(QString(3, QChar(0x2014)));
+    frame.tape().AppendLine(QStringLiteral("36 T"));
+    app.processEvents();
+    ok &= save(frame, dir, QStringLiteral("tape_record.png"));
+
+    frame.editMode();
+    frame.richEdit()->insertPlainText(QStringLiteral("Miete März: 1.234,50 €"));
+    app.processEvents();
+    ok &= save(frame, dir, QStringLiteral("tape_comment.png"));
+
+    frame.contextMenu()->popup(frame.mapToGlobal(QPoint(40, 60)));
+    app.processEvents();
+    ok &= save(*frame.contextMenu(), dir, QStringLiteral("tape_menu.png"));
+    frame.contextMenu()->hide();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,303 @@
+#include "tape/tframe4.h"
+
+#include "core/dialogs.h"
+#include "tape/tapeedit.h"
+#include "tape/tapefontdialog.h"
+#include "tape/tapeicons.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+
+namespace {
+
+QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon, const QString& hint, QRect geometry) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIcon(icon);
+    b->setIconSize(QSize(16, 16));
+    b->setToolTip(hint);
+    b->setGeometry(geometry);
+    b->setAutoRaise(false);
+    return b;
+}
+
+}  // namespace
+
+TFrame4::TFrame4(Dialogs& dialogs, QWidget* parent, const QString& directory)
+    : QFrame(parent), dialogs_(dialogs), commands_(tape_, dialogs, directory), richEdit_(new TapeEdit(this)) {
+    setObjectName(QStringLiteral("Frame41"));
+    setFrameShape(QFrame::StyledPanel);
+    resize(PanelWidth, PanelHeight);
+
+    richEdit_->setDocument(&tape_.document());
+    richEdit_->setGeometry(4, 34, PanelWidth - 8, PanelHeight - 66);
+    setFieldColour(Qt::white);
+    // The selection stays visible while the keyboard is with the calculator.
+    QPalette palette = richEdit_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    richEdit_->setPalette(palette);
+
+    buildButtons();
+    buildMenu();
+
+    connect(richEdit_, &TapeEdit::textDropped, this, &TFrame4::dropText);
+    connect(richEdit_, &TapeEdit::mousePressed, this, [this](Qt::MouseButton button) {
+        if (button != Qt::RightButton && activeField() < 4) emit focusEqualsRequested();
+    });
+    connect(richEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        emit contextMenuOpened();
+        menu_->popup(richEdit_->viewport()->mapToGlobal(at));
+    });
+    connect(&tape_.document(), &QTextDocument::contentsChanged, this, &TFrame4::followText);
+
+    fontChooser_ = [this](const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply)
+        -> std::optional<QTextCharFormat> {
+        TapeFontDialog dialog(initial, apply, this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.chosen();
+    };
+    printerSetup_ = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Drucken"));
+        return dialog.exec() == QDialog::Accepted;
+    };
+
+    recordMode();
+}
+
+TFrame4::~TFrame4() {
+    // The editor shows our document; it must go before the document does.
+    delete richEdit_;
+}
+
+void TFrame4::buildButtons() {
+    button1_ = new QPushButton(QStringLiteral("Löschen"), this);
+    button1_->setObjectName(QStringLiteral("Button1"));
+    button1_->setToolTip(QStringLiteral("Tape löschen"));
+    button1_->setGeometry(4, 4, 58, 26);
+    button1_->setFocusPolicy(Qt::NoFocus);
+    connect(button1_, &QPushButton::clicked, this, &TFrame4::clearTape);
+
+    auto* save = makeToolButton(this, "BitBtn1", tapeicons::save(), QStringLiteral("Tape speichern"), {66, 4, 26, 26});
+    auto* open = makeToolButton(this, "FileOpenDialog1", tapeicons::open(), QStringLiteral("Tape öffnen"), {94, 4, 26, 26});
+    auto* copy = makeToolButton(this, "SpeedButton3", tapeicons::copy(),
+                                QStringLiteral("Tape in die Zwischenablage kopieren"), {122, 4, 26, 26});
+    auto* print = makeToolButton(this, "BitBtn2", tapeicons::print(), QStringLiteral("Tape drucken"), {150, 4, 26, 26});
+    speedButton1_ = makeToolButton(this, "SpeedButton1", tapeicons::edit(), QStringLiteral("Tape bearbeiten / Kommentar"),
+                                   {190, 4, 26, 26});
+    speedButton2_ = makeToolButton(this, "SpeedButton2", tapeicons::record(), QStringLiteral("Tape aufzeichnen"),
+                                   {218, 4, 26, 26});
+    auto* word = new QToolButton(this);
+    word->setObjectName(QStringLiteral("SpeedButton4"));
+    word->setText(QStringLiteral("MS Word"));
+    word->setToolTip(QStringLiteral("Tape in Word einfügen"));
+    word->setGeometry(4, PanelHeight - 28, 72, 24);
+    word->setFocusPolicy(Qt::NoFocus);
+
+    for (QToolButton* b : {speedButton1_, speedButton2_}) b->setCheckable(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{save, open, copy, print, speedButton1_, speedButton2_})
+        w->setFocusPolicy(Qt::NoFocus);
+
+    connect(save, &QToolButton::clicked, this, &TFrame4::saveTape);
+    connect(open, &QToolButton::clicked, this, &TFrame4::openTape);
+    connect(copy, &QToolButton::clicked, this, &TFrame4::copyAll);
+    connect(print, &QToolButton::clicked, this, &TFrame4::printTape);
+    connect(speedButton1_, &QToolButton::clicked, this, &TFrame4::editMode);
+    connect(speedButton2_, &QToolButton::clicked, this, &TFrame4::recordMode);
+    connect(word, &QToolButton::clicked, this, &TFrame4::exportRequested);
+}
+
+void TFrame4::buildMenu() {
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("PopupMenu"));
+    menu_->addAction(QStringLiteral("Kopieren"), this, [this] {
+        const QString text = QTextDocumentFragment(richEdit_->textCursor()).toPlainText();
+        QApplication::clipboard()->setText(text);
+    });
+    menu_->addAction(QStringLiteral("Einfügen"), richEdit_, &QTextEdit::paste);
+    menu_->addAction(QStringLiteral("Löschen"), this, [this] { richEdit_->textCursor().removeSelectedText(); });
+    menu_->addAction(QStringLiteral("Ausschneiden"), richEdit_, &QTextEdit::cut);
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("Alles markieren"), richEdit_, &QTextEdit::selectAll);
+    menu_->addAction(QStringLiteral("Rückgängig"), this, &TFrame4::undoOnce);
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("Schrift..."), this, &TFrame4::chooseFont);
+    QMenu* sizes = menu_->addMenu(QStringLiteral("Größe"));
+    for (int points = 8; points <= 12; ++points)
+        sizes->addAction(QString::number(points), this, [this, points] { setSelectionSize(points); });
+    QMenu* alignments = menu_->addMenu(QStringLiteral("Ausrichtung"));
+    alignments->addAction(QStringLiteral("Rechts"), this, [this] { setParagraphAlignment(Tape::Alignment::Right); });
+    alignments->addAction(QStringLiteral("Zentriert"), this, [this] { setParagraphAlignment(Tape::Alignment::Center); });
+    alignments->addAction(QStringLiteral("Links"), this, [this] { setParagraphAlignment(Tape::Alignment::Left); });
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("Kommentar"), this, &TFrame4::commentStyle);
+    menu_->addAction(QStringLiteral("Tape"), this, &TFrame4::tapeStyle);
+}
+
+void TFrame4::setFieldColour(const QColor& colour) {
+    QPalette palette = richEdit_->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Text, Qt::black);
+    richEdit_->setPalette(palette);
+}
+
+int TFrame4::activeField() const { return activeField_ ? activeField_() : (editing() ? 4 : 1); }
+
+bool TFrame4::editing() const { return speedButton1_->isChecked(); }
+
+void TFrame4::applyTypingToEditor() {
+    QTextCursor end(&tape_.document());
+    end.movePosition(QTextCursor::End);
+    richEdit_->setTextCursor(end);
+    richEdit_->setCurrentCharFormat(tape_.typingFormat());
+    richEdit_->setAlignment(tape_.typingQtAlignment());
+}
+
+void TFrame4::recordMode() {
+    speedButton2_->setChecked(true);
+    speedButton1_->setChecked(false);
+    if (openedCommentLine_ && tape_.LineCount() > 1 && tape_.Line(tape_.LineCount() - 1).isEmpty())
+        tape_.DeleteLastLine();
+    openedCommentLine_ = false;
+    tape_.SetAlignment(Tape::Alignment::Right);
+    tape_.SetFontName(QStringLiteral("Arial"));
+    tape_.SetSize(10);
+    tape_.SetBold(true);
+    tape_.SetItalic(false);
+    tape_.SetUnderline(false);
+    tape_.SetStrikeOut(false);
+    tape_.SetColour(Tape::Black);
+    QTextCursor end(&tape_.document());
+    end.movePosition(QTextCursor::End);
+    richEdit_->setTextCursor(end);
+    emit recordModeEntered();
+    emit focusEqualsRequested();
+}
+
+void TFrame4::editMode() {
+    speedButton1_->setChecked(true);
+    speedButton2_->setChecked(false);
+    emit editModeEntered();
+    tape_.SetAlignment(Tape::Alignment::Left);
+    tape_.SetFontName(QStringLiteral("Arial"));
+    tape_.SetSize(11);
+    tape_.SetBold(false);
+    tape_.SetItalic(false);
+    tape_.SetUnderline(false);
+    tape_.SetStrikeOut(false);
+    tape_.SetColour(Tape::Black);
+    // A comment starts on a line of its own, not at the end of the last recorded line.
+    if (tape_.LineCount() > 0 && !tape_.Line(tape_.LineCount() - 1).isEmpty()) {
+        tape_.AppendLine(QString());
+        openedCommentLine_ = true;
+    }
+    applyTypingToEditor();
+    richEdit_->setFocus();
+}
+
+void TFrame4::followText() {
+    if (activeField() == 4 || !isVisible()) return;
+    QTextCursor end(&tape_.document());
+    end.movePosition(QTextCursor::End);
+    richEdit_->setTextCursor(end);
+    richEdit_->ensureCursorVisible();
+}
+
+void TFrame4::clearTape() {
+    const bool couldRestore = commands_.canRestore();
+    if (!commands_.clear()) return;
+    if (commands_.canRestore() != couldRestore) emit restoreAvailableChanged(commands_.canRestore());
+    openedCommentLine_ = false;
+    recordMode();
+}
+
+void TFrame4::restoreTape() {
+    commands_.restore();
+    emit focusEqualsRequested();
+}
+
+void TFrame4::saveTape() {
+    commands_.save();
+    emit focusEqualsRequested();
+}
+
+void TFrame4::openTape() {
+    commands_.open();
+    emit focusEqualsRequested();
+}
+
+void TFrame4::copyAll() {
+    QApplication::clipboard()->setText(tape_.plainText());
+    emit focusEqualsRequested();
+}
+
+void TFrame4::printTape() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Kalkulo Tape"));
+    printer.setCreator(QStringLiteral("Kalkulo"));
+    if (printerSetup_ && printerSetup_(printer)) commands_.print(printer);
+    emit focusEqualsRequested();
+}
+
+void TFrame4::dropText(const QString& text) { commands_.dropText(text); }
+
+void TFrame4::carryResult(const QString& text) { commands_.carryResult(text); }
+
+void TFrame4::mergeIntoSelection(const QTextCharFormat& format) {
+    richEdit_->mergeCurrentCharFormat(format);
+}
+
+void TFrame4::chooseFont() {
+    if (!fontChooser_) return;
+    QTextCharFormat initial = richEdit_->currentCharFormat();
+    if (initial.fontFamilies().toStringList().isEmpty()) initial.setFontFamilies(QStringList{tape_.document().defaultFont().family()});
+    const auto apply = [this](const QTextCharFormat& f) { mergeIntoSelection(f); };
+    if (const auto chosen = fontChooser_(initial, apply)) apply(*chosen);
+}
+
+void TFrame4::setSelectionSize(int points) {
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    mergeIntoSelection(f);
+}
+
+void TFrame4::setParagraphAlignment(Tape::Alignment alignment) {
+    richEdit_->setAlignment(TapeDocument::toQt(alignment));
+}
+
+void TFrame4::commentStyle() {
+    richEdit_->setAlignment(TapeDocument::toQt(Tape::Alignment::Left));
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{QStringLiteral("Arial")});
+    f.setFontPointSize(11);
+    f.setFontWeight(QFont::Normal);
+    f.setFontItalic(false);
+    f.setFontUnderline(false);
+    f.setFontStrikeOut(false);
+    f.setForeground(QColor(Qt::black));
+    mergeIntoSelection(f);
+}
+
+void TFrame4::tapeStyle() {
+    richEdit_->setAlignment(TapeDocument::toQt(Tape::Alignment::Right));
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{QStringLiteral("Arial")});
+    f.setFontPointSize(10);
+    f.setFontWeight(QFont::Bold);
+    mergeIntoSelection(f);
+}
+
+void TFrame4::undoOnce() {
+    tape_.document().undo();
+    tape_.ClearUndo();
+}

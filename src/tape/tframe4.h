@@ -1,0 +1,109 @@
+#pragma once
+// TFrame4: the Tape panel beside the calculator. It owns the Tape document shown in RichEdit1,
+// its buttons and context menu. The main window embeds it, reacts to its signals (focus back
+// to "=", `ActiveField` 4 while editing, the restore menu item) and calls its public commands
+// for show/hide, restore and drops.
+#include "tape/tapecommands.h"
+#include "tape/tapedocument.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QTextCharFormat>
+#include <functional>
+#include <optional>
+
+class Dialogs;
+class QMenu;
+class QPrinter;
+class QPushButton;
+class QToolButton;
+class TapeEdit;
+
+class TFrame4 : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int PanelWidth = 250;
+    static constexpr int PanelHeight = 412;
+
+    // Shows the font dialog; `apply` is run for "Übernehmen". nullopt when cancelled.
+    using FontChooser = std::function<std::optional<QTextCharFormat>(
+        const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply)>;
+    // Printer setup; false when the user cancels.
+    using PrinterSetup = std::function<bool(QPrinter& printer)>;
+
+    explicit TFrame4(Dialogs& dialogs, QWidget* parent = nullptr, const QString& directory = QDir::currentPath());
+    ~TFrame4() override;
+
+    TapeDocument& tape() { return tape_; }
+    TapeCommands& commands() { return commands_; }
+    TapeEdit* richEdit() const { return richEdit_; }
+    QMenu* contextMenu() const { return menu_; }
+
+    // The main window's `ActiveField`, for the focus rules (4: an edit field owns the keyboard).
+    void setActiveFieldSource(std::function<int()> source) { activeField_ = std::move(source); }
+    void setFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
+    void setPrinterSetup(PrinterSetup setup) { printerSetup_ = std::move(setup); }
+    // `ApplyFieldColour`: the Tape's background.
+    void setFieldColour(const QColor& colour);
+
+    // Panel commands.
+    void recordMode();   // SpeedButton2
+    void editMode();     // SpeedButton1
+    bool editing() const;
+    void clearTape();    // Button1 "Löschen"
+    bool canRestore() const { return commands_.canRestore(); }
+    void restoreTape();  // "Tape (Alt-Backsp)"
+    void saveTape();     // BitBtn1
+    void openTape();     // FileOpenDialog1
+    void copyAll();      // SpeedButton3
+    void printTape();    // BitBtn2
+    // A display field's text dropped onto the Tape.
+    void dropText(const QString& text);
+    // Showing the Tape over a result: the first field's text opens a record.
+    void carryResult(const QString& text);
+    // At shutdown.
+    void removeBackup() { commands_.removeBackup(); }
+
+    // Context menu commands.
+    void chooseFont();
+    void setSelectionSize(int points);
+    void setParagraphAlignment(Tape::Alignment alignment);
+    void commentStyle();  // "Kommentar"
+    void tapeStyle();     // "Tape"
+    void undoOnce();      // "Rückgängig"
+
+signals:
+    // The main window sets `SavedActiveField` and `ActiveField` := 4.
+    void editModeEntered();
+    // The main window returns `ActiveField` from 4 to `SavedActiveField`.
+    void recordModeEntered();
+    // Focus back to the "=" button.
+    void focusEqualsRequested();
+    // `PopupTarget` := 3.
+    void contextMenuOpened();
+    void restoreAvailableChanged(bool available);
+    // "MS Word" (export to the word processor).
+    void exportRequested();
+
+private:
+    void buildButtons();
+    void buildMenu();
+    void applyTypingToEditor();
+    void mergeIntoSelection(const QTextCharFormat& format);
+    void followText();
+    int activeField() const;
+
+    TapeDocument tape_;
+    Dialogs& dialogs_;
+    TapeCommands commands_;
+    TapeEdit* richEdit_;
+    QMenu* menu_ = nullptr;
+    QPushButton* button1_ = nullptr;
+    QToolButton* speedButton1_ = nullptr;
+    QToolButton* speedButton2_ = nullptr;
+    std::function<int()> activeField_;
+    FontChooser fontChooser_;
+    PrinterSetup printerSetup_;
+    // The empty line edit mode opened for typing; dropped again when nothing was typed into it.
+    bool openedCommentLine_ = false;
+};

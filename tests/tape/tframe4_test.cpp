@@ -1,0 +1,240 @@
+#include "tape/tframe4.h"
+
+#include "support/scripteddialogs.h"
+#include "tape/tapeedit.h"
+#include "tapetesting.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace tapetesting;
+
+namespace {
+
+class TFrame4Test : public ::testing::Test {
+protected:
+    template <typename T>
+    T* child(const char* name) {
+        T* w = frame.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QTextCursor selectLine(int line) {
+        QTextCursor c(frame.tape().document().findBlockByNumber(line));
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        frame.richEdit()->setTextCursor(c);
+        return c;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    TFrame4 frame{dialogs, nullptr, dir.path()};
+};
+
+QStringList menuTexts(const QMenu* menu) {
+    QStringList out;
+    for (const QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+}  // namespace
+
+TEST_F(TFrame4Test, ControlsCarryTheirNamesAndHints) {
+    EXPECT_EQ(frame.objectName(), QStringLiteral("Frame41"));
+    EXPECT_EQ(child<QTextEdit>("RichEdit1"), frame.richEdit());
+    EXPECT_EQ(child<QPushButton>("Button1")->text(), QStringLiteral("Löschen"));
+    const std::pair<const char*, const char*> hints[] = {
+        {"Button1", "Tape löschen"},
+        {"BitBtn1", "Tape speichern"},
+        {"FileOpenDialog1", "Tape öffnen"},
+        {"SpeedButton3", "Tape in die Zwischenablage kopieren"},
+        {"BitBtn2", "Tape drucken"},
+        {"SpeedButton4", "Tape in Word einfügen"},
+        {"SpeedButton1", "Tape bearbeiten / Kommentar"},
+        {"SpeedButton2", "Tape aufzeichnen"},
+    };
+    for (const auto& [name, hint] : hints) EXPECT_EQ(child<QWidget>(name)->toolTip(), QString::fromUtf8(hint)) << name;
+    EXPECT_EQ(child<QToolButton>("SpeedButton4")->text(), QStringLiteral("MS Word"));
+    EXPECT_EQ(menuTexts(frame.contextMenu()),
+              (QStringList{"Kopieren", "Einfügen", "Löschen", "Ausschneiden", "-", "Alles markieren", "Rückgängig", "-",
+                           "Schrift...", "Größe", "Ausrichtung", "-", "Kommentar", "Tape"}));
+    EXPECT_EQ(menuTexts(frame.contextMenu()->actions()[9]->menu()), (QStringList{"8", "9", "10", "11", "12"}));
+    EXPECT_EQ(menuTexts(frame.contextMenu()->actions()[10]->menu()), (QStringList{"Rechts", "Zentriert", "Links"}));
+}
+
+TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
+    auto* record = child<QToolButton>("SpeedButton2");
+    auto* edit = child<QToolButton>("SpeedButton1");
+    EXPECT_TRUE(record->isChecked()) << "recording at start";
+    EXPECT_FALSE(edit->isChecked());
+    recordTwelvePlusFive(frame.tape());
+
+    QSignalSpy entered(&frame, &TFrame4::editModeEntered);
+    QSignalSpy left(&frame, &TFrame4::recordModeEntered);
+    QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
+    edit->click();
+    EXPECT_TRUE(edit->isChecked());
+    EXPECT_FALSE(record->isChecked());
+    EXPECT_EQ(entered.count(), 1);
+    frame.richEdit()->insertPlainText(QStringLiteral("Miete"));
+    EXPECT_EQ(frame.tape().Line(4), QStringLiteral("Miete")) << "a comment starts on its own line";
+    EXPECT_EQ(lineAlignment(frame.tape(), 4), Qt::AlignLeft);
+    EXPECT_EQ(lineFormat(frame.tape(), 4).fontPointSize(), 11);
+    EXPECT_EQ(lineFormat(frame.tape(), 4).fontWeight(), QFont::Normal);
+    EXPECT_EQ(lineAlignment(frame.tape(), 3), Qt::AlignRight) << "the record above keeps its alignment";
+
+    record->click();
+    EXPECT_TRUE(record->isChecked());
+    EXPECT_FALSE(edit->isChecked());
+    EXPECT_EQ(left.count(), 1);
+    EXPECT_GE(equals.count(), 1);
+    frame.tape().AppendLine(QStringLiteral("1 ^"));
+    EXPECT_EQ(lineAlignment(frame.tape(), 5), Qt::AlignRight);
+    EXPECT_EQ(lineFormat(frame.tape(), 5).fontPointSize(), 10);
+    EXPECT_EQ(lineFormat(frame.tape(), 5).fontWeight(), QFont::Bold);
+
+    edit->click();
+    record->click();
+    EXPECT_EQ(frame.tape().LineCount(), 6) << "an untouched comment line goes again";
+}
+
+TEST_F(TFrame4Test, MousePressReturnsFocusToEqualsOnlyWhileRecording) {
+    int activeField = 1;
+    frame.setActiveFieldSource([&] { return activeField; });
+    QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
+    frame.show();
+    QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton);
+    EXPECT_EQ(equals.count(), 1);
+    QTest::mousePress(frame.richEdit()->viewport(), Qt::RightButton);
+    EXPECT_EQ(equals.count(), 1);
+    activeField = 4;
+    QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton);
+    EXPECT_EQ(equals.count(), 1);
+
+    QSignalSpy popup(&frame, &TFrame4::contextMenuOpened);
+    emit frame.richEdit()->customContextMenuRequested(QPoint(5, 5));
+    EXPECT_EQ(popup.count(), 1);
+    frame.contextMenu()->hide();
+}
+
+TEST_F(TFrame4Test, ClearEnablesRestoreAndReturnsToRecording) {
+    QSignalSpy restore(&frame, &TFrame4::restoreAvailableChanged);
+    recordTwelvePlusFive(frame.tape());
+    child<QToolButton>("SpeedButton1")->click();
+    child<QPushButton>("Button1")->click();
+    EXPECT_EQ(frame.tape().LineCount(), 0);
+    EXPECT_TRUE(frame.canRestore());
+    ASSERT_EQ(restore.count(), 1);
+    EXPECT_TRUE(restore.first().first().toBool());
+    EXPECT_TRUE(child<QToolButton>("SpeedButton2")->isChecked());
+    frame.restoreTape();
+    EXPECT_EQ(frame.tape().Line(3), QStringLiteral("17 T"));
+}
+
+TEST_F(TFrame4Test, DropsAndCopiesLeaveTheClipboardToTheUser) {
+    QApplication::clipboard()->setText(QStringLiteral("vom Benutzer"));
+    frame.show();
+    QMimeData mime;
+    mime.setText(QStringLiteral("1.234,5"));
+    const QPoint at = frame.richEdit()->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.richEdit()->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.richEdit()->viewport(), &drop);
+    EXPECT_EQ(lines(frame.tape()), QStringList{"1.234,5 ^"});
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("vom Benutzer"));
+
+    frame.tape().AppendLine(QStringLiteral("5 +"));
+    child<QToolButton>("SpeedButton3")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1.234,5 ^\r\n5 +"));
+}
+
+TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
+    recordTwelvePlusFive(frame.tape());
+    selectLine(0);
+    frame.setSelectionSize(12);
+    EXPECT_EQ(lineFormat(frame.tape(), 0).fontPointSize(), 12);
+    frame.setParagraphAlignment(Tape::Alignment::Center);
+    EXPECT_EQ(lineAlignment(frame.tape(), 0), Qt::AlignHCenter);
+
+    selectLine(1);
+    frame.commentStyle();
+    EXPECT_EQ(lineAlignment(frame.tape(), 1), Qt::AlignLeft);
+    EXPECT_EQ(lineFormat(frame.tape(), 1).fontPointSize(), 11);
+    EXPECT_EQ(lineFormat(frame.tape(), 1).fontWeight(), QFont::Normal);
+    frame.tape().SetColour(Tape::Red);
+    selectLine(1);
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    frame.richEdit()->mergeCurrentCharFormat(red);
+    frame.tapeStyle();
+    EXPECT_EQ(lineAlignment(frame.tape(), 1), Qt::AlignRight);
+    EXPECT_EQ(lineFormat(frame.tape(), 1).fontWeight(), QFont::Bold);
+    EXPECT_EQ(lineFormat(frame.tape(), 1).foreground().color(), QColor(255, 0, 0)) << "\"Tape\" keeps the colour";
+
+    std::vector<int> applied;
+    frame.setFontChooser([&](const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply) {
+        EXPECT_EQ(initial.fontPointSize(), 10);
+        QTextCharFormat f;
+        f.setFontItalic(true);
+        apply(f);
+        applied.push_back(1);
+        f.setFontUnderline(true);
+        return std::optional<QTextCharFormat>(f);
+    });
+    selectLine(3);
+    frame.chooseFont();
+    EXPECT_EQ(applied.size(), 1u);
+    EXPECT_TRUE(lineFormat(frame.tape(), 3).fontItalic());
+    EXPECT_TRUE(lineFormat(frame.tape(), 3).fontUnderline());
+
+    frame.tape().ClearUndo();
+    selectLine(3);
+    frame.richEdit()->textCursor().removeSelectedText();
+    EXPECT_EQ(frame.tape().Line(3), QString());
+    frame.undoOnce();
+    EXPECT_EQ(frame.tape().Line(3), QStringLiteral("17 T"));
+    EXPECT_FALSE(frame.tape().document().isUndoAvailable()) << "one level only";
+}
+
+TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
+    const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
+    bool asked = false;
+    frame.setPrinterSetup([&](QPrinter& printer) {
+        asked = true;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    frame.tape().AppendLine(QStringLiteral("ab"));
+    frame.printTape();
+    EXPECT_TRUE(asked) << "the printer setup comes first";
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Tape ist leer, Ausdruck abgebrochen!"));
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    recordTwelvePlusFive(frame.tape());
+    frame.printTape();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QByteArray title;
+    for (const QChar c : QStringLiteral("Kalkulo Tape")) title += '\0', title += static_cast<char>(c.unicode());
+    EXPECT_TRUE(bytes.contains(title)) << "the job name is the document title";
+
+    frame.setPrinterSetup([](QPrinter&) { return false; });
+    dialogs.shown.clear();
+    frame.printTape();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
