@@ -7,6 +7,7 @@
 #include "tape.h"
 
 #include <QString>
+#include <optional>
 
 // One calculator while it is switched off, and the undo snapshot of the one that is on.
 struct CalculatorSlot {
@@ -93,6 +94,12 @@ public:
     bool PutValue(long double value);
     long double ActiveNumber() const;
 
+    // Ends the keyboard ownership of an edit field (Esc, or "=" pressed while it owns the keys).
+    void EndEditField();
+    // Mouse on the display: double-click on a field, click on a radio button.
+    void FieldDoubleClicked(int field);
+    void RadioClicked(int field);
+
     // ---- Entry, operators and result ----
     void EnterDigit(QChar c);
     void DeleteLastDigit();
@@ -120,6 +127,22 @@ public:
     void Undo();
     void FindLastTapeLine();
 
+    // ---- Clipboard and field context menu (the window moves the texts) ----
+    int PopupTarget = 0;  // 1 Label1, 2 Label3, 3 the Tape
+    // "Kopie": the active number in "%g" form, whatever the display format.
+    QString Copy();
+    // "Einf.": reads German or point notation; nullopt when the clipboard holds no text.
+    void Paste(const std::optional<QString>& clipboardText);
+    // Field context menu "Einfügen" and "Löschen" for PopupTarget.
+    void PasteIntoTarget(const QString& text);
+    void ClearTarget();
+
+    // ---- Stepping the first operand ("i"/"u", wheel with the plotter) ----
+    long double StepSize = 0;
+    QString StepText;
+    void AskStepSize();
+    void StepFirstOperand(bool up);
+
     // ---- Tape writers ----
     void WriteFirstOperandLine();
     void WriteRunningSubtotal();
@@ -136,6 +159,8 @@ private:
     void recomputeUnitConversionIfPending();
     void leaveEditField();
     void resetRepeat();
+    bool readPastedNumber(QString text, bool dropPointsEveryTime, long double& value);
+    void putPastedValue(long double value, bool intoSecondField);
     void formatAs(int format, int decimals);
     QString normalize(const QString& text) const;
     QString cleanAnswer(const QString& text) const;

@@ -122,3 +122,10 @@ void Calculator::Quit() {
     }
     QuitRequested = true;
 }
+
+void Calculator::FieldDoubleClicked(int field) {
+    if (field == 1) OperatorClass = 0;
+    setActiveField(field == 2 ? 2 : 1);
+}
+
+void Calculator::RadioClicked(int field) { setActiveField(field == 2 ? 2 : 1); }

@@ -99,11 +99,7 @@ bool Calculator::computeOperation(long double x, long double y, long double& res
 void Calculator::PressEquals() {
     if (NumberFormat == 0) NumberFormat = 3;
     if (ActiveField == 4) {
-        if (hooks_->plotterVisible()) {
-            ActiveField = 1;
-            hooks_->plotterTakesKey();
-        }
-        leaveEditField();
+        EndEditField();
         return;
     }
 
@@ -170,6 +166,14 @@ void Calculator::PressEquals() {
     if (RepeatMode == 1) finishRepeatStep(result, y);
     else if (RepeatMode == 2) closeRepetition();
     else normalClose();
+}
+
+void Calculator::EndEditField() {
+    if (hooks_->plotterVisible()) {
+        ActiveField = 1;
+        hooks_->plotterTakesKey();
+    }
+    leaveEditField();
 }
 
 void Calculator::normalClose() {

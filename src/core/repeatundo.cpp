@@ -89,15 +89,15 @@ void Calculator::undoCompoundingStep(long double previous) {
 }
 
 void Calculator::Undo() {
+    // Only a counted repeat step can be taken back; with none left ("Löschen" resets the count)
+    // undo goes on to the Tape or the snapshot.
     const bool repeating = RepeatMode == 2 && RepeatCount > 0;
-    // A pending "+%"/"-%" undoes one compounding step only while it is being repeated;
-    // otherwise there is no step to take back and undo goes on to the Tape or snapshot.
     if (repeating && (PercentMode == 1 || PercentMode == 2)) {
         const long double divisor = PercentMode == 1 ? LastY + 100 : 100 - LastY;
         if (divisor != 0) undoCompoundingStep(WorkValue * 100 / divisor);
         return;
     }
-    if (RepeatMode == 2 && QStringLiteral("+-x/").contains(PendingOperator)) {
+    if (repeating && QStringLiteral("+-x/").contains(PendingOperator)) {
         long double w = WorkValue;
         switch (PendingOperator.unicode()) {
         case u'+': w -= LastY; RepeatSum -= LastY; break;

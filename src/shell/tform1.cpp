@@ -3,6 +3,7 @@
 #include "core/numtext.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -25,7 +26,9 @@ TForm1::TForm1(Calculator& calculator, Dialogs& dialogs, QWidget* parent)
                    Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     buildFace();
     buildMenus();
+    buildFieldMenu();
     connectKeys();
+    qApp->installEventFilter(this);  // key preview: the calculator sees every key first
     applyColours();
     render();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -76,6 +79,24 @@ void TForm1::buildMenus() {
     auto* chaining = new QActionGroup(this);
     Syntax_1 = checkable(settings, "Syntax_1", QStringLiteral("Berechnen nach 2. Klick auf neuen Operator"), chaining);
     Syntax_2 = checkable(settings, "Syntax_2", QStringLiteral("Berechnen nach 1. Klick auf neuen Operator"), chaining);
+
+    settings->addSeparator();
+    Waehr2 = settings->addAction(QStringLiteral("Zweitwährung automatisch einfügen"));
+    Waehr2->setObjectName(QStringLiteral("Waehr2"));
+    Waehr2->setCheckable(true);
+    connect(Waehr2, &QAction::triggered, this, [this] { run([this] { calc_.InsertSecondCurrency = calc_.InsertSecondCurrency ? 0 : 1; }); });
+    QMenu* advanced = settings->addMenu(QStringLiteral("Erweitert"));
+    StayOnTop1 = advanced->addAction(QStringLiteral("Immer im Vordergrund"));
+    StayOnTop1->setObjectName(QStringLiteral("StayOnTop1"));
+    StayOnTop1->setCheckable(true);
+    connect(StayOnTop1, &QAction::triggered, this, [this](bool on) {
+        // Changing the flag hides the window; show it again where it was.
+        const QPoint place = pos();
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        move(place);
+        show();
+        Button16->setFocus();
+    });
 
     connect(Formatierung1, &QAction::triggered, this, [this] { run([this] { calc_.SetNumberFormat(1); }); });
     connect(Formatierung2, &QAction::triggered, this, [this] { run([this] { calc_.SetNumberFormat(2); }); });
@@ -143,8 +164,10 @@ void TForm1::connectKeys() {
     bind(Button44, [this] { calc_.TakeFromOtherCalculator(); });
     bind(R1, [this] { calc_.SelectCalculator(1); });
     bind(R2, [this] { calc_.SelectCalculator(2); });
-    connect(Radio1, &QRadioButton::clicked, this, [this] { run([this] { calc_.ActiveField = 1; calc_.SelectedRadio = 1; }); });
-    connect(Radio2, &QRadioButton::clicked, this, [this] { run([this] { calc_.ActiveField = 2; calc_.SelectedRadio = 2; }); });
+    connect(Radio1, &QRadioButton::clicked, this, [this] { run([this] { calc_.RadioClicked(1); }); });
+    connect(Radio2, &QRadioButton::clicked, this, [this] { run([this] { calc_.RadioClicked(2); }); });
+    connect(Button25, &QPushButton::clicked, this, [this] { copyToClipboard(); });
+    connect(Button26, &QPushButton::clicked, this, [this] { pasteFromClipboard(); });
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this](int value) {
         if (!rendering_) run([this, value] { calc_.SetDecimals(value); });
     });
@@ -188,6 +211,7 @@ void TForm1::render() {
     DForm2->setChecked(calc_.TypingMenuChecked != 1);
     Syntax_1->setChecked(calc_.ChainMode == 0);
     Syntax_2->setChecked(calc_.ChainMode == 1);
+    Waehr2->setChecked(calc_.InsertSecondCurrency == 1);
     rendering_ = false;
 }
 

@@ -5,9 +5,12 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <map>
 
 class QAction;
 class QButtonGroup;
+class QKeyEvent;
+class QMenu;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -24,8 +27,17 @@ public:
     void run(const std::function<void()>& command);
     void render();
 
-    // Entry points other windows are bound to; each may be left unbound.
+    // Entry points of other subsystems, bound by the application; each may be left unbound.
     std::function<void()> onShowFinance;
+    std::function<void()> onClearTape;                   // Ctrl+Delete: the Tape's "Löschen"
+    std::function<void()> onHelp;                        // F1
+    std::function<void(int)> onTrigonometryKey;          // F5..F8 as 0..3
+    std::function<void(int)> onSelectCurrency;           // Ctrl+digit: entry 1..10 of the currency list
+    std::function<bool()> onPlotterVisible;
+    std::function<bool()> onEnterInEditField;            // true when a panel took the Enter key
+    std::map<QChar, std::function<void()>> characterActions;  // letters of panels built elsewhere
+    // Text dropped from a display field; `field` is 1 for Label1, 2 for Label3.
+    std::function<void(int field, const QString& text)> onFieldDropped;
 
     // Display fields and marks
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
@@ -50,9 +62,15 @@ public:
     QAction *Formatierung1 = nullptr, *Formatierung2 = nullptr, *Formatierung3 = nullptr;
     QAction *DForm1 = nullptr, *DForm2 = nullptr, *Syntax_1 = nullptr, *Syntax_2 = nullptr;
     QAction *FelderW = nullptr, *TapeW = nullptr, *Finanz = nullptr, *Tape1 = nullptr;
+    QAction *StayOnTop1 = nullptr, *Waehr2 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+    void copyToClipboard();
+    void pasteFromClipboard();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFace();
@@ -63,9 +81,17 @@ private:
     QLabel* makeLabel(const char* name, QRect rect, int fontPixels, bool bold, Qt::Alignment alignment);
     void bind(QPushButton* button, std::function<void()> command);
     void applyColours();
+    bool handleKey(QKeyEvent* event);
+    bool handleCharacter(const QString& text);
+    bool handleMouse(QObject* watched, QEvent* event);
+    bool press(const std::function<void()>& command);
+    void buildFieldMenu();
+    void startFieldDrag(int field);
 
     Calculator& calc_;
     Dialogs& dialogs_;
     QWidget* face_ = nullptr;
     bool rendering_ = false;
+    QPoint dragStart_;
+    int dragField_ = 0;
 };

@@ -1,0 +1,189 @@
+// The whole keyboard map of the main window, driven with real key events offscreen.
+#include "shell/tform1.h"
+#include "support/memorytape.h"
+#include "support/qtprinters.h"
+#include "support/scripteddialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "keys_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication instance(argc, argv);
+    return instance;
+}
+
+class KeysTest : public ::testing::Test {
+protected:
+    struct AppFirst {
+        AppFirst() { app(); }
+    } appFirst;
+    ScriptedDialogs dialogs;
+    MemoryTape tape;
+    Calculator calc{dialogs, &tape};
+    TForm1 window{calc, dialogs};
+
+    void SetUp() override {
+        calc.ApplyDisplaySettings(3, 2, 1, 0);
+        window.render();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.Button16->setFocus();
+    }
+
+    // Keys go to whatever has the focus; the window previews them.
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QTest::keyClick(target, k, mods);
+    }
+    void type(const char* text) {
+        for (const char* c = text; *c; ++c) {
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+            QTest::keyClicks(target, QString(QChar(*c)));
+        }
+    }
+    void pad(Qt::Key k) { key(k, Qt::KeypadModifier); }
+    QString label(const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+};
+
+TEST_F(KeysTest, NumericPadWorksTheCalculator) {
+    pad(Qt::Key_1);
+    pad(Qt::Key_2);
+    pad(Qt::Key_Plus);
+    pad(Qt::Key_5);
+    pad(Qt::Key_Comma);
+    pad(Qt::Key_5);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(label("Label1"), "17,5");
+    pad(Qt::Key_Asterisk);
+    pad(Qt::Key_2);
+    key(Qt::Key_Return);
+    EXPECT_EQ(label("Label1"), "35");
+    pad(Qt::Key_Slash);
+    pad(Qt::Key_7);
+    key(Qt::Key_Return);
+    EXPECT_EQ(label("Label1"), "5");
+    pad(Qt::Key_Minus);
+    pad(Qt::Key_8);
+    key(Qt::Key_Return);
+    EXPECT_EQ(label("Label1"), "-3");
+    EXPECT_TRUE(window.Button16->hasFocus());
+}
+
+TEST_F(KeysTest, MainKeyboardDigitsShiftAndPoint) {
+    type("12.5");
+    EXPECT_EQ(label("Label1"), "12,5");
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(label("Label1"), "12.");  // the raw text, as the digit was taken away
+    key(Qt::Key_5, Qt::ShiftModifier);  // Shift+5 is "%"
+    EXPECT_EQ(label("Label2"), "%");
+    key(Qt::Key_7, Qt::ShiftModifier);  // Shift+7 types 7
+    EXPECT_EQ(label("Label3"), "7");
+}
+
+TEST_F(KeysTest, AltDigitsChooseDecimalsAndFormatOne) {
+    type("2");
+    key(Qt::Key_7, Qt::AltModifier);
+    EXPECT_EQ(calc.NumberFormat, 1);
+    EXPECT_EQ(calc.Decimals, 7);
+    EXPECT_EQ(label("Label1"), "2,0000000");
+    key(Qt::Key_0, Qt::AltModifier);
+    EXPECT_EQ(calc.Decimals, 10);
+    EXPECT_TRUE(window.Formatierung1->isChecked());
+}
+
+TEST_F(KeysTest, CtrlEnterClosesWithASubtotal) {
+    pad(Qt::Key_6);
+    pad(Qt::Key_Asterisk);
+    pad(Qt::Key_2);
+    key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(tape.texts(), QStringList({"6 ^", "2 x", "12 S"}));
+    EXPECT_EQ(tape.lines.back().colour, Tape::Green);
+}
+
+TEST_F(KeysTest, EditingKeys) {
+    type("12");
+    pad(Qt::Key_Plus);
+    type("5");
+    key(Qt::Key_Home);  // Wiederholen
+    EXPECT_EQ(label("Label1"), "17");
+    EXPECT_EQ(label("Label5"), "1");
+    key(Qt::Key_End);  // Rückgängig
+    EXPECT_EQ(label("Label1"), "12");
+    key(Qt::Key_Delete);  // Löschen
+    EXPECT_TRUE(label("Label1").isEmpty());
+    key(Qt::Key_Backspace, Qt::ControlModifier);  // undo walks the Tape back to the first operand
+    EXPECT_EQ(label("Label1"), "12");
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(window.windowTitle(), "Kalkulo (R2)");
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
+    pad(Qt::Key_Plus);
+    type("1");
+    key(Qt::Key_Space);
+    EXPECT_EQ(calc.ActiveField, 2) << "space must not press the focused \"=\"";
+}
+
+TEST_F(KeysTest, LetterKeys) {
+    type("9a");
+    EXPECT_EQ(label("Label3"), "3");
+    EXPECT_EQ(label("Label2"), "Q");
+    key(Qt::Key_Return);
+    type("x");
+    EXPECT_EQ(label("Label3"), "9");
+    key(Qt::Key_Return);
+    type("p");
+    EXPECT_EQ(label("Label2"), "%");
+    type("y");
+    EXPECT_EQ(label("Label2"), "% Pi");
+    bool financeShown = false;
+    window.onShowFinance = [&] { financeShown = true; };
+    type("f");
+    EXPECT_TRUE(financeShown);
+    type("W");
+    EXPECT_EQ(calc.InsertSecondCurrency, 1);
+}
+
+TEST_F(KeysTest, CopyAndPasteThroughTheClipboard) {
+    calc.ApplyDisplaySettings(2, 2, 1, 0);
+    type("1234.5");
+    key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1234,5");
+    QApplication::clipboard()->setText(QStringLiteral("1.234,56"));
+    pad(Qt::Key_Plus);
+    key(Qt::Key_Insert);
+    EXPECT_EQ(calc.Operand2Text, " 1.23456000000000E+0003");
+}
+
+TEST_F(KeysTest, OnlyEscapeAndEnterActWhileAnEditFieldOwnsTheKeys) {
+    QLineEdit edit(&window);
+    edit.show();
+    edit.setFocus();
+    calc.SavedActiveField = 1;
+    calc.ActiveField = 4;
+    type("12");
+    EXPECT_EQ(edit.text(), "12");
+    EXPECT_EQ(calc.Operand1Text, "");
+    key(Qt::Key_Escape);
+    EXPECT_EQ(calc.ActiveField, 1);
+    type("3");
+    EXPECT_EQ(calc.Operand1Text, "3");
+}
+
+TEST_F(KeysTest, TheWheelDoesNothingWithoutThePlotter) {
+    type("5");
+    type("i");
+    EXPECT_EQ(label("Label1"), "5");
+}
+
+}  // namespace
