@@ -61,7 +61,13 @@ public:
                   bool* ok, std::size_t n);
 
 private:
-    std::vector<long double> lanes_;
+    void prepareLanes();
+
+    std::vector<long double> lanes_;  // kLanes values per slot
+    std::vector<bool> filled_;        // which unwritten slots' lanes hold their value
+    std::vector<bool> written_;       // slots some instruction computes
+    std::vector<bool> check_;         // computed slots whose finiteness is checked where they are made
+    bool failsAlways_ = false;
 };
 
 Program compile(QStringView text, const TMathParser& parser);

@@ -86,8 +86,10 @@ std::shared_ptr<Program> TMathParser::programFor(const QString& text) {
 }
 
 bool TMathParser::run(Program& program, long double& result) {
+    // Resetting a message that is already the reset one would cost more than the formula.
+    static const QString unknown = mathparser::unknownErrorMessage();
     ErrorCode = 0;
-    ErrorMessage = mathparser::unknownErrorMessage();
+    if (ErrorMessage.constData() != unknown.constData()) ErrorMessage = unknown;
     const Program::Outcome outcome = program.run(*this, ErrorCode, ErrorMessage);
     if (!outcome.failed) {
         result = program.value();
