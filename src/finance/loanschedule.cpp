@@ -1,5 +1,6 @@
 #include "finance/loanschedule.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -135,12 +136,64 @@ private:
     int f_;
 };
 
+// A larger payment or a smaller loan amount never makes a pass longer while every period keeps a
+// positive share of the balance. Down to a rate of −120 % a year (−10 % a month) that holds for the
+// rounded arithmetic too: the interest moves by less than the ulp it could cost.
 bool monotone(const LoanInputs& in) {
-    if (in.rate < 0) return false;
+    constexpr long double lowest = -120;
+    if (in.rate < lowest) return false;
     for (const ScheduleEntry& e : in.interestChanges) {
-        if (e.value < 0) return false;
+        if (e.value < lowest) return false;
     }
     return true;
+}
+
+// Largest m ≥ 0 with m · d ≤ room, for d > 0 and room ≥ 0 below 2^62; the products are exact.
+qint64 fitCount(long double room, long double d) {
+    long double q = std::floor(room / d);
+    while (q > 0 && q * d > room) q -= 1;
+    while ((q + 1) * d <= room) q += 1;
+    return static_cast<qint64>(q);
+}
+
+// The value after `n` additions of `d` to `v`, each rounded as a pass-by-pass search rounds it,
+// without making n additions: within one binary order of magnitude every addition of a whole
+// number is exact, so only the steps that cross into another order (or through zero) round.
+long double repeatedSum(long double v, long double d, qint64 n) {
+    while (n > 0) {
+        if (v + d == v) return v;
+        // Mirror so that v ≥ 0; rounding to nearest is symmetric.
+        const bool mirrored = v < 0 || (v == 0 && d < 0);
+        long double w = mirrored ? -v : v;
+        const long double e = mirrored ? -d : d;
+        if (e > 0) {
+            if (w == 0) {
+                w = e;
+                --n;
+            } else {
+                const long double top = std::ldexp(1.0L, std::ilogb(w) + 1);
+                const qint64 m = std::min(fitCount(top - w, e), n);
+                if (m > 0) {
+                    w += static_cast<long double>(m) * e;
+                    n -= m;
+                } else {
+                    w += e;
+                    --n;
+                }
+            }
+        } else {
+            // Towards zero every result lies on the finer grid of w: exact until the sign changes.
+            const qint64 m = std::min(fitCount(w, -e), n);
+            w -= static_cast<long double>(m) * -e;
+            n -= m;
+            if (n > 0) {
+                w += e;
+                --n;
+            }
+        }
+        v = mirrored ? -w : w;
+    }
+    return v;
 }
 
 LoanResult stopped(LoanOutcome outcome, long double A, long double R, qint64 passes) {
@@ -193,9 +246,7 @@ LoanResult computeLoan(const LoanInputs& in) {
     };
     auto noPositiveAmount = [&](long double v) { return byAmount && v <= 0; };
 
-    constexpr long double exactLimit = 4611686018427387904.0L;  // 2^62: integers stay exact below it
-    const bool integral = std::fabs(v1) < exactLimit && std::nearbyint(v1) == v1;
-    if (!monotone(in) || !integral) {
+    if (!monotone(in)) {
         // Pass by pass, as the schedule is defined.
         long double v = v1;
         for (qint64 j = 1;; ++j) {
@@ -209,16 +260,16 @@ LoanResult computeLoan(const LoanInputs& in) {
         }
     }
 
-    // With no negative rate, a larger payment or a smaller loan amount never makes a pass longer,
-    // so the first pass that ends within the term can be found by doubling and halving instead of
+    // The first pass that ends within the term can be found by doubling and halving instead of
     // trying every step; the values tried are exactly those of the step-by-step search.
+    constexpr long double range = 4611686018427387904.0L;  // 2^62: far beyond any payment that can end a loan
     qint64 jMax = 0;
     if (byAmount) {
-        jMax = v1 > 0 ? static_cast<qint64>(std::floor((v1 - 1) / 50)) + 1 : 0;
+        jMax = v1 > 0 ? fitCount(v1, 50) + (std::fmod(v1, 50.0L) == 0 ? 0 : 1) : 0;
     } else {
-        jMax = static_cast<qint64>(std::floor((exactLimit - v1) / step)) + 1;
+        jMax = v1 < range ? fitCount(range - std::max(v1, 0.0L), step) + 1 : 1;
     }
-    auto value = [&](qint64 j) { return v1 + static_cast<long double>(j - 1) * delta; };
+    auto value = [&](qint64 j) { return repeatedSum(v1, delta, j - 1); };
     qint64 scratch = search.subsidyOffset() + 1;
     auto fits = [&](qint64 j, bool& overBudget) {
         Pass pass = passAt(value(j), scratch);

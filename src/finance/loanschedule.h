@@ -52,6 +52,6 @@ struct LoanResult {
 
 // Upper bound for the periods a single computation may evaluate; beyond it the search reports
 // NoProgress instead of keeping the window busy.
-inline constexpr qint64 kLoanPeriodBudget = 20'000'000;
+inline constexpr qint64 kLoanPeriodBudget = 1'000'000;
 
 LoanResult computeLoan(const LoanInputs& in);

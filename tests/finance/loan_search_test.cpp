@@ -111,13 +111,13 @@ TEST(LoanSearch, EndsWithAMessageWhenItCannotProgress) {
               "Die Anpassung findet keine Lösung innerhalb der maximalen Laufzeit. Bitte Rate, Zins oder Laufzeit ändern.");
     EXPECT_TRUE(g.Edit10.isEmpty());
 
-    // A negative rate in the list takes the step-by-step search; at 8,3E24 a step of 1000 no
+    // A rate below −120 % in the list takes the pass-by-pass search; at 8,3E24 a step of 1000 no
     // longer changes the payment.
     FinanceCalculator h = exampleLoan();
     h.Edit1 = "100000000000000000000000000";
     h.Edit13 = "1";
     h.vproz = true;
-    h.Grid3.rows[0] = {"01.01.2000", "-1"};
+    h.Grid3.rows[0] = {"01.01.2000", "-500"};
     EXPECT_EQ(h.Compute().message, g.Compute().message);
     EXPECT_TRUE(h.Edit10.isEmpty());
 }
@@ -187,24 +187,44 @@ TEST(LoanSearch, PaymentMatchesTheClosedFormAnnuity) {
     EXPECT_GT(checked, 230);
 }
 
-TEST(LoanSearch, FastSearchAgreesWithStepByStepPasses) {
-    // A payment with cents takes the step-by-step search; the same loan with a whole-number
-    // payment one cent lower takes the fast one. Both must reach the same payment grid.
-    for (int N : {24, 120, 360}) {
-        LoanInputs in;
-        in.amount = 654321;
-        in.rate = 7.25;
-        in.maxPeriods = N;
-        in.payment = 900000.0L / N + 0.37L;  // above the estimate: no jump to x
-        const LoanResult slow = computeLoan(in);
-        const auto stepsSlow = static_cast<long long>(std::llround(static_cast<double>(slow.payment - in.payment) / 10));
-        in.payment = std::floor(static_cast<double>(in.payment));
-        const LoanResult fast = computeLoan(in);
-        const auto stepsFast = static_cast<long long>(std::llround(static_cast<double>(fast.payment - in.payment) / 10));
-        EXPECT_EQ(slow.passes, stepsSlow + 1);
-        EXPECT_EQ(fast.passes, stepsFast + 1);
-        EXPECT_LE(std::abs(stepsSlow - stepsFast), 1);
+TEST(LoanSearch, SkippingSearchAgreesWithPassByPass) {
+    // An interest change that never comes into force (dated before the start) but carries a rate
+    // below −120 % makes the engine try every pass in turn; without it the engine skips passes. Both must
+    // end on the same value, bit for bit, including payments with cents whose repeated steps round.
+    struct Case {
+        const char* amount;
+        const char* payment;
+        const char* rate;
+        const char* years;
+        bool byAmount;
+    };
+    const Case cases[] = {{"100000", "0", "6", "10", false},          {"100000", "1000,37", "6", "10", false},
+                          {"999999", "2090,37", "6", "40", false},     {"5000000", "0,01", "9,5", "25", false},
+                          {"0", "1000", "6", "10", true},              {"0", "1000,01", "6", "10", true},
+                          {"0", "333,33", "4,5", "30", true},          {"0", "0,3", "1", "1", true},
+                          {"250000", "12345,67", "15", "2", false}};
+    int manyPasses = 0;
+    for (const Case& c : cases) {
+        FinanceCalculator skipping = exampleLoan();
+        skipping.Edit1 = c.amount;
+        skipping.Edit12 = c.payment;
+        skipping.Edit2 = c.rate;
+        skipping.Edit13 = c.years;
+        skipping.Radio1 = !c.byAmount;
+        skipping.Radio2 = c.byAmount;
+        FinanceCalculator stepping = skipping;
+        stepping.vproz = true;
+        stepping.Grid3.rows[0] = {"01.01.2000", "-500"};
+        const FinanceOutcome a = skipping.Compute();
+        const FinanceOutcome b = stepping.Compute();
+        EXPECT_EQ(a.message, b.message) << c.payment;
+        EXPECT_EQ(skipping.LastPasses, stepping.LastPasses) << c.payment;
+        EXPECT_EQ(skipping.Edit1, stepping.Edit1) << c.payment;
+        EXPECT_EQ(skipping.Edit12, stepping.Edit12) << c.payment;
+        EXPECT_EQ(loanOutputs(skipping), loanOutputs(stepping)) << c.payment;
+        manyPasses += skipping.LastPasses > 100 ? 1 : 0;
     }
+    EXPECT_GE(manyPasses, 4);
 }
 
 }  // namespace

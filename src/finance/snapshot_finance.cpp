@@ -1,0 +1,76 @@
+// Renders both pages of the financial window after a computation to PNG files, for a look by eye:
+// snapshot_finance <output folder>
+#include "core/dialogs.h"
+#include "finance/tfinanzrechner.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <cstdio>
+
+namespace {
+
+class PrintingDialogs : public Dialogs {
+public:
+    void message(const QString& text) override { std::fprintf(stderr, "Meldung: %s\n", qPrintable(text)); }
+    bool askYesNo(const QString&) override { return true; }
+    Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    QString openFileName(const QString&, const QStringList&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QStringList&, int*) override { return {}; }
+};
+
+void put(QTableWidget* grid, int row, const QString& date, const QString& value) {
+    grid->setItem(row, 1, new QTableWidgetItem(date));
+    grid->setItem(row, 2, new QTableWidgetItem(value));
+}
+
+bool save(QWidget& window, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name);
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "Aufruf: snapshot_finance <Ausgabeordner>\n");
+        return 2;
+    }
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) return 1;
+
+    PrintingDialogs dialogs;
+    TFinanzrechner window(dialogs);
+    window.show();
+    const QDate start = QDate::currentDate();
+    window.Edit1->setText(QStringLiteral("100.000,00"));
+    window.Edit2->setText(QStringLiteral("6"));
+    window.Edit13->setText(QStringLiteral("10"));
+    window.Edit14->setText(QStringLiteral("0"));
+    window.Edit12->setText(QStringLiteral("0"));
+    window.Datum3->setDate(start.addYears(2));
+    put(window.Grid2, 0, start.addYears(1).toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("5000"));
+    window.OKBtnClick();
+    bool ok = save(window, folder, QStringLiteral("finance_tilgung.png"));
+
+    window.PageControl1->setCurrentIndex(1);
+    window.Edit16->setText(QStringLiteral("1.000,00"));
+    window.Edit17->setText(QStringLiteral("3,5"));
+    window.Edit18->setText(QStringLiteral("100"));
+    window.Edit19->setText(QStringLiteral("10"));
+    window.Datum6->setDate(start.addYears(5));
+    put(window.Grid1, 0, start.addYears(2).toString(QStringLiteral("dd.MM.yy")), QStringLiteral("2500"));
+    window.OKBtnClick();
+    ok = save(window, folder, QStringLiteral("finance_anlage.png")) && ok;
+    return ok ? 0 : 1;
+}
