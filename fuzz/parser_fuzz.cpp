@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const long double x = kXs[data[0] % 8];
     DegreeMode = (data[0] & 8) ? 1 : 0;
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
-    TMathParser parser;
+    static TMathParser parser;  // as the plotter keeps one: its compiled forms are reused
     parser.SetConstant("x", x);
     parser.SetConstant("a", 2.5L);
     const Result reference = run([&] { return parser.EvaluateReference(text); });

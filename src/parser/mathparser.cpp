@@ -22,8 +22,7 @@ namespace {
 constexpr qsizetype kCacheLimit = 256;
 }  // namespace
 
-TMathParser::TMathParser(bool withBuiltIns, QChar decimalSeparator)
-    : ErrorMessage(mathparser::unknownErrorMessage()), decimalSeparator_(decimalSeparator) {
+TMathParser::TMathParser(bool withBuiltIns, QChar decimalSeparator) : decimalSeparator_(decimalSeparator) {
     if (!withBuiltIns) return;
     for (int i = 0; i < mathparser::kBuiltinCount; ++i) {
         const mathparser::BuiltinInfo& info = mathparser::builtinInfo(static_cast<mathparser::BuiltinOp>(i));

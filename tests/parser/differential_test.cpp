@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -82,6 +83,7 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
             ASSERT_EQ(outcomeOf([&] { return compiled.Evaluate(kXs[i]); }), reference) << text.toStdString();
             ASSERT_EQ(ok[i], reference.ok) << text.toStdString() << " batch at x=" << static_cast<double>(kXs[i]);
             if (reference.ok) {
+                ASSERT_TRUE(std::isfinite(reference.value)) << text.toStdString();
                 ASSERT_EQ(ys[i], reference.value) << text.toStdString();
             }
             (reference.ok ? successes : failures)++;

@@ -282,6 +282,10 @@ TEST_F(MathParserTest, ParserStaysUsableAfterAnError) {
     EXPECT_EQ(parser.ErrorMessage, "Unbekannter Fehler");
 
     TMathParser bare(false);
+    EXPECT_EQ(bare.ErrorCode, 0);
+    EXPECT_EQ(bare.ErrorPos, 0);
+    EXPECT_EQ(bare.ErrorLen, 0);
+    EXPECT_TRUE(bare.ErrorMessage.isEmpty());
     EXPECT_TRUE(bare.Operators().empty());
     EXPECT_TRUE(bare.Constants().empty());
     EXPECT_THROW(bare.Evaluate("1+2"), EMathParsing);
