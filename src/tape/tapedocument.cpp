@@ -43,7 +43,7 @@ TapeDocument::~TapeDocument() = default;
 
 int TapeDocument::LineCount() const {
     const int n = document_->blockCount();
-    if (n == 1 && document_->firstBlock().length() <= 1) return 0;
+    if (n == 1 && document_->characterCount() <= 1) return 0;
     return n;
 }
 
@@ -55,12 +55,19 @@ QString TapeDocument::Line(int index) const {
 
 QString TapeDocument::Text() const { return LineCount() == 0 ? QString() : document_->toPlainText(); }
 
+// Every edit runs inside an edit block from the start: the cursor then skips working out its
+// on-screen position, which would lay the line out on every call.
+QTextCursor TapeDocument::editAtEnd() {
+    QTextCursor c(document_.get());
+    c.beginEditBlock();
+    c.setPosition(document_->characterCount() - 1);
+    return c;
+}
+
 void TapeDocument::AppendLine(const QString& text) {
     QTextBlockFormat block;
     block.setAlignment(typingQtAlignment());
-    QTextCursor c(document_.get());
-    c.movePosition(QTextCursor::End);
-    c.beginEditBlock();
+    QTextCursor c = editAtEnd();
     if (LineCount() == 0) {
         c.setBlockFormat(block);
         c.setBlockCharFormat(typing_);
@@ -72,17 +79,22 @@ void TapeDocument::AppendLine(const QString& text) {
 }
 
 void TapeDocument::AppendToLastLine(const QString& text) {
-    QTextCursor c(document_.get());
-    c.movePosition(QTextCursor::End);
+    QTextCursor c = editAtEnd();
     c.insertText(text, typing_);
+    c.endEditBlock();
 }
 
 void TapeDocument::DeleteLastLine() {
-    QTextCursor c(document_.get());
+    const int end = document_->characterCount() - 1;
     const QTextBlock last = document_->lastBlock();
-    c.setPosition(document_->blockCount() > 1 ? last.position() - 1 : last.position());
-    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    // From the separator before the last line, or from the start when it is the only one.
+    const int start = document_->blockCount() > 1 ? end - last.length() : 0;
+    QTextCursor c(document_.get());
+    c.beginEditBlock();
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
     c.removeSelectedText();
+    c.endEditBlock();
 }
 
 void TapeDocument::Clear() {
@@ -155,9 +167,7 @@ void TapeDocument::replaceContent(const rtf::Document& content) {
 void TapeDocument::appendContent(const rtf::Document& content) { insertParagraphs(content); }
 
 void TapeDocument::insertParagraphs(const rtf::Document& content) {
-    QTextCursor c(document_.get());
-    c.movePosition(QTextCursor::End);
-    c.beginEditBlock();
+    QTextCursor c = editAtEnd();
     bool first = LineCount() == 0;
     for (const rtf::Paragraph& p : content.paragraphs) {
         QTextBlockFormat block;

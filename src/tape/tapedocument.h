@@ -6,6 +6,7 @@
 #include "tape/rtfdocument.h"
 
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <memory>
 
 class QTextDocument;
@@ -65,6 +66,7 @@ public:
     static Qt::Alignment toQt(Alignment alignment);
 
 private:
+    QTextCursor editAtEnd();
     void insertParagraphs(const rtf::Document& content);
 
     std::unique_ptr<QTextDocument> document_;
