@@ -22,8 +22,9 @@ QApplication& app() {
     static int argc = 1;
     static char name[] = "finance_window_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: tearing it down among the exit handlers crashes inside Qt.
+    static auto* instance = new QApplication(argc, argv);
+    return *instance;
 }
 
 class FinanceWindow : public ::testing::Test {
