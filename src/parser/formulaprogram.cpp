@@ -5,31 +5,72 @@
 
 namespace mathparser {
 
-Program::Outcome Program::run(const TMathParser& parser, int& errorCode, QString& errorMessage) {
-    long double* s = cells.data();
+// Operands point straight at the constant table or at the cells, and a value that the very
+// next step consumes is handed on in a register: an 80-bit store and reload costs more than
+// most operations. The pointers stay valid as long as the table version does.
+void Program::link(const TMathParser& parser) {
     const std::vector<TConstant>& table = parser.Constants();
-    for (const ConstantSlot& c : constants) s[c.slot] = table[c.constant].Value;
+    std::vector<const long double*> where(cells.size());
+    for (std::size_t k = 0; k < cells.size(); ++k) where[k] = &cells[k];
+    for (const ConstantSlot& c : constants) where[c.slot] = &table[c.constant].Value;
+    std::vector<int> consumers(cells.size(), 0);
     for (const Instruction& in : code) {
+        ++consumers[in.a];
+        ++consumers[in.b];
+    }
+    steps_.clear();
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        const Instruction& in = code[i];
+        Step step{};
+        step.op = in.op;
+        step.aux = in.aux;
+        step.a = where[in.a];
+        step.b = where[in.b];
+        step.dst = &cells[in.dst];
+        if (i > 0) {
+            const std::uint32_t previous = code[i - 1].dst;
+            step.aFromPrevious = in.a == previous;
+            step.bFromPrevious = in.b == previous && in.a != previous;
+        }
+        const Instruction* next = i + 1 < code.size() ? &code[i + 1] : nullptr;
+        const bool handedOn = next && consumers[in.dst] == 1 &&
+                              ((next->a == in.dst) != (next->b == in.dst));
+        step.store = in.dst != result && !handedOn;
+        steps_.push_back(step);
+    }
+    resultPointer_ = where[result];
+    linkedTable_ = table.data();
+    linkedSize_ = table.size();
+}
+
+Program::Outcome Program::run(const TMathParser& parser, int& errorCode, QString& errorMessage) {
+    const std::vector<TConstant>& table = parser.Constants();
+    if (!resultPointer_ || linkedTable_ != table.data() || linkedSize_ != table.size()) link(parser);
+    long double previous = 0;
+    for (const Step& step : steps_) {
+        const long double a = step.aFromPrevious ? previous : *step.a;
+        const long double b = step.bFromPrevious ? previous : *step.b;
+        long double r = 0;
         OpStatus status = OpStatus::Ok;
-        switch (in.op) {
-#define KALKULO_RUN_CASE(name)                                                   \
-    case Opcode::name:                                   \
-        status = apply<BuiltinOp::name>(s[in.a], s[in.b], s[in.dst]);            \
+        switch (step.op) {
+#define KALKULO_RUN_CASE(name)                        \
+    case Opcode::name:                                \
+        status = apply<BuiltinOp::name>(a, b, r);     \
         break;
             KALKULO_BUILTIN_OPS(KALKULO_RUN_CASE)
 #undef KALKULO_RUN_CASE
         case Opcode::Negate:
-            s[in.dst] = -s[in.a];
+            r = -a;
             break;
         case Opcode::PowerInt:
-            status = powerInt(s[in.a], in.aux, s[in.dst]);
-            if (status == OpStatus::Ok && !isFinite(s[in.dst])) status = OpStatus::GeneralError;
+            status = powerInt(a, step.aux, r);
+            if (status == OpStatus::Ok && !isFinite(r)) status = OpStatus::GeneralError;
             break;
         case Opcode::Custom: {
-            const TOperator& op = parser.Operators()[static_cast<size_t>(in.aux)];
+            const TOperator& op = parser.Operators()[static_cast<size_t>(step.aux)];
             try {
-                s[in.dst] = op.Func(op.Name, s[in.a], s[in.b], errorCode, errorMessage);
-                if (!isFinite(s[in.dst])) {
+                r = op.Func(op.Name, a, b, errorCode, errorMessage);
+                if (!isFinite(r)) {
                     errorCode = 0;
                     errorMessage = unknownErrorMessage();
                     status = OpStatus::OperatorError;
@@ -40,12 +81,14 @@ Program::Outcome Program::run(const TMathParser& parser, int& errorCode, QString
             break;
         }
         case Opcode::Fail:
-            status = static_cast<OpStatus>(in.aux);
+            status = static_cast<OpStatus>(step.aux);
             break;
         }
-        if (status != OpStatus::Ok) return {&in, status};
+        if (status != OpStatus::Ok) return {&code[static_cast<std::size_t>(&step - steps_.data())], status, 0};
+        previous = r;
+        if (step.store) *step.dst = r;
     }
-    return {};
+    return {nullptr, OpStatus::Ok, steps_.empty() ? *resultPointer_ : previous};
 }
 
 namespace {

@@ -50,10 +50,10 @@ public:
     struct Outcome {
         const Instruction* failed = nullptr;
         OpStatus status = OpStatus::Ok;
+        long double value = 0;
     };
     // Runs with the parser's current constant values. A user-added operator gets the error fields.
     Outcome run(const TMathParser& parser, int& errorCode, QString& errorMessage);
-    long double value() const { return cells[result]; }
 
     // The same for n values of the constant with table index xConstant: ys and ok per value.
     // Needs a program without user-added operators.
@@ -61,7 +61,23 @@ public:
                   bool* ok, std::size_t n);
 
 private:
+    struct Step {
+        Opcode op;
+        bool aFromPrevious;  // the operand is the value the step before computed
+        bool bFromPrevious;
+        bool store;          // a later step, not the next one, reads the value
+        std::int32_t aux;
+        const long double* a;
+        const long double* b;
+        long double* dst;
+    };
+    void link(const TMathParser& parser);
     void prepareLanes();
+
+    std::vector<Step> steps_;
+    const long double* resultPointer_ = nullptr;
+    const TConstant* linkedTable_ = nullptr;
+    std::size_t linkedSize_ = 0;
 
     std::vector<long double> lanes_;  // kLanes values per slot
     std::vector<bool> filled_;        // which unwritten slots' lanes hold their value

@@ -91,7 +91,7 @@ bool TMathParser::run(Program& program, long double& result) {
     if (ErrorMessage.constData() != unknown.constData()) ErrorMessage = unknown;
     const Program::Outcome outcome = program.run(*this, ErrorCode, ErrorMessage);
     if (!outcome.failed) {
-        result = program.value();
+        result = outcome.value;
         return true;
     }
     ErrorPos = outcome.failed->pos;
