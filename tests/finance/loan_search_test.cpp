@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -122,25 +123,16 @@ TEST(LoanSearch, EndsWithAMessageWhenItCannotProgress) {
     EXPECT_TRUE(h.Edit10.isEmpty());
 }
 
-TEST(LoanSearch, StepBoundariesAtOneAndHundredMillion) {
-    auto passesFor = [](long double amount) {
+TEST(LoanSearch, StepIsHundredFromOneMillionAndThousandFromHundredMillion) {
+    for (auto [amount, estimate, step] : {std::tuple{999999.0L, 8330, 10}, std::tuple{1000000.0L, 8330, 100},
+                                          std::tuple{99999999.0L, 833330, 100}, std::tuple{100000000.0L, 833330, 1000}}) {
         LoanInputs in;
         in.amount = amount;
         in.rate = 6;
         in.maxPeriods = 120;
-        in.payment = 0;
-        return computeLoan(in);
-    };
-    // x = A / 120 cut to tens; the step decides how many passes follow.
-    const LoanResult below = passesFor(999999);
-    const LoanResult at = passesFor(1000000);
-    const LoanResult hundred = passesFor(100000000);
-    EXPECT_EQ(std::fmod(static_cast<double>(below.payment), 10.0), 0);
-    EXPECT_EQ(std::fmod(static_cast<double>(at.payment), 100.0), 8330 % 100 == 0 ? 0 : 30);
-    EXPECT_EQ(static_cast<long long>(at.payment), 8330 + 100 * ((at.passes - 2)));
-    EXPECT_EQ(static_cast<long long>(hundred.payment), 833330 + 1000 * (hundred.passes - 2));
-    EXPECT_GE(static_cast<double>(hundred.payment), 1110205.0);
-    EXPECT_LT(static_cast<double>(hundred.payment), 1110205.0 + 1000);
+        const LoanResult r = computeLoan(in);
+        EXPECT_EQ(static_cast<long long>(r.payment), estimate + step * (r.passes - 2)) << static_cast<double>(amount);
+    }
 }
 
 // Independent of the engine: balance after j payments R of a loan A at monthly rate i.
