@@ -92,25 +92,25 @@ void TFinanzrechner::buildTopBar() {
 }
 
 void TFinanzrechner::prepareGrids() {
-    struct Spec {
+    struct GridSetup {
         QTableWidget* grid;
         const char* heading1;
         const char* heading2;
         int dateWidth;
         int valueWidth;
     };
-    const Spec specs[] = {{Grid2, "Datum", "Betrag", 80, 80},
+    const GridSetup setups[] = {{Grid2, "Datum", "Betrag", 80, 80},
                           {Grid3, "Ab Datum:", "Zins", 120, 40},
                           {Grid1, "Datum", "Zahlung", 94, 94},
                           {Grid4, "Ab Datum", "Zins", 100, 40}};
-    for (const Spec& spec : specs) {
-        QTableWidget* grid = spec.grid;
+    for (const GridSetup& setup : setups) {
+        QTableWidget* grid = setup.grid;
         grid->setColumnCount(3);
         grid->setHorizontalHeaderLabels(
-            {QStringLiteral("Nr."), QString::fromUtf8(spec.heading1), QString::fromUtf8(spec.heading2)});
+            {QStringLiteral("Nr."), QString::fromUtf8(setup.heading1), QString::fromUtf8(setup.heading2)});
         grid->setColumnWidth(0, 20);
-        grid->setColumnWidth(1, spec.dateWidth);
-        grid->setColumnWidth(2, spec.valueWidth);
+        grid->setColumnWidth(1, setup.dateWidth);
+        grid->setColumnWidth(2, setup.valueWidth);
         grid->verticalHeader()->hide();
         grid->verticalHeader()->setDefaultSectionSize(20);
         grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -119,7 +119,7 @@ void TFinanzrechner::prepareGrids() {
         grid->setTabKeyNavigation(true);
         grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
         grid->setToolTip(QStringLiteral("Datumsformat : tt.mm.jj oder tt.mm.jjjj"));
-        grid->setMinimumWidth(20 + spec.dateWidth + spec.valueWidth + 2 * grid->frameWidth() +
+        grid->setMinimumWidth(20 + setup.dateWidth + setup.valueWidth + 2 * grid->frameWidth() +
                               grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
         // Column 0 numbers the data rows 1, 2, 3, ... and is not edited.
         for (int r = 0; r < grid->rowCount(); ++r) {
