@@ -72,12 +72,18 @@ TFrame4::TFrame4(Dialogs& dialogs, QWidget* parent, const QString& directory)
         return dialog.exec() == QDialog::Accepted;
     };
 
+    tape_.setVisible(false);
     recordMode();
 }
 
 TFrame4::~TFrame4() {
     // The editor shows our document; it must go before the document does.
     delete richEdit_;
+}
+
+void TFrame4::setVisible(bool visible) {
+    QFrame::setVisible(visible);
+    tape_.setVisible(visible);
 }
 
 void TFrame4::buildButtons() {

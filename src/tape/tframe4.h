@@ -34,6 +34,10 @@ public:
     explicit TFrame4(Dialogs& dialogs, QWidget* parent = nullptr, const QString& directory = QDir::currentPath());
     ~TFrame4() override;
 
+    // The calculator writes only while the panel is shown (`TapeShown`): show() and hide()
+    // switch recording; a new panel does not record until it is shown.
+    void setVisible(bool visible) override;
+
     TapeDocument& tape() { return tape_; }
     TapeCommands& commands() { return commands_; }
     TapeEdit* richEdit() const { return richEdit_; }

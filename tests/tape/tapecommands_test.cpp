@@ -187,6 +187,21 @@ TEST(TapePrint, RightEdgeFollowsTheLongestLine) {
     EXPECT_EQ(tapeprint::pageRect(0, 96, 96, 1000, 1000).right(), 333);
 }
 
+TEST_F(TapeCommandsTest, PrintedRectangleFollowsTheLongestLineOnARealPage) {
+    tape.AppendLine(QString(20, u'8'));
+    tape.AppendLine(QStringLiteral("kurz"));
+    QPdfWriter pdf(path(QStringLiteral("rand.pdf")));
+    pdf.setResolution(600);
+    QRect rect = tapeprint::print(tape.document(), tape.longestLineLength(), pdf);
+    EXPECT_EQ(rect.topLeft(), QPoint(600, 600));
+    EXPECT_EQ(rect.right(), pdf.width() / 3);
+    EXPECT_EQ(rect.bottom(), pdf.height() - 600);
+    tape.AppendToLastLine(QString(17, u'9'));
+    EXPECT_EQ(tape.longestLineLength(), 21);
+    rect = tapeprint::print(tape.document(), tape.longestLineLength(), pdf);
+    EXPECT_EQ(rect.right(), 2 * pdf.width() / 5);
+}
+
 TEST_F(TapeCommandsTest, PrintsIntoAPdfAndRefusesAnEmptyTape) {
     QPdfWriter empty(path(QStringLiteral("leer.pdf")));
     tape.AppendLine(QStringLiteral("abc"));

@@ -73,6 +73,14 @@ TEST_F(TFrame4Test, ControlsCarryTheirNamesAndHints) {
     EXPECT_EQ(menuTexts(frame.contextMenu()->actions()[10]->menu()), (QStringList{"Rechts", "Zentriert", "Links"}));
 }
 
+TEST_F(TFrame4Test, RecordsOnlyWhileShown) {
+    EXPECT_FALSE(frame.tape().Visible());
+    frame.show();
+    EXPECT_TRUE(frame.tape().Visible());
+    frame.hide();
+    EXPECT_FALSE(frame.tape().Visible());
+}
+
 TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
     auto* record = child<QToolButton>("SpeedButton2");
     auto* edit = child<QToolButton>("SpeedButton1");
