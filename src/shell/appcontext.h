@@ -6,6 +6,7 @@
 #include <memory>
 
 class TForm1;
+class TFinanzrechner;
 
 class AppContext {
 public:
@@ -14,9 +15,12 @@ public:
 
     Calculator& calculator() { return calculator_; }
     TForm1& mainWindow() { return *mainWindow_; }
+    // Built on first use so that start-up never pays for it; it keeps its contents from then on.
+    TFinanzrechner& financeWindow();
 
 private:
     QtDialogs dialogs_;
     Calculator calculator_;
     std::unique_ptr<TForm1> mainWindow_;
+    TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
 };

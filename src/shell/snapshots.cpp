@@ -44,5 +44,28 @@ int main(int argc, char* argv[]) {
     save(window, folder, QStringLiteral("main-result-format3"));
     calc.SelectCalculator(2);
     save(window, folder, QStringLiteral("main-r2"));
+    calc.SelectCalculator(1);
+
+    window.ToggleTape();
+    calc.ClearFields();
+    calc.SetNumberFormat(2);
+    type(calc, QStringLiteral("12+5="));
+    type(calc, QStringLiteral("-30="));
+    calc.SubtotalMode = 1;
+    type(calc, QStringLiteral("x2="));
+    save(window, folder, QStringLiteral("main-tape"));
+    window.ShowSidePanel(2);
+    save(window, folder, QStringLiteral("main-tape-extension"));
+    window.ToggleTape();
+    save(window, folder, QStringLiteral("main-extension"));
+    window.ArrowClicked();
+    const char* backgrounds[] = {"graugruen", "gruen", "blau"};
+    const char* fields[] = {"gelb", "beige", "weiss"};
+    for (int scheme = 1; scheme <= 3; ++scheme) {
+        window.SetBackgroundScheme(scheme);
+        window.SetFieldScheme(scheme);
+        save(window, folder, QStringLiteral("main-colours-%1-%2").arg(QLatin1String(backgrounds[scheme - 1]),
+                                                                     QLatin1String(fields[scheme - 1])));
+    }
     return 0;
 }

@@ -13,12 +13,6 @@
 #include <QSpinBox>
 #include <QToolTip>
 
-namespace {
-// Colours arrive as 0x00BBGGRR values.
-QColor fromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-const uint32_t kGreyGreen = 0x938368;
-}  // namespace
-
 TForm1::TForm1(Calculator& calculator, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), calc_(calculator), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Form1"));
@@ -27,29 +21,13 @@ TForm1::TForm1(Calculator& calculator, Dialogs& dialogs, QWidget* parent)
     buildFace();
     buildMenus();
     buildFieldMenu();
+    buildPanels();
     connectKeys();
     qApp->installEventFilter(this);  // key preview: the calculator sees every key first
-    applyColours();
+    SetBackgroundScheme(1);
+    SetFieldScheme(2);
     render();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TForm1::applyColours() {
-    QPalette window = palette();
-    window.setColor(QPalette::Window, fromBgr(kGreyGreen));
-    window.setColor(QPalette::WindowText, Qt::black);
-    face_->setPalette(window);
-    face_->setAutoFillBackground(true);
-    const QColor field = QToolTip::palette().color(QPalette::ToolTipBase);
-    for (QLabel* label : {Label1, Label3}) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, field);
-        p.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(p);
-    }
-    QPalette red = Label8->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    Label8->setPalette(red);
 }
 
 void TForm1::buildMenus() {
@@ -118,6 +96,8 @@ void TForm1::buildMenus() {
     Tape1 = tools->addAction(QStringLiteral("&Tape (T)"));
     Tape1->setObjectName(QStringLiteral("Tape1"));
     Tape1->setCheckable(true);
+    buildPanelMenus(tools, settings);
+    tools->addSeparator();
     Finanz = tools->addAction(QStringLiteral("Finanzrechner (F)"));
     Finanz->setObjectName(QStringLiteral("Finanz"));
     connect(Finanz, &QAction::triggered, this, [this] {

@@ -6,9 +6,12 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
+class QFrame;
+class TFrame4;
 class QKeyEvent;
 class QMenu;
 class QLabel;
@@ -36,8 +39,7 @@ public:
     std::function<bool()> onPlotterVisible;
     std::function<bool()> onEnterInEditField;            // true when a panel took the Enter key
     std::map<QChar, std::function<void()>> characterActions;  // letters of panels built elsewhere
-    // Text dropped from a display field; `field` is 1 for Label1, 2 for Label3.
-    std::function<void(int field, const QString& text)> onFieldDropped;
+
 
     // Display fields and marks
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
@@ -63,6 +65,40 @@ public:
     QAction *DForm1 = nullptr, *DForm2 = nullptr, *Syntax_1 = nullptr, *Syntax_2 = nullptr;
     QAction *FelderW = nullptr, *TapeW = nullptr, *Finanz = nullptr, *Tape1 = nullptr;
     QAction *StayOnTop1 = nullptr, *Waehr2 = nullptr;
+    QAction *Trigon = nullptr, *Einheiten = nullptr, *Steuer1 = nullptr, *Funktionen = nullptr;
+    QAction *Whrungsrechner1 = nullptr, *Graf1 = nullptr;
+    QAction *Graugruen = nullptr, *Gruen = nullptr, *Blau = nullptr, *EigeneFarben1 = nullptr;
+    QAction *Gelb = nullptr, *Beige = nullptr, *Weiss = nullptr, *EigeneFarben2 = nullptr;
+    QMenu* PopupMenu2 = nullptr;  // the panel letter's menu
+
+    // Panels around the calculator: side panels below (trigonometry, units, tax, functions),
+    // the currency converter below the Tape, the Tape or the plotter on the right.
+    QFrame *Frame11 = nullptr, *Frame51 = nullptr, *Frame61 = nullptr, *Frame71 = nullptr;
+    QFrame *Frame31 = nullptr, *Frame21 = nullptr;
+    TFrame4* Frame41 = nullptr;
+
+    // Layout values and panel flags.
+    int DesignHeight = 417, DesignWidth = 249, ExtensionHeight = 190, TapeWidth = 248, PlotterWidth = 420;
+    int ExtensionOpen = 0, SidePanel = 0, TapeShown = 0;
+    int BackgroundScheme = 1, FieldScheme = 2;
+    uint32_t FieldColour = 0, OwnBackgroundColour = 0x938368;
+    int StayOnTop = 0;
+
+    // Panel switching and colours.
+    void OpenExtension();
+    void CloseExtension();
+    void HidePanels();
+    void ShowSidePanel(int panel);
+    void LetterClicked();
+    void ArrowClicked();
+    void ToggleTape();
+    void ToggleGraph();
+    void ToggleCurrency();
+    void SetBackgroundScheme(int scheme);
+    void SetFieldScheme(int scheme);
+    void ApplyFieldColour();
+    // Colour dialog seam: nullopt when cancelled.
+    std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;
     QMenu* PopupMenu1 = nullptr;
 
     void copyToClipboard();
@@ -80,12 +116,17 @@ private:
                             const QString& hint = QString());
     QLabel* makeLabel(const char* name, QRect rect, int fontPixels, bool bold, Qt::Alignment alignment);
     void bind(QPushButton* button, std::function<void()> command);
-    void applyColours();
     bool handleKey(QKeyEvent* event);
     bool handleCharacter(const QString& text);
     bool handleMouse(QObject* watched, QEvent* event);
     bool press(const std::function<void()>& command);
     void buildFieldMenu();
+    void buildPanels();
+    void buildPanelMenus(QMenu* tools, QMenu* settings);
+    void resizeFace();
+    QFrame* sidePanel(int panel) const;
+    QAction* panelItem(int panel) const;
+    void closeGraphIfVisible();
     void startFieldDrag(int field);
 
     Calculator& calc_;

@@ -42,6 +42,7 @@ void TForm1::buildFace() {
     face_ = new QWidget(this);
     face_->setObjectName(QStringLiteral("Face"));
     face_->setFixedSize(kClientWidth, kClientHeight);
+    face_->setAutoFillBackground(true);
     setCentralWidget(face_);
 
     Button36 = makeButton("Button36", QStringLiteral("m+z"), {12, 12, 25, 17}, 9, QStringLiteral("Memory + Zahl = Memory"));

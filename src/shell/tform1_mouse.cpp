@@ -47,6 +47,10 @@ bool TForm1::handleMouse(QObject* watched, QEvent* event) {
         return false;
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == Label8 && mouse->button() == Qt::LeftButton) {
+            LetterClicked();
+            return true;
+        }
         if (watched == Button20 && (mouse->modifiers() & Qt::ControlModifier)) calc_.AskRepeatCount = true;
         if (field != 0 && mouse->button() == Qt::LeftButton) {
             dragField_ = field;
@@ -66,6 +70,10 @@ bool TForm1::handleMouse(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease: dragField_ = 0; return false;
     case QEvent::ContextMenu:
+        if (watched == Label8) {
+            PopupMenu2->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
         if (field == 0) return false;
         calc_.PopupTarget = field;
         PopupMenu1->popup(static_cast<QContextMenuEvent*>(event)->globalPos());

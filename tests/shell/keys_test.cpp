@@ -3,6 +3,7 @@
 #include "support/memorytape.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
+#include "support/testapplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,19 +16,9 @@
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "keys_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
-
 class KeysTest : public ::testing::Test {
 protected:
-    struct AppFirst {
-        AppFirst() { app(); }
-    } appFirst;
+    TestApplicationFirst appFirst;
     ScriptedDialogs dialogs;
     MemoryTape tape;
     Calculator calc{dialogs, &tape};

@@ -3,6 +3,7 @@
 #include "support/memorytape.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
+#include "support/testapplication.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,19 +15,9 @@
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "shell_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
-    struct AppFirst {
-        AppFirst() { app(); }
-    } appFirst;  // widgets need the application before they are built
+    TestApplicationFirst appFirst;
     ScriptedDialogs dialogs;
     MemoryTape tape;
     Calculator calc{dialogs, &tape};
