@@ -23,7 +23,8 @@ shopt -s nullglob
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
   [[ -x "$fuzzer" ]] || continue
   name=$(basename "$fuzzer")
-  corpus="fuzz/corpus/${name#fuzz_}"
+  subject=${name#fuzz_}
+  corpus="fuzz/corpus/${subject%%_*}"
   mkdir -p "build-fuzz/corpus-$name"
   echo "-- $name"
   "$fuzzer" -max_total_time="${KALKULO_FUZZ_SECONDS:-30}" -max_len=512 -timeout=5 \

@@ -1,6 +1,7 @@
 #include "tform1.h"
 
 #include "core/numtext.h"
+#include "tape/tframe4.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -199,6 +200,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // The window's close box goes the same way as "Beenden".
     if (!calc_.QuitRequested) calc_.Quit();
     render();
-    if (calc_.QuitRequested) event->accept();
-    else event->ignore();
+    if (!calc_.QuitRequested) {
+        event->ignore();
+        return;
+    }
+    Frame41->removeBackup();
+    event->accept();
 }

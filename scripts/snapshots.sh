@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Renders every window in telling states to PNG files: scripts/snapshots.sh [FOLDER]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$(realpath -m "${1:-$root/snapshots}")
+cd "$root"
+bash scripts/setup.sh
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF
+mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen
+for program in build/src/*/snapshot_*; do
+  [[ -x "$program" ]] || continue
+  "$program" "$out" 2>/dev/null
+done
+echo "Bilder in $out"
