@@ -160,7 +160,8 @@ private:
     void leaveEditField();
     void resetRepeat();
     bool readPastedNumber(QString text, bool dropPointsEveryTime, long double& value);
-    void putPastedValue(long double value, bool intoSecondField);
+    void putIntoField(long double value, bool intoSecondField);
+    void loadFields(const CalculatorSlot& slot);
     void formatAs(int format, int decimals);
     QString normalize(const QString& text) const;
     QString cleanAnswer(const QString& text) const;

@@ -82,6 +82,18 @@ void Calculator::SaveCalculatorState() {
     SnapshotUsed = false;
 }
 
+void Calculator::loadFields(const CalculatorSlot& s) {
+    Operand1Text = s.Operand1Text;
+    Operand2Text = s.Operand2Text;
+    Label1 = s.Label1;
+    Label2 = s.Label2;
+    Label3 = s.Label3;
+    Label4 = s.Label4;
+    RepeatCount = s.RepeatCount;
+    Label5 = QString::number(RepeatCount);
+    PendingOperator = s.PendingOperator;
+}
+
 void Calculator::SetNumberFormat(int format) {
     SpinEnabled = format == 1;
     if (format == 1) Decimals = SpinValue;
@@ -145,15 +157,7 @@ void Calculator::SelectCalculator(int which) {
 
     CalculatorOn = which;
     const CalculatorSlot& s = slotOfCalculatorOn();
-    Operand1Text = s.Operand1Text;
-    Operand2Text = s.Operand2Text;
-    Label1 = s.Label1;
-    Label2 = s.Label2;
-    Label3 = s.Label3;
-    Label4 = s.Label4;
-    RepeatCount = s.RepeatCount;
-    Label5 = QString::number(RepeatCount);
-    PendingOperator = s.PendingOperator;
+    loadFields(s);
     if (s.FormatWhileTyping != 0) FormatWhileTyping = s.FormatWhileTyping;
     if (s.NumberFormat != 0) NumberFormat = s.NumberFormat;
     setActiveField(s.ActiveField == 0 ? 1 : s.ActiveField);
@@ -205,10 +209,15 @@ bool Calculator::PutValue(long double value) {
     if (ActiveField == 3 && !Operand1Text.isEmpty() &&
         !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
         return false;
+    putIntoField(value, ActiveField == 2);
+    return true;
+}
+
+void Calculator::putIntoField(long double value, bool intoSecondField) {
     SaveCalculatorState();
     WorkValue = value;
     FormatNumber();
-    if (ActiveField == 2) {
+    if (intoSecondField) {
         Operand2Text = str(value);
         Label3 = FormattedText;
     } else {
@@ -216,7 +225,6 @@ bool Calculator::PutValue(long double value) {
         Label1 = FormattedText;
     }
     EntryState = 1;
-    return true;
 }
 
 long double Calculator::ActiveNumber() const {

@@ -32,20 +32,6 @@ bool Calculator::readPastedNumber(QString text, bool dropPointsEveryTime, long d
     }
 }
 
-void Calculator::putPastedValue(long double value, bool intoSecondField) {
-    WorkValue = value;
-    FormatNumber();
-    SaveCalculatorState();
-    if (intoSecondField) {
-        Operand2Text = str(value);
-        Label3 = FormattedText;
-    } else {
-        Operand1Text = str(value);
-        Label1 = FormattedText;
-    }
-    EntryState = 1;
-}
-
 void Calculator::Paste(const std::optional<QString>& clipboardText) {
     if (!clipboardText || clipboardText->isEmpty()) {
         dialogs_.message(QStringLiteral("Zwischenablage muß eine Zahl beinhalten"));
@@ -56,14 +42,14 @@ void Calculator::Paste(const std::optional<QString>& clipboardText) {
     if (!readPastedNumber(*clipboardText, false, value)) return;
     if (ActiveField == 3 && !Operand1Text.isEmpty() && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
         return;
-    putPastedValue(value, ActiveField == 2);
+    putIntoField(value, ActiveField == 2);
 }
 
 void Calculator::PasteIntoTarget(const QString& text) {
     if (PopupTarget != 1 && PopupTarget != 2) return;
     long double value = 0;
     if (!readPastedNumber(text, true, value)) return;
-    putPastedValue(value, PopupTarget == 2);
+    putIntoField(value, PopupTarget == 2);
 }
 
 void Calculator::ClearTarget() {

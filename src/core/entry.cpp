@@ -4,6 +4,16 @@
 using numtext::str;
 using numtext::valValue;
 
+namespace {
+// A stored result (it has an exponent): typing goes on from what the user sees.
+void continueFromShownText(QString& operand, const QString& shown) {
+    if (!operand.contains(u'E')) return;
+    operand = shown;
+    const qsizetype comma = operand.indexOf(u',');
+    if (comma >= 0) operand[comma] = u'.';
+}
+}  // namespace
+
 void Calculator::EnterDigit(QChar c) {
     if (ActiveField == 4) {
         if (PanelFunction != 0) {
@@ -15,25 +25,14 @@ void Calculator::EnterDigit(QChar c) {
     if (PercentMode == 0) EntryState = 1;
 
     if (ActiveField == 1) {
-        if (Operand1Text.contains(u'E')) {
-            // A stored result: go on typing from what the user sees.
-            QString shown = Label1;
-            const qsizetype comma = shown.indexOf(u',');
-            if (comma >= 0) shown[comma] = u'.';
-            Operand1Text = shown;
-        }
+        continueFromShownText(Operand1Text, Label1);
         Operand1Text.append(c);
         if (FormatWhileTyping == 1) ShowTypedNumber();
         else Label1 = Operand1Text;
         rerunPanelAfterFirstOperandChange();
         recomputeUnitConversionIfPending();
     } else if (ActiveField == 2) {
-        if (Operand2Text.contains(u'E')) {
-            QString shown = Label3;
-            const qsizetype comma = shown.indexOf(u',');
-            if (comma >= 0) shown[comma] = u'.';
-            Operand2Text = shown;
-        }
+        continueFromShownText(Operand2Text, Label3);
         Operand2Text.append(c);
         if (FormatWhileTyping == 1) ShowTypedNumber();
         else Label3 = Operand2Text;

@@ -189,18 +189,9 @@ void Calculator::MemoryStore() {
 }
 
 void Calculator::MemoryRecall() {
+    if (ActiveField == 4) return;
     if (ActiveField == 3 && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?"))) return;
-    WorkValue = MemoryValue;
-    FormatNumber();
-    SaveCalculatorState();
-    if (ActiveField == 2) {
-        Operand2Text = str(MemoryValue);
-        Label3 = FormattedText;
-    } else if (ActiveField != 4) {
-        Operand1Text = str(MemoryValue);
-        Label1 = FormattedText;
-    }
-    EntryState = 1;
+    putIntoField(MemoryValue, ActiveField == 2);
 }
 
 namespace {

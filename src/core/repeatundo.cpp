@@ -121,15 +121,7 @@ void Calculator::Undo() {
 
 void Calculator::restoreSnapshot() {
     const CalculatorSlot& s = slotOfCalculatorOn();
-    Operand1Text = s.Operand1Text;
-    Operand2Text = s.Operand2Text;
-    Label1 = s.Label1;
-    Label2 = s.Label2;
-    Label3 = s.Label3;
-    Label4 = s.Label4;
-    RepeatCount = s.RepeatCount;
-    Label5 = QString::number(RepeatCount);
-    PendingOperator = s.PendingOperator;
+    loadFields(s);
     setActiveField(s.ActiveField);
     EntryState = s.EntryState == 3 ? 1 : s.EntryState;
     RepeatMode = s.RepeatMode;

@@ -1,9 +1,5 @@
 // The whole keyboard map of the main window, driven with real key events offscreen.
-#include "shell/tform1.h"
-#include "support/memorytape.h"
-#include "support/qtprinters.h"
-#include "support/scripteddialogs.h"
-#include "support/testapplication.h"
+#include "mainwindowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,22 +12,8 @@
 
 namespace {
 
-class KeysTest : public ::testing::Test {
+class KeysTest : public MainWindowFixture {
 protected:
-    TestApplicationFirst appFirst;
-    ScriptedDialogs dialogs;
-    MemoryTape tape;
-    Calculator calc{dialogs, &tape};
-    TForm1 window{calc, dialogs};
-
-    void SetUp() override {
-        calc.ApplyDisplaySettings(3, 2, 1, 0);
-        window.render();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        window.Button16->setFocus();
-    }
-
     // Keys go to whatever has the focus; the window previews them.
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
@@ -44,7 +26,6 @@ protected:
         }
     }
     void pad(Qt::Key k) { key(k, Qt::KeypadModifier); }
-    QString label(const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 };
 
 TEST_F(KeysTest, NumericPadWorksTheCalculator) {

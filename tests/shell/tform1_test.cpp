@@ -1,9 +1,5 @@
 // The main window driven by mouse clicks, offscreen.
-#include "shell/tform1.h"
-#include "support/memorytape.h"
-#include "support/qtprinters.h"
-#include "support/scripteddialogs.h"
-#include "support/testapplication.h"
+#include "mainwindowfixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,27 +11,14 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    TestApplicationFirst appFirst;
-    ScriptedDialogs dialogs;
-    MemoryTape tape;
-    Calculator calc{dialogs, &tape};
-    TForm1 window{calc, dialogs};
-
-    void SetUp() override {
-        calc.ApplyDisplaySettings(3, 2, 1, 0);
-        window.render();
-        window.show();
-        QApplication::setActiveWindow(&window);
-    }
-
     void click(const char* name) {
         auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    QString text(const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    QString text(const char* name) { return label(name); }
 };
 
 TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {

@@ -1,0 +1,30 @@
+#pragma once
+// A main window over a calculator with an in-memory Tape, shown offscreen, with scripted dialogs.
+#include "shell/tform1.h"
+#include "support/memorytape.h"
+#include "support/qtprinters.h"
+#include "support/scripteddialogs.h"
+#include "support/testapplication.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    TestApplicationFirst appFirst;
+    ScriptedDialogs dialogs;
+    MemoryTape tape;
+    Calculator calc{dialogs, &tape};
+    TForm1 window{calc, dialogs};
+
+    void SetUp() override {
+        calc.ApplyDisplaySettings(3, 2, 1, 0);
+        window.render();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.Button16->setFocus();
+    }
+
+    QString label(const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+};

@@ -1,0 +1,99 @@
+// Panel switching, the Tape beside the calculator, and the colour schemes.
+#include "mainwindowfixture.h"
+
+#include "tape/tframe4.h"
+#include "tape/tapeedit.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QTest>
+
+namespace {
+
+class PanelsTest : public MainWindowFixture {
+protected:
+    QWidget* face() { return window.centralWidget(); }
+    int visibleSidePanels() {
+        int n = 0;
+        for (QFrame* f : {window.Frame11, window.Frame51, window.Frame61, window.Frame71}) n += f->isVisibleTo(face());
+        return n;
+    }
+    int checkedPanelItems() {
+        int n = 0;
+        for (QAction* a : {window.Trigon, window.Einheiten, window.Steuer1, window.Funktionen}) n += a->isChecked();
+        return n;
+    }
+};
+
+TEST_F(PanelsTest, TheLetterCyclesThroughTheFourPanels) {
+    window.Button41->click();
+    EXPECT_EQ(face()->height(), window.DesignHeight + window.ExtensionHeight);
+    EXPECT_TRUE(window.Frame11->isVisibleTo(face()));
+    const char* letters[] = {"E", "S", "F", "T"};
+    QFrame* panels[] = {window.Frame51, window.Frame61, window.Frame71, window.Frame11};
+    for (int i = 0; i < 4; ++i) {
+        QTest::mouseClick(window.Label8, Qt::LeftButton);
+        EXPECT_EQ(window.Label8->text(), letters[i]);
+        EXPECT_TRUE(panels[i]->isVisibleTo(face()));
+        EXPECT_EQ(visibleSidePanels(), 1);
+        EXPECT_EQ(checkedPanelItems(), 1);
+    }
+    window.Button41->click();
+    EXPECT_EQ(face()->height(), window.DesignHeight);
+    EXPECT_EQ(visibleSidePanels(), 0);
+}
+
+TEST_F(PanelsTest, ThePanelItemClosesItsOwnPanelAndSwitchesOthers) {
+    window.Steuer1->trigger();
+    EXPECT_TRUE(window.Frame61->isVisibleTo(face()));
+    window.Einheiten->trigger();
+    EXPECT_TRUE(window.Frame51->isVisibleTo(face()));
+    EXPECT_EQ(window.ExtensionOpen, 1);
+    window.Einheiten->trigger();
+    EXPECT_EQ(window.ExtensionOpen, 0);
+    EXPECT_EQ(visibleSidePanels(), 0);
+}
+
+TEST_F(PanelsTest, TheTapeWidensTheWindowAndBringsTheConverterWithTheExtension) {
+    window.Button46->click();
+    EXPECT_EQ(window.Button46->text(), "<-Tape");
+    EXPECT_EQ(face()->width(), window.DesignWidth + window.TapeWidth);
+    EXPECT_TRUE(window.Tape1->isChecked());
+    EXPECT_TRUE(window.Frame41->tape().Visible());
+    window.Steuer1->trigger();
+    EXPECT_TRUE(window.Frame31->isVisibleTo(face()));
+    EXPECT_TRUE(window.Whrungsrechner1->isChecked());
+    window.Button41->click();
+    EXPECT_FALSE(window.Frame31->isVisibleTo(face()));
+    window.Graf1->trigger();  // the plotter takes the right-hand side from the Tape
+    EXPECT_FALSE(window.Frame41->isVisibleTo(face()));
+    EXPECT_EQ(window.Button46->text(), "Tape ->");
+    EXPECT_FALSE(window.Frame41->tape().Visible());
+}
+
+TEST_F(PanelsTest, ShowingTheTapeOverAResultOpensARecord) {
+    calc.Operand1Text = "17";
+    calc.Label1 = "17";
+    calc.ActiveField = 3;
+    window.ToggleTape();
+    EXPECT_EQ(window.Frame41->tape().Line(window.Frame41->tape().LineCount() - 1), "17 ^");
+}
+
+TEST_F(PanelsTest, FieldSchemesColourFieldsAndTape) {
+    window.SetFieldScheme(1);
+    EXPECT_EQ(window.Label1->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_EQ(window.Frame41->richEdit()->palette().color(QPalette::Base), QColor(Qt::white));
+    window.SetFieldScheme(3);
+    EXPECT_EQ(window.Label3->palette().color(QPalette::Window), QColor(Qt::white));
+
+    window.chooseColour = [](uint32_t) { return std::nullopt; };
+    window.SetFieldScheme(4);
+    EXPECT_EQ(window.FieldScheme, 3) << "a cancelled colour dialog changes nothing";
+    EXPECT_TRUE(window.Weiss->isChecked());
+    window.chooseColour = [](uint32_t) { return std::optional<uint32_t>(0x0000FF); };
+    window.SetBackgroundScheme(4);
+    EXPECT_EQ(window.OwnBackgroundColour, 0x0000FFu);
+    EXPECT_EQ(face()->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+}  // namespace
