@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 
 void TForm1::buildFieldMenu() {
     PopupMenu1 = new QMenu(this);
@@ -69,6 +70,14 @@ bool TForm1::handleMouse(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::MouseButtonRelease: dragField_ = 0; return false;
+    case QEvent::Wheel: {
+        // The wheel steps the first operand only while the plotter is shown; otherwise the
+        // control under the mouse scrolls as usual.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != this || !onPlotterVisible || !onPlotterVisible()) return false;
+        const bool up = static_cast<QWheelEvent*>(event)->angleDelta().y() > 0;
+        return press([this, up] { calc_.StepFirstOperand(up); });
+    }
     case QEvent::ContextMenu:
         if (watched == Label8) {
             PopupMenu2->popup(static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,10 +153,22 @@ TEST_F(KeysTest, OnlyEscapeAndEnterActWhileAnEditFieldOwnsTheKeys) {
     EXPECT_EQ(calc.Operand1Text, "3");
 }
 
-TEST_F(KeysTest, TheWheelDoesNothingWithoutThePlotter) {
+TEST_F(KeysTest, TheWheelAndStepKeysMoveTheFirstOperandOnlyWithThePlotter) {
     type("5");
     type("i");
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.Label1, &wheel);
     EXPECT_EQ(label("Label1"), "5");
+
+    bool plotter = true;
+    window.onPlotterVisible = [&] { return plotter; };
+    QApplication::sendEvent(window.Label1, &wheel);
+    EXPECT_EQ(label("Label1"), "6");
+    dialogs.inputs = {QStringLiteral("0,5")};
+    type("I");
+    type("u");
+    EXPECT_EQ(label("Label1"), "5,5");
 }
 
 }  // namespace
