@@ -7,7 +7,7 @@ bash scripts/setup.sh
 bash scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF -DKALKULO_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 for program in build-bench/bench/*_bench; do
-  [[ -x "$program" ]] || continue
+  [[ -f "$program" && -x "$program" ]] || continue
   [[ $(basename "$program") == startup_bench ]] && continue
   echo "== $(basename "$program")"
   "$program" --benchmark_min_time=0.2

@@ -9,7 +9,7 @@ bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 for program in build/src/*/snapshot_*; do
-  [[ -x "$program" ]] || continue
+  [[ -f "$program" && -x "$program" ]] || continue
   "$program" "$out" 2>/dev/null
 done
 echo "Bilder in $out"

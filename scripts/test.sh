@@ -21,7 +21,7 @@ CC=clang CXX=clang++ bash scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWith
   -DKALKULO_FUZZ=ON -DKALKULO_TESTS=OFF -DKALKULO_GUI=OFF
 shopt -s nullglob
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
-  [[ -x "$fuzzer" ]] || continue
+  [[ -f "$fuzzer" && -x "$fuzzer" ]] || continue
   name=$(basename "$fuzzer")
   subject=${name#fuzz_}
   corpus="fuzz/corpus/${subject%%_*}"

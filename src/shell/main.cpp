@@ -1,21 +1,12 @@
 #include "appcontext.h"
+#include "applicationsetup.h"
 #include "tform1.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kalkulo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalkulo"));
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
-
+    setUpApplication(app);
     AppContext context;
     context.mainWindow().show();
     return QApplication::exec();

@@ -10,6 +10,8 @@
 namespace {
 const int kClientWidth = 249;
 const int kClientHeight = 417;
+// Controls without a font of their own use the window's font.
+const int kWindowFont = 0;
 
 QFont arial(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
@@ -24,7 +26,7 @@ QPushButton* TForm1::makeButton(const char* name, const QString& caption, QRect 
     auto* button = new QPushButton(caption, face_);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
-    button->setFont(arial(fontPixels));
+    if (fontPixels > 0) button->setFont(arial(fontPixels));
     button->setToolTip(hint);
     return button;
 }
@@ -33,7 +35,7 @@ QLabel* TForm1::makeLabel(const char* name, QRect rect, int fontPixels, bool bol
     auto* label = new QLabel(face_);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(rect);
-    label->setFont(arial(fontPixels, bold));
+    if (fontPixels > 0) label->setFont(arial(fontPixels, bold));
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -43,6 +45,7 @@ void TForm1::buildFace() {
     face_->setObjectName(QStringLiteral("Face"));
     face_->setFixedSize(kClientWidth, kClientHeight);
     face_->setAutoFillBackground(true);
+    face_->setFont(arial(11));  // the window's font, for controls without one of their own
     setCentralWidget(face_);
 
     Button36 = makeButton("Button36", QStringLiteral("m+z"), {12, 12, 25, 17}, 9, QStringLiteral("Memory + Zahl = Memory"));
@@ -51,14 +54,13 @@ void TForm1::buildFace() {
     Button39 = makeButton("Button39", QStringLiteral("z/m"), {108, 12, 25, 17}, 9, QStringLiteral("Zahl / Memory = Memory"));
     Button40 = makeButton("Button40", QStringLiteral("m/z"), {140, 12, 25, 17}, 9, QStringLiteral("Memory / Zahl = Memory"));
 
-    Label7 = makeLabel("Label7", {184, 12, 15, 13}, 11, false, Qt::AlignLeft);
+    Label7 = makeLabel("Label7", {184, 12, 15, 13}, kWindowFont, false, Qt::AlignLeft);
     Label7->setText(QStringLiteral("NK"));
     Label7->setToolTip(QStringLiteral("Nachkommastellen (F2)"));
     SpinEdit1 = new QSpinBox(face_);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setGeometry(204, 8, 37, 22);
     SpinEdit1->setRange(0, 15);
-    SpinEdit1->setFont(arial(11));
     SpinEdit1->setToolTip(QStringLiteral("Verstellbare Nachkommastellen (F2)"));
 
     Label4 = makeLabel("Label4", {0, 36, 37, 33}, 15, true, Qt::AlignHCenter);
@@ -70,7 +72,7 @@ void TForm1::buildFace() {
         field->setContentsMargins(0, 0, 3, 0);
     }
 
-    StaticText1 = makeLabel("StaticText1", {12, 104, 24, 17}, 11, false, Qt::AlignLeft);
+    StaticText1 = makeLabel("StaticText1", {12, 104, 24, 17}, kWindowFont, false, Qt::AlignLeft);
     StaticText1->setText(QStringLiteral("Feld"));
     Radio1 = new QRadioButton(QStringLiteral("1"), face_);
     Radio1->setObjectName(QStringLiteral("Radio1"));
@@ -81,17 +83,16 @@ void TForm1::buildFace() {
     for (QRadioButton* radio : {Radio1, Radio2}) {
         radio->setAutoExclusive(false);  // a shown result selects neither
         radio->setToolTip(QStringLiteral("Aktives Feld"));
-        radio->setFont(arial(11));
     }
-    Label6 = makeLabel("Label6", {96, 104, 145, 13}, 11, false, Qt::AlignLeft);
+    Label6 = makeLabel("Label6", {96, 104, 145, 13}, kWindowFont, false, Qt::AlignLeft);
     Label6->setToolTip(QStringLiteral("Inhalt von Memory"));
 
-    Button33 = makeButton("Button33", QStringLiteral("MC"), {12, 124, 37, 21}, 11, QStringLiteral("Memory löschen"));
-    Button34 = makeButton("Button34", QStringLiteral("--> M"), {60, 124, 37, 21}, 11, QStringLiteral("Aktive Zahl in Memory aufbewahren"));
-    Button35 = makeButton("Button35", QStringLiteral("M -->"), {108, 124, 37, 21}, 11,
+    Button33 = makeButton("Button33", QStringLiteral("MC"), {12, 124, 37, 21}, kWindowFont, QStringLiteral("Memory löschen"));
+    Button34 = makeButton("Button34", QStringLiteral("--> M"), {60, 124, 37, 21}, kWindowFont, QStringLiteral("Aktive Zahl in Memory aufbewahren"));
+    Button35 = makeButton("Button35", QStringLiteral("M -->"), {108, 124, 37, 21}, kWindowFont,
                           QStringLiteral("Den Inhalt von Memory in aktives Feld schreiben"));
-    Button46 = makeButton("Button46", QStringLiteral("Tape ->"), {168, 124, 45, 21}, 11);
-    Label5 = makeLabel("Label5", {231, 128, 14, 13}, 11, false, Qt::AlignLeft);
+    Button46 = makeButton("Button46", QStringLiteral("Tape ->"), {168, 124, 45, 21}, kWindowFont);
+    Label5 = makeLabel("Label5", {231, 128, 14, 13}, kWindowFont, false, Qt::AlignLeft);
     Label5->setToolTip(QStringLiteral("Wiederholungszähler"));
 
     const int columns[] = {12, 60, 108};

@@ -1,0 +1,6 @@
+#pragma once
+class QApplication;
+
+// Names, German locale and Qt's German texts for the standard dialogs; shared by the program
+// and the start-up benchmark so that both start the same way.
+void setUpApplication(QApplication& app);
