@@ -33,15 +33,25 @@ private:
         return list[pick(static_cast<int>(N))];
     }
 
+    static std::string parenthesised(const std::string& inner) {
+        std::string out;
+        out.reserve(inner.size() + 2);
+        return out.append(1, '(').append(inner).append(1, ')');
+    }
+
     std::string expression(int depth) {
         if (depth > 4 || pick(3) == 0) return pickFrom(kLeaves);
         switch (pick(6)) {
         case 0:
-            return "(" + expression(depth + 1) + ")";
-        case 1:
-            return std::string(pick(2) ? "-" : "+") + expression(depth + 1);
-        case 2:
-            return pickFrom(kFunctions) + std::string(pick(3) ? "(" + expression(depth + 1) + ")" : expression(depth + 1));
+            return parenthesised(expression(depth + 1));
+        case 1: {
+            std::string out = pick(2) ? "-" : "+";
+            return out.append(expression(depth + 1));
+        }
+        case 2: {
+            std::string out = pickFrom(kFunctions);
+            return out.append(pick(3) ? parenthesised(expression(depth + 1)) : expression(depth + 1));
+        }
         default:
             return expression(depth + 1) + pickFrom(kInfix) + expression(depth + 1);
         }
