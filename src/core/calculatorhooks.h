@@ -29,7 +29,8 @@ public:
     virtual QString converterSecondAmountText() const { return {}; }
     virtual void stopConverterHints() {}
 
-    // Plotter and function panel: "Löschen" resets them while they are shown.
+    // Plotter and function panel: "Löschen" resets them while they are shown (the function
+    // panel checks that itself).
     virtual bool plotterVisible() const { return false; }
     virtual void plotterTakesKey() {}
     virtual void resetPlotter() {}

@@ -175,9 +175,9 @@ void Calculator::SelectCalculator(int which) {
         } else {
             tape_->AppendLine(CalculatorTag());
         }
-        EntryState = 1;
-        FirstLineWritten = ActiveField == 1;
+        if (ActiveField == 1) FirstLineWritten = true;
     }
+    EntryState = 1;
     if (PanelFunction >= 1 && PanelFunction <= 7) hooks_->rerunPanelFunction(PanelFunction);
 }
 

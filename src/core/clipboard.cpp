@@ -68,8 +68,8 @@ void Calculator::ClearTarget() {
 void Calculator::AskStepSize() {
     const auto answer = dialogs_.input(QStringLiteral("Erhöhungsfaktor"),
                                        QStringLiteral("Den Erhöhungsfaktor eingeben(z.B. 0,001)"), StepText);
-    if (!answer) return;
-    StepText = normalize(*answer);
+    // A cancelled box answers with empty text: the step goes back to 1.
+    StepText = normalize(answer.value_or(QString()));
     StepSize = valValue(StepText);
 }
 

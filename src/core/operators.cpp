@@ -109,37 +109,25 @@ void Calculator::PressEquals() {
     else if (OperatorClass == 2 && EntryState == 0) branch = Branch::Confirm;
     else if (PendingOperator != u'0' && ActiveField == 2) branch = Branch::Compute;
 
-    // Work out the result before anything changes, so a refused computation leaves
-    // the calculator exactly as it was.
-    long double x = valValue(Operand1Text);
-    long double y = valValue(Operand2Text);
+    // The undo snapshot; a function awaiting its confirmation keeps the one it took itself.
+    if (!QStringLiteral("sqeldn").contains(PendingOperator) && !Operand2Text.isEmpty()) SaveCalculatorState();
+
+    const long double x = valValue(Operand1Text);
+    const long double y = valValue(Operand2Text);
     long double result = 0;
     const bool function = OperatorClass == 2 && isFunctionCode(PendingOperator);
-    if (branch == Branch::Compute && function) {
-        switch (computeFunction(x, result)) {
-        case FunctionOutcome::Ok: break;
-        case FunctionOutcome::NoResult: return;
-        case FunctionOutcome::TooLarge:
-            dialogs_.message(kTooLarge);
-            OperatorClass = 0;
-            ActiveField = 2;
-            return;
-        }
-    } else if (branch == Branch::Compute) {
-        if (y == 0 && PendingOperator == u'/') {
-            dialogs_.message(kDivisionByZero);
-            return;
-        }
-        if ((PendingOperator == u'x' || PendingOperator == u'/' || PendingOperator == u'%') && Label3.isEmpty())
-            return;
+    const bool divisionByZero = !function && PendingOperator == u'/' && y == 0;
+    const bool missingOperand =
+        (PendingOperator == u'x' || PendingOperator == u'/' || PendingOperator == u'%') && Label3.isEmpty();
+    if (branch == Branch::Compute && !function && !divisionByZero && !missingOperand) {
         if (!computeOperation(x, y, result)) return;
+        // A result too large for the arithmetic is refused before it counts as a step.
         if (!std::isfinite(result)) {
             dialogs_.message(kTooLarge);
             return;
         }
     }
 
-    if (!isFunctionCode(PendingOperator) && !Operand2Text.isEmpty()) SaveCalculatorState();
     if (RepeatMode == 1) {
         ++RepeatCount;
         Label5 = QString::number(RepeatCount);
@@ -153,6 +141,23 @@ void Calculator::PressEquals() {
     case Branch::Confirm: confirmFunctionResult(); return;
     case Branch::None: return;
     case Branch::Compute: break;
+    }
+
+    if (function) {
+        switch (computeFunction(x, result)) {
+        case FunctionOutcome::Ok: break;
+        case FunctionOutcome::NoResult: return;
+        case FunctionOutcome::TooLarge:
+            dialogs_.message(kTooLarge);
+            OperatorClass = 0;
+            ActiveField = 2;
+            return;
+        }
+    } else if (divisionByZero) {
+        dialogs_.message(kDivisionByZero);
+        return;
+    } else if (missingOperand) {
+        return;
     }
 
     LastX = x;

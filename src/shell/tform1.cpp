@@ -38,7 +38,7 @@ void TForm1::buildMenus() {
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         if (group) group->addAction(action);
         return action;
     };

@@ -75,7 +75,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
         if (shift && digit == 5) return press([this] { calc_.PressPercent(); });
         if (alt) {
             return press([this, digit] {
-                calc_.SpinValue = digit == 0 ? 10 : digit;
+                calc_.SetDecimals(digit == 0 ? 10 : digit);
                 calc_.SetNumberFormat(1);
             });
         }
@@ -90,11 +90,11 @@ bool TForm1::handleKey(QKeyEvent* e) {
             calc_.PressEquals();
         });
     case Qt::Key_Backspace:
+        if (ctrl) return press([this] { calc_.Undo(); });
         if (alt) {
             TapeW->trigger();
             return true;
         }
-        if (ctrl) return press([this] { calc_.Undo(); });
         return press([this] { calc_.DeleteLastDigit(); });
     case Qt::Key_Delete:
         if (ctrl) {

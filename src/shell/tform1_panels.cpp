@@ -277,7 +277,7 @@ void TForm1::ToggleTape() {
         Frame41->hide();
         Frame31->hide();
         tape.setVisible(false);
-        Button46->setText(QStringLiteral("Tape ->"));
+        Button46->setText(QStringLiteral("Tape->"));
         TapeShown = 0;
         Tape1->setChecked(false);
         Whrungsrechner1->setChecked(false);

@@ -108,3 +108,22 @@ TEST_F(CalculatorTest, HiddenTapeUndoRestoresTheSnapshotOnce) {
     press("U");
     EXPECT_EQ(calc.Label1, "x") << "a second undo without a new snapshot does nothing";
 }
+
+TEST_F(CalculatorTest, HiddenTapeUndoReturnsToTheStateBeforeTheLastEquals) {
+    tape.visible = false;
+    useFormat(3);
+    press("2");
+    dialogs.inputs = {QStringLiteral("10")};
+    calc.ApplyFunction(u'm');
+    press("=");
+    EXPECT_EQ(calc.Label1, "1024");
+    press("U");
+    EXPECT_EQ(calc.Label2, "H10") << "the confirmation of a power can be taken back";
+    EXPECT_EQ(calc.Label3, "1024");
+
+    press("C 7/0=");
+    press("U");
+    EXPECT_EQ(calc.Label1, "7");
+    EXPECT_EQ(calc.Label2, "/");
+    EXPECT_EQ(calc.Label3, "0");
+}

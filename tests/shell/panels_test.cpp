@@ -67,7 +67,7 @@ TEST_F(PanelsTest, TheTapeWidensTheWindowAndBringsTheConverterWithTheExtension) 
     EXPECT_FALSE(window.Frame31->isVisibleTo(face()));
     window.Graf1->trigger();  // the plotter takes the right-hand side from the Tape
     EXPECT_FALSE(window.Frame41->isVisibleTo(face()));
-    EXPECT_EQ(window.Button46->text(), "Tape ->");
+    EXPECT_EQ(window.Button46->text(), "Tape->");
     EXPECT_FALSE(window.Frame41->tape().Visible());
 }
 
