@@ -5,7 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
+
+// The runtime conversion message a call ends with, or "no error".
+template <typename F>
+QString conversionMessage(F call) {
+    try {
+        call();
+    } catch (const numtext::ConversionError& e) {
+        return e.message();
+    }
+    return QStringLiteral("no error");
+}
 
 QString parsed(const QString& text, int currentYear = 2026) {
     return financedate::format(financedate::parse(text, currentYear));
@@ -24,14 +37,9 @@ TEST(FinanceDate, ReadsShortAndLongYears) {
 }
 
 TEST(FinanceDate, RejectsWhatIsNoDate) {
-    for (const QString text : {"", "abc", "31.02.2024", "1.13.2024", "01.01.202", "01.01", "1,3,2024", "01.01.2024.1"}) {
-        try {
-            financedate::parse(text, 2026);
-            ADD_FAILURE() << text.toStdString();
-        } catch (const numtext::ConversionError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' ist kein gültiges Datum").arg(text));
-        }
-    }
+    for (const QString text : {"", "abc", "31.02.2024", "1.13.2024", "01.01.202", "01.01", "1,3,2024", "01.01.2024.1"})
+        EXPECT_EQ(conversionMessage([&] { financedate::parse(text, 2026); }),
+                  QStringLiteral("'%1' ist kein gültiges Datum").arg(text));
 }
 
 TEST(FinanceDate, AddsCalendarMonthsWithEndOfMonthRule) {
@@ -44,30 +52,18 @@ TEST(FinanceDate, AddsCalendarMonthsWithEndOfMonthRule) {
 
 TEST(FinanceDate, MonthIndexRoundsDaysOverAverageMonth) {
     const QDate start(2024, 1, 10);
-    EXPECT_EQ(MonthIndex(start, start), 0);
-    EXPECT_EQ(MonthIndex(start.addDays(15), start), 0);
-    EXPECT_EQ(MonthIndex(start.addDays(16), start), 1);
-    EXPECT_EQ(MonthIndex(start.addDays(-15), start), 0);
-    EXPECT_EQ(MonthIndex(start.addDays(-16), start), -1);
-    EXPECT_EQ(MonthIndex(start.addDays(365), start), 12);
-    EXPECT_EQ(MonthIndex(start.addDays(45), start), 1);  // 1.478
-    EXPECT_EQ(MonthIndex(start.addDays(46), start), 2);  // 1.511
+    // 45 days are 1.478 average months, 46 are 1.511.
+    for (auto [days, month] : std::initializer_list<std::pair<int, int>>{{0, 0}, {15, 0}, {16, 1}, {-15, 0}, {-16, -1}, {365, 12}, {45, 1}, {46, 2}})
+        EXPECT_EQ(MonthIndex(start.addDays(days), start), month) << days;
 }
 
 TEST(CleanAmountText, DropsThousandsPointsAndBlanks) {
-    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("1.234,56")), 1234.56);
-    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("1,234.56")), 1.23456);
-    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("   132.797,22")), 132797.22);
-    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("1 000 €")), 1000);
-    EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText("-50")), -50);
-    for (const QString text : {"", "abc", "1,2,3", "1-2", "-"}) {
-        try {
-            CleanAmountText(text);
-            ADD_FAILURE() << text.toStdString();
-        } catch (const numtext::ConversionError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
-        }
-    }
+    for (auto [text, value] : std::initializer_list<std::pair<const char*, double>>{
+             {"1.234,56", 1234.56}, {"1,234.56", 1.23456}, {"   132.797,22", 132797.22}, {"1 000 €", 1000}, {"-50", -50}})
+        EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText(QString::fromUtf8(text))), value) << text;
+    for (const QString text : {"", "abc", "1,2,3", "1-2", "-"})
+        EXPECT_EQ(conversionMessage([&] { CleanAmountText(text); }),
+                  QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
 }
 
 TEST(FinanceGrid, ReadsCompleteRowsUpToTheirCount) {
@@ -90,7 +86,6 @@ TEST(FinanceGrid, ReadsCompleteRowsUpToTheirCount) {
 
     grid.rows[2] = {"01.05.2024", "1.000"};
     EXPECT_THROW(readGridEntries(grid, start, 2026), numtext::ConversionError);
-    EXPECT_EQ(FinanceGrid(4).RowCount(), 4);
 }
 
 }  // namespace

@@ -11,14 +11,10 @@ TEST(Loan, RaisesPaymentUntilTheTermFits) {
     FinanceCalculator f = exampleLoan();
     const FinanceOutcome out = f.Compute();
     EXPECT_TRUE(out.message.isEmpty()) << out.message.toStdString();
-    EXPECT_EQ(f.Edit12, "1.120,00");
     EXPECT_EQ(f.LastPasses, 31);
-    EXPECT_EQ(f.Edit3, "9");
-    EXPECT_EQ(f.Edit8, "11");
-    EXPECT_EQ(f.Edit15, "637,22");
-    EXPECT_EQ(f.Edit10, "132.797,22");
-    EXPECT_EQ(f.Edit11, "32.797,22");
-    EXPECT_EQ(f.Edit1, "100.000,00");
+    // Payment, years, months, last payment, total, interest, loan amount.
+    EXPECT_EQ((QStringList{f.Edit12, f.Edit3, f.Edit8, f.Edit15, f.Edit10, f.Edit11, f.Edit1}),
+              (QStringList{"1.120,00", "9", "11", "637,22", "132.797,22", "32.797,22", "100.000,00"}));
     EXPECT_EQ(f.Datum2, QDate(2034, 2, 15));
     EXPECT_DOUBLE_EQ(static_cast<double>(f.FinanceAmount), 100000);
 }
@@ -29,11 +25,8 @@ TEST(Loan, LowersLoanAmountUntilTheTermFits) {
     f.Radio2 = true;
     f.Edit12 = "1000";
     EXPECT_TRUE(f.Compute().message.isEmpty());
-    EXPECT_EQ(f.Edit1, "90.050,00");
-    EXPECT_EQ(f.Edit12, "1.000,00");
-    EXPECT_EQ(f.Edit3, "10");
-    EXPECT_EQ(f.Edit8, "0");
-    EXPECT_EQ(f.Edit15, "957,33");
+    EXPECT_EQ((QStringList{f.Edit1, f.Edit12, f.Edit3, f.Edit8, f.Edit15}),
+              (QStringList{"90.050,00", "1.000,00", "10", "0", "957,33"}));
     EXPECT_EQ(f.LastPasses, 1 + (120000 - 90050) / 50);
     EXPECT_EQ(f.Datum2, financedate::addMonths(kStart, 120));
 }
@@ -43,11 +36,9 @@ TEST(Loan, FirstPaymentBeyondBalancePlusInterestEndsAtOnce) {
     f.Edit1 = "1000";
     f.Edit12 = "2000";
     EXPECT_TRUE(f.Compute().message.isEmpty());
-    EXPECT_EQ(f.Edit3, "0");
-    EXPECT_EQ(f.Edit8, "0");
     EXPECT_EQ(f.Datum2, f.Datum1);
     // 1000 + 5 − 2000 = −995, plus its interest −4,975.
-    EXPECT_EQ(f.Edit15, "-999,98");
+    EXPECT_EQ((QStringList{f.Edit3, f.Edit8, f.Edit15}), (QStringList{"0", "0", "-999,98"}));
     EXPECT_EQ(f.LastPasses, 1);
 }
 
@@ -62,10 +53,7 @@ TEST(Loan, StatusAtStartIsZeroAndLaterStatusSplitsThePayments) {
     f.Compute();
     EXPECT_EQ(f.StatusCaption, "Status nach 1 Jahr(en) und 0 Monat(en)");
     // Closed form: balance after 12 payments of 1120 is 100000·q − 1120·(q − 1)/i with q = 1,005^12.
-    EXPECT_EQ(f.Edit6, "7.648,05");
-    EXPECT_EQ(f.Edit9, "5.791,95");
-    EXPECT_EQ(f.Edit5, "465,03");
-    EXPECT_EQ(f.Edit4, "654,97");
+    EXPECT_EQ((QStringList{f.Edit6, f.Edit9, f.Edit5, f.Edit4}), (QStringList{"7.648,05", "5.791,95", "465,03", "654,97"}));
 }
 
 TEST(Loan, GridDateFifteenDaysAfterStartIsPeriodZeroSixteenIsPeriodOne) {
@@ -83,9 +71,7 @@ TEST(Loan, GridDateFifteenDaysAfterStartIsPeriodZeroSixteenIsPeriodOne) {
     f = exampleLoan();
     f.Grid2.rows[0] = {financedate::format(kStart.addDays(16)), "10000"};
     f.Compute();
-    EXPECT_EQ(f.Edit12, "1.000,00");
-    EXPECT_EQ(f.Edit3, "10");
-    EXPECT_EQ(f.Edit8, "0");
+    EXPECT_EQ((QStringList{f.Edit12, f.Edit3, f.Edit8}), (QStringList{"1.000,00", "10", "0"}));
 }
 
 TEST(Loan, RepaymentBeforeStartOnlyShiftsTheEstimates) {
@@ -109,17 +95,13 @@ TEST(Loan, RepaymentBeforeStartOnlyShiftsTheEstimates) {
 TEST(Loan, IncompleteGridRowCutsOffTheRowsBelow) {
     FinanceCalculator one = exampleLoan();
     one.Grid2.rows[0] = {financedate::format(kStart.addMonths(12)), "5000"};
+    FinanceCalculator gap = one, both = one;
     one.Compute();
-
-    FinanceCalculator gap = exampleLoan();
-    gap.Grid2.rows[0] = {financedate::format(kStart.addMonths(12)), "5000"};
     gap.Grid2.rows[1] = {financedate::format(kStart.addMonths(24)), ""};
     gap.Grid2.rows[2] = {financedate::format(kStart.addMonths(36)), "5000"};
     EXPECT_TRUE(gap.Compute().message.isEmpty());
     EXPECT_EQ(loanOutputs(gap), loanOutputs(one));
 
-    FinanceCalculator both = exampleLoan();
-    both.Grid2.rows[0] = one.Grid2.rows[0];
     both.Grid2.rows[1] = gap.Grid2.rows[2];
     both.Compute();
     EXPECT_NE(both.Edit10, one.Edit10);
@@ -145,16 +127,13 @@ TEST(Loan, InterestChangesApplyFromTheNextPeriod) {
     FinanceCalculator f = exampleLoan();
     f.Grid3.rows[0] = {financedate::format(kStart.addMonths(1)), "0"};
     f.Compute();
-    const QString ignored = f.Edit12;
-    EXPECT_EQ(ignored, "1.120,00");  // the list counts only while "Zinssatz veränderlich" is ticked
+    EXPECT_EQ(f.Edit12, "1.120,00");  // the list counts only while "Zinssatz veränderlich" is ticked
 
     f.vproz = true;
     f.Edit12 = "0";
     f.Compute();
     // Interest of period 1 only (500), then none: 100500 over 120 payments.
-    EXPECT_EQ(f.Edit11, "500,00");
-    EXPECT_EQ(f.Edit10, "100.500,00");
-    EXPECT_EQ(f.Edit12, "840,00");
+    EXPECT_EQ((QStringList{f.Edit11, f.Edit10, f.Edit12}), (QStringList{"500,00", "100.500,00", "840,00"}));
 }
 
 TEST(Loan, SubsidyIsDeductedInPeriodOneAndSevenMarchesAfter) {
@@ -173,12 +152,8 @@ TEST(Loan, SubsidyIsDeductedInPeriodOneAndSevenMarchesAfter) {
         // Principal part beyond payment − interest: the subsidy of this period.
         return static_cast<double>(CleanAmountText(f.Edit4) + CleanAmountText(f.Edit5) - CleanAmountText(f.Edit12));
     };
-    EXPECT_NEAR(principalPartAt(1), 1000, 0.011);
-    EXPECT_NEAR(principalPartAt(2), 0, 0.011);
-    EXPECT_NEAR(principalPartAt(14), 1000, 0.011);
-    EXPECT_NEAR(principalPartAt(15), 0, 0.011);
-    EXPECT_NEAR(principalPartAt(86), 1000, 0.011);
-    EXPECT_NEAR(principalPartAt(98), 0, 0.011);
+    for (auto [period, subsidy] : std::initializer_list<std::pair<int, double>>{{1, 1000}, {2, 0}, {14, 1000}, {15, 0}, {86, 1000}, {98, 0}})
+        EXPECT_NEAR(principalPartAt(period), subsidy, 0.011) << period;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "finance/tfinanzrechner.h"
 #include "financetestutil.h"
 #include "support/scripteddialogs.h"
+#include "support/testapplication.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -15,16 +16,7 @@
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "finance_window_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing it down among the exit handlers crashes inside Qt.
-    static auto* instance = new QApplication(argc, argv);
-    return *instance;
-}
-
-class FinanceWindow : public ::testing::Test {
+class FinanceWindow : public ::testing::Test, TestApplicationFirst {
 protected:
     template <typename T = QWidget>
     T* child(const char* name) {
@@ -32,32 +24,31 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    void type(const char* name, const QString& text) {
-        auto* edit = child<QLineEdit>(name);
-        edit->clear();
-        QTest::keyClicks(edit, text);
+    // Types each text into its cleared field, then presses OK.
+    void compute(std::initializer_list<std::pair<const char*, QString>> typed) {
+        for (const auto& [name, text] : typed) {
+            child<QLineEdit>(name)->clear();
+            QTest::keyClicks(child<QLineEdit>(name), text);
+        }
+        QTest::mouseClick(child<QPushButton>("OKBtn"), Qt::LeftButton);
     }
     QString text(const char* name) { return child<QLineEdit>(name)->text(); }
+    QStringList texts(std::initializer_list<const char*> names) {
+        QStringList out;
+        for (const char* name : names) out << text(name);
+        return out;
+    }
 
-    QApplication& application = app();  // before any widget
     ScriptedDialogs dialogs;
     TFinanzrechner window{dialogs};
 };
 
 TEST_F(FinanceWindow, ComputesTheLoanFromTypedFields) {
     window.show();
-    type("Edit1", "100000");
-    type("Edit2", "6");
-    type("Edit13", "10");
-    type("Edit14", "0");
-    QTest::mouseClick(child<QPushButton>("OKBtn"), Qt::LeftButton);
+    compute({{"Edit1", "100000"}, {"Edit2", "6"}, {"Edit13", "10"}, {"Edit14", "0"}});
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(text("Edit12"), "1.120,00");
-    EXPECT_EQ(text("Edit3"), "9");
-    EXPECT_EQ(text("Edit8"), "11");
-    EXPECT_EQ(text("Edit15"), "637,22");
-    EXPECT_EQ(text("Edit10"), "132.797,22");
-    EXPECT_EQ(text("Edit11"), "32.797,22");
+    EXPECT_EQ(texts({"Edit12", "Edit3", "Edit8", "Edit15", "Edit10", "Edit11"}),
+              (QStringList{"1.120,00", "9", "11", "637,22", "132.797,22", "32.797,22"}));
     EXPECT_EQ(child<QDateEdit>("Datum2")->date(), QDate::currentDate().addMonths(119));
     EXPECT_EQ(child<QGroupBox>("StatusGroup")->title(), "Status nach 0 Jahr(en) und 0 Monat(en)");
 
@@ -69,9 +60,7 @@ TEST_F(FinanceWindow, ComputesTheLoanFromTypedFields) {
 
 TEST_F(FinanceWindow, CheckMessageMovesTheFocus) {
     window.show();
-    type("Edit1", "100000");
-    child<QLineEdit>("Edit2")->clear();
-    QTest::mouseClick(child<QPushButton>("OKBtn"), Qt::LeftButton);
+    compute({{"Edit1", "100000"}, {"Edit2", ""}});
     EXPECT_EQ(dialogs.shown, QStringList{"Zinssatz eingeben"});
     EXPECT_EQ(window.focusWidget(), child<QWidget>("Edit2"));
     EXPECT_TRUE(text("Edit10").isEmpty());
@@ -80,20 +69,14 @@ TEST_F(FinanceWindow, CheckMessageMovesTheFocus) {
 TEST_F(FinanceWindow, SavingsPageReadsItsGrid) {
     window.show();
     child<QTabWidget>("PageControl1")->setCurrentIndex(1);
-    type("Edit16", "1.000");
-    type("Edit17", "12");
-    type("Edit18", "100");
-    type("Edit19", "1");
     child<QRadioButton>("Zins2")->setChecked(true);
     auto* grid = child<QTableWidget>("Grid1");
     grid->setItem(0, 1, new QTableWidgetItem(QDate::currentDate().toString("dd.MM.yy")));
     grid->setItem(0, 2, new QTableWidgetItem("500"));
-    QTest::mouseClick(child<QPushButton>("OKBtn"), Qt::LeftButton);
+    compute({{"Edit16", "1.000"}, {"Edit17", "12"}, {"Edit18", "100"}, {"Edit19", "1"}});
     EXPECT_TRUE(dialogs.shown.isEmpty());
     // 1000 · 1,12 + 500 + 100
-    EXPECT_EQ(text("Edit21"), "1.720,00");
-    EXPECT_EQ(text("Edit20"), "1.600,00");
-    EXPECT_EQ(text("Edit24"), "1.000,00");
+    EXPECT_EQ(texts({"Edit21", "Edit20", "Edit24"}), (QStringList{"1.720,00", "1.600,00", "1.000,00"}));
 }
 
 TEST_F(FinanceWindow, StartsOnTheLoanPageWithItsInitialValues) {

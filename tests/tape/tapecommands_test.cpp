@@ -20,21 +20,14 @@ namespace {
 class TapeCommandsTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-    void touch(const QString& name) {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
     QByteArray contents(const QString& name) const {
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void writeFile(const QString& name, const QByteArray& bytes) {
+    void writeFile(const QString& name, const QByteArray& bytes = {}) {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
-    }
-    void fill(const QStringList& texts) {
-        for (const QString& t : texts) tape.AppendLine(t);
     }
 
     QTemporaryDir dir;
@@ -45,48 +38,36 @@ protected:
 
 }  // namespace
 
-TEST_F(TapeCommandsTest, SaveProposesTheFirstFreeTapeNumber) {
+TEST_F(TapeCommandsTest, SaveProposesTheFirstFreeTapeNumberAndRefusesAnAlmostEmptyTape) {
     EXPECT_EQ(commands.proposedSaveName(), QStringLiteral("Tape1"));
-    touch(QStringLiteral("Tape1.rtf"));
-    touch(QStringLiteral("Tape2.rtf"));
-    touch(QStringLiteral("Tape4.rtf"));
-    touch(QStringLiteral("Tape3.txt"));
+    for (const char* name : {"Tape1.rtf", "Tape2.rtf", "Tape4.rtf", "Tape3.txt"}) writeFile(QString::fromLatin1(name));
     EXPECT_EQ(commands.proposedSaveName(), QStringLiteral("Tape3"));
 
-    recordTwelvePlusFive(tape);
+    tape.AppendLine(QStringLiteral("ab"));
+    commands.save();
+    EXPECT_EQ(dialogs.shown, QStringList{"Tape ist leer!"});
+    tape.AppendToLastLine(QStringLiteral("c"));
     commands.save();
     EXPECT_EQ(dialogs.last(), QStringLiteral("Tape speichern: ") + path(QStringLiteral("Tape3")));
 }
 
-TEST_F(TapeCommandsTest, SavingAnAlmostEmptyTapeIsRefused) {
-    tape.AppendLine(QStringLiteral("ab"));
-    commands.save();
-    EXPECT_EQ(dialogs.shown, QStringList{"Tape ist leer!"});
-}
-
 TEST_F(TapeCommandsTest, TextFilterWritesPlainTextOnceThenRtfAgain) {
-    fill({QStringLiteral("12 ^"), QStringLiteral("5 +"), QStringLiteral("17 T")});
-    dialogs.fileFilters = {1, 0};
-    dialogs.fileNames = {path(QStringLiteral("a.txt")), path(QStringLiteral("b"))};
+    append(tape, {QStringLiteral("12 ^"), QStringLiteral("5 +"), QStringLiteral("17 T")});
+    writeFile(QStringLiteral("c.rtf"), "alt");
+    dialogs.fileFilters = {1, 0, 0};
+    dialogs.fileNames = {path(QStringLiteral("a.txt")), path(QStringLiteral("b")), path(QStringLiteral("c"))};
+    dialogs.yesNo = {false};
+    commands.save();
     commands.save();
     commands.save();
     EXPECT_EQ(contents(QStringLiteral("a.txt")), QByteArray("12 ^\r\n5 +\r\n17 T"));
-    const QByteArray rtfBytes = contents(QStringLiteral("b.rtf"));
-    EXPECT_TRUE(rtf::isRtf(rtfBytes)) << "a name without extension gets the filter's";
+    EXPECT_TRUE(rtf::isRtf(contents(QStringLiteral("b.rtf")))) << "a name without extension gets the filter's";
+    EXPECT_EQ(contents(QStringLiteral("c.rtf")), QByteArray("alt")) << "an added extension asks before overwriting";
     EXPECT_EQ(lines(tape).size(), 3);
 }
 
-TEST_F(TapeCommandsTest, AddedExtensionAsksBeforeOverwriting) {
-    fill({QStringLiteral("12 ^"), QStringLiteral("5 +")});
-    writeFile(QStringLiteral("c.rtf"), "alt");
-    dialogs.fileNames = {path(QStringLiteral("c"))};
-    dialogs.yesNo = {false};
-    commands.save();
-    EXPECT_EQ(contents(QStringLiteral("c.rtf")), QByteArray("alt"));
-}
-
 TEST_F(TapeCommandsTest, FileErrorsNameTheFileAndKeepTheTape) {
-    fill({QStringLiteral("12 ^"), QStringLiteral("5 +")});
+    append(tape, {QStringLiteral("12 ^"), QStringLiteral("5 +")});
     const QString badSave = path(QStringLiteral("fehlt/x.rtf"));
     dialogs.fileNames = {badSave, path(QStringLiteral("nicht-da.rtf"))};
     commands.save();
@@ -123,8 +104,8 @@ TEST_F(TapeCommandsTest, RestoreIsOfferedOnlyAfterClearingMoreThanOneLine) {
     EXPECT_EQ(lines(tape), QStringList{"neu"});
     EXPECT_TRUE(commands.restore());
     EXPECT_EQ(dialogs.shown, (QStringList{"Tape wiederherstellen?", "Tape wiederherstellen?"}));
-    EXPECT_EQ(lines(tape), (QStringList{"12 ^", "5 +", QString(3, QChar(0x2014)), "17 T"}));
-    EXPECT_EQ(lineAlignment(tape, 3), Qt::AlignRight);
+    EXPECT_EQ(lines(tape), (QStringList{"12 ^", "5 +", kDashes, "17 T"}));
+    EXPECT_EQ(look(tape, 3), "R Arial 10 B #000000");
 
     TapeCommands restarted(tape, dialogs, dir.path());
     EXPECT_FALSE(restarted.canRestore()) << "a restart forgets the backup";
@@ -181,33 +162,23 @@ TEST_F(TapeCommandsTest, DroppedValuesStartOnTheFirstLineOfAnEmptyTape) {
     EXPECT_EQ(lines(other), (QStringList{"17 ^", "y", "", "18 ^"}));
 }
 
-TEST(TapePrint, RightEdgeFollowsTheLongestLine) {
+TEST_F(TapeCommandsTest, PrintedRectangleFollowsTheLongestLine) {
     EXPECT_EQ(tapeprint::pageRect(20, 600, 300, 4960, 7016), QRect(QPoint(600, 300), QPoint(1653, 6716)));
     EXPECT_EQ(tapeprint::pageRect(21, 600, 300, 4960, 7016).right(), 1984);
     EXPECT_EQ(tapeprint::pageRect(0, 96, 96, 1000, 1000).right(), 333);
-}
 
-TEST_F(TapeCommandsTest, PrintedRectangleFollowsTheLongestLineOnARealPage) {
-    tape.AppendLine(QString(20, u'8'));
-    tape.AppendLine(QStringLiteral("kurz"));
+    append(tape, {QString(20, u'8'), QStringLiteral("kurz")});
     QPdfWriter pdf(path(QStringLiteral("rand.pdf")));
     pdf.setResolution(600);
     QRect rect = tapeprint::print(tape.document(), tape.longestLineLength(), pdf);
-    EXPECT_EQ(rect.topLeft(), QPoint(600, 600));
-    EXPECT_EQ(rect.right(), pdf.width() / 3);
-    EXPECT_EQ(rect.bottom(), pdf.height() - 600);
+    EXPECT_EQ(rect, QRect(QPoint(600, 600), QPoint(pdf.width() / 3, pdf.height() - 600)));
     tape.AppendToLastLine(QString(17, u'9'));
     EXPECT_EQ(tape.longestLineLength(), 21);
     rect = tapeprint::print(tape.document(), tape.longestLineLength(), pdf);
     EXPECT_EQ(rect.right(), 2 * pdf.width() / 5);
 }
 
-TEST_F(TapeCommandsTest, PrintsIntoAPdfAndRefusesAnEmptyTape) {
-    QPdfWriter empty(path(QStringLiteral("leer.pdf")));
-    tape.AppendLine(QStringLiteral("abc"));
-    EXPECT_FALSE(commands.print(empty));
-    EXPECT_EQ(dialogs.last(), QStringLiteral("Tape ist leer, Ausdruck abgebrochen!"));
-
+TEST_F(TapeCommandsTest, LongTapePrintsOnSeveralPdfPages) {
     for (int i = 0; i < 300; ++i) tape.AppendLine(QStringLiteral("%1 +").arg(i));
     {
         QPdfWriter pdf(path(QStringLiteral("tape.pdf")));

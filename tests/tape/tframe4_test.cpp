@@ -1,6 +1,7 @@
 #include "tape/tframe4.h"
 
 #include "support/scripteddialogs.h"
+#include "support/testapplication.h"
 #include "tape/tapeedit.h"
 #include "tapetesting.h"
 
@@ -22,7 +23,7 @@ using namespace tapetesting;
 
 namespace {
 
-class TFrame4Test : public ::testing::Test {
+class TFrame4Test : public ::testing::Test, TestApplicationFirst {
 protected:
     template <typename T>
     T* child(const char* name) {
@@ -55,13 +56,9 @@ TEST_F(TFrame4Test, ControlsCarryTheirNamesAndHints) {
     EXPECT_EQ(child<QTextEdit>("RichEdit1"), frame.richEdit());
     EXPECT_EQ(child<QPushButton>("Button1")->text(), QStringLiteral("Löschen"));
     const std::pair<const char*, const char*> hints[] = {
-        {"Button1", "Tape löschen"},
-        {"BitBtn1", "Tape speichern"},
-        {"FileOpenDialog1", "Tape öffnen"},
-        {"SpeedButton3", "Tape in die Zwischenablage kopieren"},
-        {"BitBtn2", "Tape drucken"},
-        {"SpeedButton4", "Tape in Word einfügen"},
-        {"SpeedButton1", "Tape bearbeiten / Kommentar"},
+        {"Button1", "Tape löschen"}, {"BitBtn1", "Tape speichern"}, {"FileOpenDialog1", "Tape öffnen"},
+        {"SpeedButton3", "Tape in die Zwischenablage kopieren"}, {"BitBtn2", "Tape drucken"},
+        {"SpeedButton4", "Tape in Word einfügen"}, {"SpeedButton1", "Tape bearbeiten / Kommentar"},
         {"SpeedButton2", "Tape aufzeichnen"},
     };
     for (const auto& [name, hint] : hints) EXPECT_EQ(child<QWidget>(name)->toolTip(), QString::fromUtf8(hint)) << name;
@@ -71,14 +68,6 @@ TEST_F(TFrame4Test, ControlsCarryTheirNamesAndHints) {
                            "Schrift...", "Größe", "Ausrichtung", "-", "Kommentar", "Tape"}));
     EXPECT_EQ(menuTexts(frame.contextMenu()->actions()[9]->menu()), (QStringList{"8", "9", "10", "11", "12"}));
     EXPECT_EQ(menuTexts(frame.contextMenu()->actions()[10]->menu()), (QStringList{"Rechts", "Zentriert", "Links"}));
-}
-
-TEST_F(TFrame4Test, RecordsOnlyWhileShown) {
-    EXPECT_FALSE(frame.tape().Visible());
-    frame.show();
-    EXPECT_TRUE(frame.tape().Visible());
-    frame.hide();
-    EXPECT_FALSE(frame.tape().Visible());
 }
 
 TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
@@ -97,10 +86,8 @@ TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
     EXPECT_EQ(entered.count(), 1);
     frame.richEdit()->insertPlainText(QStringLiteral("Miete"));
     EXPECT_EQ(frame.tape().Line(4), QStringLiteral("Miete")) << "a comment starts on its own line";
-    EXPECT_EQ(lineAlignment(frame.tape(), 4), Qt::AlignLeft);
-    EXPECT_EQ(lineFormat(frame.tape(), 4).fontPointSize(), 11);
-    EXPECT_EQ(lineFormat(frame.tape(), 4).fontWeight(), QFont::Normal);
-    EXPECT_EQ(lineAlignment(frame.tape(), 3), Qt::AlignRight) << "the record above keeps its alignment";
+    EXPECT_EQ(look(frame.tape(), 4), "L Arial 11 - #000000");
+    EXPECT_EQ(look(frame.tape(), 3), "R Arial 10 B #000000") << "the record above keeps its look";
 
     record->click();
     EXPECT_TRUE(record->isChecked());
@@ -108,20 +95,20 @@ TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
     EXPECT_EQ(left.count(), 1);
     EXPECT_GE(equals.count(), 1);
     frame.tape().AppendLine(QStringLiteral("1 ^"));
-    EXPECT_EQ(lineAlignment(frame.tape(), 5), Qt::AlignRight);
-    EXPECT_EQ(lineFormat(frame.tape(), 5).fontPointSize(), 10);
-    EXPECT_EQ(lineFormat(frame.tape(), 5).fontWeight(), QFont::Bold);
+    EXPECT_EQ(look(frame.tape(), 5), "R Arial 10 B #000000");
 
     edit->click();
     record->click();
     EXPECT_EQ(frame.tape().LineCount(), 6) << "an untouched comment line goes again";
 }
 
-TEST_F(TFrame4Test, MousePressReturnsFocusToEqualsOnlyWhileRecording) {
+TEST_F(TFrame4Test, RecordsWhileShownAndMousePressReturnsFocusToEqualsWhileRecording) {
     int activeField = 1;
     frame.setActiveFieldSource([&] { return activeField; });
     QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
+    EXPECT_FALSE(frame.tape().Visible());
     frame.show();
+    EXPECT_TRUE(frame.tape().Visible());
     QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton);
     EXPECT_EQ(equals.count(), 1);
     QTest::mousePress(frame.richEdit()->viewport(), Qt::RightButton);
@@ -134,6 +121,8 @@ TEST_F(TFrame4Test, MousePressReturnsFocusToEqualsOnlyWhileRecording) {
     emit frame.richEdit()->customContextMenuRequested(QPoint(5, 5));
     EXPECT_EQ(popup.count(), 1);
     frame.contextMenu()->hide();
+    frame.hide();
+    EXPECT_FALSE(frame.tape().Visible());
 }
 
 TEST_F(TFrame4Test, ClearEnablesRestoreAndReturnsToRecording) {
@@ -173,24 +162,18 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
     recordTwelvePlusFive(frame.tape());
     selectLine(0);
     frame.setSelectionSize(12);
-    EXPECT_EQ(lineFormat(frame.tape(), 0).fontPointSize(), 12);
     frame.setParagraphAlignment(Tape::Alignment::Center);
-    EXPECT_EQ(lineAlignment(frame.tape(), 0), Qt::AlignHCenter);
+    EXPECT_EQ(look(frame.tape(), 0), "C Arial 12 B #000000");
 
     selectLine(1);
     frame.commentStyle();
-    EXPECT_EQ(lineAlignment(frame.tape(), 1), Qt::AlignLeft);
-    EXPECT_EQ(lineFormat(frame.tape(), 1).fontPointSize(), 11);
-    EXPECT_EQ(lineFormat(frame.tape(), 1).fontWeight(), QFont::Normal);
-    frame.tape().SetColour(Tape::Red);
+    EXPECT_EQ(look(frame.tape(), 1), "L Arial 11 - #000000");
     selectLine(1);
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
     frame.richEdit()->mergeCurrentCharFormat(red);
     frame.tapeStyle();
-    EXPECT_EQ(lineAlignment(frame.tape(), 1), Qt::AlignRight);
-    EXPECT_EQ(lineFormat(frame.tape(), 1).fontWeight(), QFont::Bold);
-    EXPECT_EQ(lineFormat(frame.tape(), 1).foreground().color(), QColor(255, 0, 0)) << "\"Tape\" keeps the colour";
+    EXPECT_EQ(look(frame.tape(), 1), "R Arial 10 B #ff0000") << "\"Tape\" keeps the colour";
 
     std::vector<int> applied;
     frame.setFontChooser([&](const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply) {
@@ -205,8 +188,7 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
     selectLine(3);
     frame.chooseFont();
     EXPECT_EQ(applied.size(), 1u);
-    EXPECT_TRUE(lineFormat(frame.tape(), 3).fontItalic());
-    EXPECT_TRUE(lineFormat(frame.tape(), 3).fontUnderline());
+    EXPECT_EQ(look(frame.tape(), 3), "R Arial 10 BIU #000000");
 
     frame.tape().ClearUndo();
     selectLine(3);
@@ -226,7 +208,7 @@ TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
         printer.setOutputFileName(pdf);
         return true;
     });
-    frame.tape().AppendLine(QStringLiteral("ab"));
+    frame.tape().AppendLine(QStringLiteral("abc"));
     frame.printTape();
     EXPECT_TRUE(asked) << "the printer setup comes first";
     EXPECT_EQ(dialogs.last(), QStringLiteral("Tape ist leer, Ausdruck abgebrochen!"));
