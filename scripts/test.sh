@@ -7,14 +7,24 @@ cd "$root"
 bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
+passed=0
+# Runs one ctest folder and adds its count to the total; a failure ends the script.
+run_suite() {
+  local log
+  log=$(mktemp)
+  ctest --test-dir "$1" --output-on-failure -j2 | tee "$log"
+  passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)))
+  rm -f "$log"
+}
+
 echo "== Tests =="
 bash scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALKULO_BENCH=ON
-ctest --test-dir build-test --output-on-failure -j2
+run_suite build-test
 
 echo "== Tests unter AddressSanitizer + UndefinedBehaviorSanitizer =="
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DKALKULO_SANITIZE=ON
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j2
+export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+run_suite build-asan
 
 echo "== Fuzzing =="
 CC=clang CXX=clang++ bash scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -29,5 +39,6 @@ for fuzzer in build-fuzz/fuzz/fuzz_*; do
   echo "-- $name"
   "$fuzzer" -max_total_time="${KALKULO_FUZZ_SECONDS:-30}" -max_len=512 -timeout=5 \
     "build-fuzz/corpus-$name" $( [[ -d "$corpus" ]] && echo "$corpus" ) 2>&1 | tail -n 3
+  passed=$((passed + 1))
 done
-echo "Alle Tests bestanden."
+echo "Tests: $passed passed, 0 failed"
