@@ -50,13 +50,22 @@ void BM_AmountSearchWithCents(benchmark::State& state) {
 }
 BENCHMARK(BM_AmountSearchWithCents)->Unit(benchmark::kMicrosecond);
 
-// A rate below −120 % in the list of changes: every pass is tried in turn until the period budget.
+// The engine alone with a rate below −120 % in the list of changes (the window refuses rates of
+// −100 % or less): every pass is tried in turn until the period budget.
 void BM_PassByPassUpToTheBudget(benchmark::State& state) {
     LoanInputs in = loan(0, 5000.01L, 6, 40, LoanAdjustment::Amount);
     in.interestChanges.push_back({-100, -500});
     run(state, in);
 }
 BENCHMARK(BM_PassByPassUpToTheBudget)->Unit(benchmark::kMillisecond);
+
+// The lowest rate change the window takes.
+void BM_AmountSearchWithLowestAcceptedRate(benchmark::State& state) {
+    LoanInputs in = loan(0, 5000.01L, 6, 40, LoanAdjustment::Amount);
+    in.interestChanges.push_back({-100, -99.99L});
+    run(state, in);
+}
+BENCHMARK(BM_AmountSearchWithLowestAcceptedRate)->Unit(benchmark::kMillisecond);
 
 // The worked example: 100 000 at 6 % over 10 years, 31 passes.
 void BM_PaymentSearchExample(benchmark::State& state) {

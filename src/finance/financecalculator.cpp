@@ -18,6 +18,7 @@ const QString kNoProgress = QStringLiteral(
     "Die Anpassung findet keine Lösung innerhalb der maximalen Laufzeit. Bitte Rate, Zins oder Laufzeit ändern.");
 const QString kTooLarge =
     QStringLiteral("Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.");
+const QString kRateTooLow = QStringLiteral("Der Zinssatz muss größer als -100 % sein.");
 const QString kTermTooLong = QStringLiteral("Die Laufzeit ist zu lang. Bitte höchstens 100.000 Jahre eingeben.");
 
 // A savings term is computed month by month; this keeps one computation short.
@@ -100,6 +101,10 @@ FinanceOutcome FinanceCalculator::computeLoan() {
     in.subsidyPerYear = SubsidyPerYear;
     in.subsidyTotal = SubsidyTotal;
     in.adjustment = Radio1 ? LoanAdjustment::Payment : (Radio2 ? LoanAdjustment::Amount : LoanAdjustment::None);
+    // At -100 % a year or less a debt would grow by being repaid; no schedule means anything then.
+    if (in.rate <= -100) return {kRateTooLow, QStringLiteral("Edit2")};
+    for (const auto& change : in.interestChanges)
+        if (change.value <= -100) return {kRateTooLow, QString()};
     FinanceAmount = in.amount;
 
     const LoanResult r = ::computeLoan(in);

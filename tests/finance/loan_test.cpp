@@ -31,6 +31,15 @@ TEST(Loan, LowersLoanAmountUntilTheTermFits) {
     EXPECT_EQ(f.Datum2, financedate::addMonths(kStart, 120));
 }
 
+TEST(Loan, RatesOfMinusHundredPercentOrLessAreRefusedAndChangeNothing) {
+    FinanceCalculator f = exampleLoan();
+    f.Edit2 = "-100";
+    const FinanceOutcome out = f.Compute();
+    EXPECT_EQ(out.message, "Der Zinssatz muss größer als -100 % sein.");
+    EXPECT_EQ(out.focus, "Edit2");
+    EXPECT_TRUE(f.Edit3.isEmpty());
+}
+
 TEST(Loan, FirstPaymentBeyondBalancePlusInterestEndsAtOnce) {
     FinanceCalculator f = exampleLoan();
     f.Edit1 = "1000";
