@@ -111,14 +111,11 @@ TEST(LoanSearch, EndsWithAMessageWhenItCannotProgress) {
               "Die Anpassung findet keine Lösung innerhalb der maximalen Laufzeit. Bitte Rate, Zins oder Laufzeit ändern.");
     EXPECT_TRUE(g.Edit10.isEmpty());
 
-    // A rate below −120 % in the list takes the pass-by-pass search; at 8,3E24 a step of 1000 no
-    // longer changes the payment.
+    // The window refuses a rate of -100 % or less, also in the list of changes.
     FinanceCalculator h = exampleLoan();
-    h.Edit1 = "100000000000000000000000000";
-    h.Edit13 = "1";
     h.vproz = true;
     h.Grid3.rows[0] = {"01.01.2000", "-500"};
-    EXPECT_EQ(h.Compute().message, g.Compute().message);
+    EXPECT_EQ(h.Compute().message, "Der Zinssatz muss größer als -100 % sein.");
     EXPECT_TRUE(h.Edit10.isEmpty());
 }
 
@@ -183,34 +180,40 @@ TEST(LoanSearch, SkippingSearchAgreesWithPassByPass) {
     // below −120 % makes the engine try every pass in turn; without it the engine skips passes. Both must
     // end on the same value, bit for bit, including payments with cents whose repeated steps round.
     struct Case {
-        const char *amount, *payment, *rate, *years;
+        long double amount, payment, rate;
+        int years;
         bool byAmount;
     };
-    const Case cases[] = {{"100000", "0", "6", "10", false},          {"100000", "1000,37", "6", "10", false},
-                          {"999999", "2090,37", "6", "40", false},     {"5000000", "0,01", "9,5", "25", false},
-                          {"0", "1000", "6", "10", true},              {"0", "1000,01", "6", "10", true},
-                          {"0", "333,33", "4,5", "30", true},          {"0", "0,3", "1", "1", true},
-                          {"250000", "12345,67", "15", "2", false}};
+    const Case cases[] = {{100000, 0, 6, 10, false},          {100000, 1000.37L, 6, 10, false},
+                          {999999, 2090.37L, 6, 40, false},    {5000000, 0.01L, 9.5L, 25, false},
+                          {0, 1000, 6, 10, true},              {0, 1000.01L, 6, 10, true},
+                          {0, 333.33L, 4.5L, 30, true},        {0, 0.3L, 1, 1, true},
+                          {250000, 12345.67L, 15, 2, false}};
     int manyPasses = 0;
     for (const Case& c : cases) {
-        FinanceCalculator skipping = exampleLoan();
-        skipping.Edit1 = c.amount;
-        skipping.Edit12 = c.payment;
-        skipping.Edit2 = c.rate;
-        skipping.Edit13 = c.years;
-        skipping.Radio1 = !c.byAmount;
-        skipping.Radio2 = c.byAmount;
-        FinanceCalculator stepping = skipping;
-        stepping.vproz = true;
-        stepping.Grid3.rows[0] = {"01.01.2000", "-500"};
-        auto result = [](FinanceCalculator& f) {
-            const QString message = f.Compute().message;
-            return QStringList{message, QString::number(f.LastPasses), f.Edit1, f.Edit12} + loanOutputs(f);
-        };
-        EXPECT_EQ(result(skipping), result(stepping)) << c.payment;
-        manyPasses += skipping.LastPasses > 100 ? 1 : 0;
+        LoanInputs skipping = loanInputs(c.amount, c.rate, 12 * c.years);
+        skipping.payment = c.payment;
+        skipping.adjustment = c.byAmount ? LoanAdjustment::Amount : LoanAdjustment::Payment;
+        LoanInputs stepping = skipping;
+        stepping.interestChanges.push_back({-100, -500});
+        const LoanResult a = computeLoan(skipping);
+        const LoanResult b = computeLoan(stepping);
+        EXPECT_EQ(a.outcome, b.outcome);
+        EXPECT_EQ(a.passes, b.passes);
+        EXPECT_EQ(a.periods, b.periods);
+        for (auto field : {&LoanResult::amount, &LoanResult::payment, &LoanResult::lastPayment,
+                           &LoanResult::principalSum, &LoanResult::interestSum})
+            EXPECT_EQ(a.*field, b.*field) << static_cast<double>(c.payment);
+        manyPasses += a.passes > 100 ? 1 : 0;
     }
     EXPECT_GE(manyPasses, 4);
+}
+
+TEST(LoanSearch, PassByPassSearchEndsWhenAStepNoLongerChangesThePayment) {
+    // At 8,3E24 a step of 1000 no longer changes the payment.
+    LoanInputs in = loanInputs(1e26L, 6, 12);
+    in.interestChanges.push_back({-100, -500});
+    EXPECT_EQ(computeLoan(in).outcome, LoanOutcome::NoProgress);
 }
 
 }  // namespace
