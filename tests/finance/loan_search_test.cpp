@@ -200,10 +200,14 @@ TEST(LoanSearch, SkippingSearchAgreesWithPassByPass) {
         const LoanResult b = computeLoan(stepping);
         EXPECT_EQ(a.outcome, b.outcome);
         EXPECT_EQ(a.passes, b.passes);
-        EXPECT_EQ(a.periods, b.periods);
-        for (auto field : {&LoanResult::amount, &LoanResult::payment, &LoanResult::lastPayment,
-                           &LoanResult::principalSum, &LoanResult::interestSum})
-            EXPECT_EQ(a.*field, b.*field) << static_cast<double>(c.payment);
+        EXPECT_EQ(a.payment, b.payment) << static_cast<double>(c.payment);
+        // A refused search shows only the payment it reached; a finished one shows everything.
+        if (a.outcome == LoanOutcome::Done) {
+            EXPECT_EQ(a.periods, b.periods);
+            for (auto field : {&LoanResult::amount, &LoanResult::lastPayment, &LoanResult::principalSum,
+                               &LoanResult::interestSum})
+                EXPECT_EQ(a.*field, b.*field) << static_cast<double>(c.payment);
+        }
         manyPasses += a.passes > 100 ? 1 : 0;
     }
     EXPECT_GE(manyPasses, 4);
