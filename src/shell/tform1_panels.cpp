@@ -98,6 +98,8 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     characterActions[u's'] = [this] { Steuer1->trigger(); };
     characterActions[u'g'] = [this] { Graf1->trigger(); };
     characterActions[u'w'] = [this] { Whrungsrechner1->trigger(); };
+    // Keys of the currency converter; bound now so they never reach another control.
+    for (QChar converterKey : {u'q', u'<', u'>'}) characterActions[converterKey] = {};
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
