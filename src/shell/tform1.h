@@ -135,4 +135,5 @@ private:
     bool rendering_ = false;
     QPoint dragStart_;
     int dragField_ = 0;
+    bool extensionAreaShown_ = false;  // the window's height includes the extension area
 };

@@ -148,13 +148,13 @@ void TForm1::resizeFace() {
     int width = DesignWidth;
     if (Frame41->isVisibleTo(face_)) width += TapeWidth;
     else if (Frame21->isVisibleTo(face_)) width += PlotterWidth;
-    const int height = ExtensionOpen ? DesignHeight + ExtensionHeight : DesignHeight;
+    const int height = extensionAreaShown_ ? DesignHeight + ExtensionHeight : DesignHeight;
     face_->setFixedSize(width, height);
     layout()->activate();  // the window follows at once, not on the next event loop turn
 }
 
 void TForm1::OpenExtension() {
-    ExtensionOpen = 1;
+    extensionAreaShown_ = true;
     Button41->setText(QStringLiteral("↑"));
     Button41->setToolTip(QStringLiteral("Erweiterungen schließen"));
     resizeFace();
@@ -164,7 +164,7 @@ void TForm1::CloseExtension() {
     Frame11->hide();
     closeGraphIfVisible();
     for (QFrame* f : {Frame31, Frame51, Frame61, Frame71}) f->hide();
-    ExtensionOpen = 0;
+    extensionAreaShown_ = false;
     Button41->setText(QStringLiteral("↓"));
     Button41->setToolTip(QStringLiteral("Erweiterungen öffnen"));
     resizeFace();
@@ -187,6 +187,7 @@ void TForm1::ShowSidePanel(int panel) {
         CloseExtension();
         HidePanels();
         Whrungsrechner1->setChecked(false);
+        ExtensionOpen = 0;
         Button41->setToolTip(QStringLiteral("Erweiterungen öffnen"));
         if (panel == 2 && TapeShown) Frame31->hide();
     } else {
@@ -233,7 +234,6 @@ void TForm1::ArrowClicked() {
         render();
     } else {
         OpenExtension();
-        ExtensionOpen = 0;  // the panel command opens it with its panel
         ShowSidePanel(SidePanel);
     }
     Button16->setFocus();
