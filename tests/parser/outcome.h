@@ -1,5 +1,5 @@
 #pragma once
-// One evaluation's outcome, taken from both evaluators; tests compare these.
+// One evaluation's outcome, taken from either evaluator; tests compare these.
 #include "parser/mathparser.h"
 
 #include <QString>
@@ -28,17 +28,11 @@ inline std::ostream& operator<<(std::ostream& out, const Outcome& o) {
 
 template <typename Evaluation>
 Outcome outcomeOf(Evaluation evaluate) {
-    Outcome o;
     try {
-        o.value = evaluate();
-        o.ok = true;
+        return {true, evaluate(), 0, {}, 0, 0};
     } catch (const EMathParsing& e) {
-        o.code = e.ErrorCode;
-        o.message = e.Message;
-        o.pos = e.ErrorPos;
-        o.len = e.ErrorLen;
+        return {false, 0, e.ErrorCode, e.Message, e.ErrorPos, e.ErrorLen};
     }
-    return o;
 }
 
 inline Outcome referenceOutcome(TMathParser& parser, const QString& text) {
@@ -46,4 +40,18 @@ inline Outcome referenceOutcome(TMathParser& parser, const QString& text) {
 }
 inline Outcome fastOutcome(TMathParser& parser, const QString& text) {
     return outcomeOf([&] { return parser.Evaluate(text); });
+}
+// TryEvaluate reports a failure through the parser's error fields.
+inline Outcome triedOutcome(TMathParser& parser, TCompiledFormula& formula, long double x) {
+    long double y = -1;
+    if (formula.TryEvaluate(x, y)) return {true, y, 0, {}, 0, 0};
+    return {false, 0, parser.ErrorCode, parser.ErrorMessage, parser.ErrorPos, parser.ErrorLen};
+}
+
+// An operator a user might add, "a # b" = a - b; refused with its own code and message when a < b.
+inline long double userMinus(const QString&, long double a, long double b, int& code, QString& message) {
+    if (a >= b) return a - b;
+    code = 3;
+    message = "zu klein";
+    throw EOperatorError(message);
 }
