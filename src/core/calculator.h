@@ -162,6 +162,7 @@ private:
     bool readPastedNumber(QString text, bool dropPointsEveryTime, long double& value);
     void putIntoField(long double value, bool intoSecondField);
     void loadFields(const CalculatorSlot& slot);
+    void storeFields(CalculatorSlot& slot) const;
     void formatAs(int format, int decimals);
     QString normalize(const QString& text) const;
     QString cleanAnswer(const QString& text) const;

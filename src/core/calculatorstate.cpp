@@ -64,8 +64,8 @@ void Calculator::ShowTypedNumber() {
     }
 }
 
-void Calculator::SaveCalculatorState() {
-    CalculatorSlot& s = slotOfCalculatorOn();
+// What both the undo snapshot and a switch to the other calculator keep.
+void Calculator::storeFields(CalculatorSlot& s) const {
     s.Operand1Text = Operand1Text;
     s.Operand2Text = Operand2Text;
     s.Label1 = Label1;
@@ -75,9 +75,14 @@ void Calculator::SaveCalculatorState() {
     s.PendingOperator = PendingOperator;
     s.ActiveField = ActiveField;
     s.RepeatCount = RepeatCount;
+    s.PanelFunction = PanelFunction;
+}
+
+void Calculator::SaveCalculatorState() {
+    CalculatorSlot& s = slotOfCalculatorOn();
+    storeFields(s);
     s.EntryState = EntryState;
     s.PercentMode = PercentMode;
-    s.PanelFunction = PanelFunction;
     s.RepeatMode = RepeatMode;
     SnapshotUsed = false;
 }
@@ -142,18 +147,9 @@ void Calculator::SelectCalculator(int which) {
     Caption = which == 1 ? QStringLiteral("Kalkulo (R1)") : QStringLiteral("Kalkulo (R2)");
 
     CalculatorSlot& leaving = slotOfCalculatorOn();
-    leaving.Operand1Text = Operand1Text;
-    leaving.Operand2Text = Operand2Text;
-    leaving.Label1 = Label1;
-    leaving.Label2 = Label2;
-    leaving.Label3 = Label3;
-    leaving.Label4 = Label4;
+    storeFields(leaving);
     leaving.NumberFormat = NumberFormat;
     leaving.FormatWhileTyping = FormatWhileTyping;
-    leaving.PendingOperator = PendingOperator;
-    leaving.ActiveField = ActiveField;
-    leaving.RepeatCount = RepeatCount;
-    leaving.PanelFunction = PanelFunction;
 
     CalculatorOn = which;
     const CalculatorSlot& s = slotOfCalculatorOn();
