@@ -46,6 +46,16 @@ QDateEdit* dateEdit(QWidget* parent, const char* name) {
 
 QLabel* label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
+// Caption in the first column, field in the second, from `firstRow` down.
+void addRows(QGridLayout* grid, QWidget* parent, int firstRow,
+             std::initializer_list<std::pair<QString, QWidget*>> rows) {
+    int row = firstRow;
+    for (const auto& [caption, field] : rows) {
+        grid->addWidget(label(caption, parent), row, 0);
+        grid->addWidget(field, row++, 1);
+    }
+}
+
 // "Jahre" and "Monate" fields side by side with their letters.
 QHBoxLayout* termFields(QLineEdit* years, QLineEdit* months, QWidget* parent) {
     auto* row = new QHBoxLayout;
@@ -164,16 +174,12 @@ QWidget* TFinanzrechner::buildLoanPage() {
     Edit5 = output(StatusGroup, "Edit5");
     Edit6 = output(StatusGroup, "Edit6");
     Edit9 = output(StatusGroup, "Edit9");
-    status->addWidget(label(QStringLiteral("Status den:"), StatusGroup), 0, 0);
-    status->addWidget(Datum3, 0, 1);
-    status->addWidget(label(QStringLiteral("Tilgungsanteil"), StatusGroup), 1, 0);
-    status->addWidget(Edit4, 1, 1);
-    status->addWidget(label(QStringLiteral("Zinsanteil"), StatusGroup), 2, 0);
-    status->addWidget(Edit5, 2, 1);
-    status->addWidget(label(QStringLiteral("Bis jetzt getilgt:"), StatusGroup), 3, 0);
-    status->addWidget(Edit6, 3, 1);
-    status->addWidget(label(QStringLiteral("Zinsen bis jetzt:"), StatusGroup), 4, 0);
-    status->addWidget(Edit9, 4, 1);
+    addRows(status, StatusGroup, 0,
+            {{QStringLiteral("Status den:"), Datum3},
+             {QStringLiteral("Tilgungsanteil"), Edit4},
+             {QStringLiteral("Zinsanteil"), Edit5},
+             {QStringLiteral("Bis jetzt getilgt:"), Edit6},
+             {QStringLiteral("Zinsen bis jetzt:"), Edit9}});
     layout->addWidget(StatusGroup, 1, 0);
 
     EndGroup = group(QStringLiteral(" Ende der Laufzeit "), "EndGroup", page);
@@ -186,14 +192,11 @@ QWidget* TFinanzrechner::buildLoanPage() {
     Edit11 = output(EndGroup, "Edit11");
     end->addWidget(label(QStringLiteral("Gesamtlaufzeit:"), EndGroup), 0, 0);
     end->addLayout(termFields(Edit3, Edit8, EndGroup), 0, 1);
-    end->addWidget(label(QStringLiteral("Letzte Rate:"), EndGroup), 1, 0);
-    end->addWidget(Edit15, 1, 1);
-    end->addWidget(label(QStringLiteral("Gezahlt am:"), EndGroup), 2, 0);
-    end->addWidget(Datum2, 2, 1);
-    end->addWidget(label(QStringLiteral("Gesamt gezahlt"), EndGroup), 3, 0);
-    end->addWidget(Edit10, 3, 1);
-    end->addWidget(label(QStringLiteral("Anteil der Zinsen:"), EndGroup), 4, 0);
-    end->addWidget(Edit11, 4, 1);
+    addRows(end, EndGroup, 1,
+            {{QStringLiteral("Letzte Rate:"), Edit15},
+             {QStringLiteral("Gezahlt am:"), Datum2},
+             {QStringLiteral("Gesamt gezahlt"), Edit10},
+             {QStringLiteral("Anteil der Zinsen:"), Edit11}});
     layout->addWidget(EndGroup, 1, 1);
     return page;
 }
@@ -290,14 +293,11 @@ QWidget* TFinanzrechner::buildSavingsPage() {
     Edit21 = output(ResultGroup, "Edit21");
     Edit20 = output(ResultGroup, "Edit20");
     Edit22 = output(ResultGroup, "Edit22");
-    result->addWidget(label(QStringLiteral("Auszahlungsdatum:"), ResultGroup), 0, 0);
-    result->addWidget(Datum5, 0, 1);
-    result->addWidget(label(QStringLiteral("Gesamtsumme:"), ResultGroup), 1, 0);
-    result->addWidget(Edit21, 1, 1);
-    result->addWidget(label(QStringLiteral("Einzahlungen:"), ResultGroup), 2, 0);
-    result->addWidget(Edit20, 2, 1);
-    result->addWidget(label(QStringLiteral("Zinsanteil"), ResultGroup), 3, 0);
-    result->addWidget(Edit22, 3, 1);
+    addRows(result, ResultGroup, 0,
+            {{QStringLiteral("Auszahlungsdatum:"), Datum5},
+             {QStringLiteral("Gesamtsumme:"), Edit21},
+             {QStringLiteral("Einzahlungen:"), Edit20},
+             {QStringLiteral("Zinsanteil"), Edit22}});
     layout->addWidget(ResultGroup, 1, 1);
     return page;
 }
