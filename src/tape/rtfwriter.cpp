@@ -89,40 +89,46 @@ void appendFontName(QByteArray& out, const QString& name) {
     escapeText(out, name);
 }
 
+void writeParagraph(QByteArray& body, Tables& tables, const QTextBlock& block, const QFont& base) {
+    body += "\\pard";
+    body += alignmentWord(block.blockFormat().alignment());
+    bool any = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid()) continue;
+        const CharFormat f = effectiveFormat(fragment.charFormat(), base);
+        body += "\\plain\\f" + QByteArray::number(tables.font(f.font));
+        body += "\\fs" + QByteArray::number(f.halfPoints);
+        if (f.bold) body += "\\b";
+        if (f.italic) body += "\\i";
+        if (f.underline) body += "\\ul";
+        if (f.strike) body += "\\strike";
+        if (f.colour) body += "\\cf" + QByteArray::number(tables.colour(*f.colour));
+        body += ' ';
+        escapeText(body, fragment.text());
+        any = true;
+    }
+    if (!any) {
+        // An empty line keeps the size of its typing attributes, so it is as tall as written.
+        const CharFormat f = effectiveFormat(block.charFormat(), base);
+        body += "\\plain\\f" + QByteArray::number(tables.font(f.font)) + "\\fs" + QByteArray::number(f.halfPoints);
+    }
+    body += "\\par\n";
+}
+
 }  // namespace
 
-QByteArray write(const QTextDocument& document) {
-    const QFont base = document.defaultFont();
+QByteArray write(const std::vector<const QTextDocument*>& documents) {
+    const QFont base = documents.empty() ? QFont() : documents.front()->defaultFont();
     Tables tables;
     tables.font(base.family());
     QByteArray body;
-    body.reserve(document.characterCount() * 4 + 64);
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        body += "\\pard";
-        body += alignmentWord(block.blockFormat().alignment());
-        bool any = false;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!fragment.isValid()) continue;
-            const CharFormat f = effectiveFormat(fragment.charFormat(), base);
-            body += "\\plain\\f" + QByteArray::number(tables.font(f.font));
-            body += "\\fs" + QByteArray::number(f.halfPoints);
-            if (f.bold) body += "\\b";
-            if (f.italic) body += "\\i";
-            if (f.underline) body += "\\ul";
-            if (f.strike) body += "\\strike";
-            if (f.colour) body += "\\cf" + QByteArray::number(tables.colour(*f.colour));
-            body += ' ';
-            escapeText(body, fragment.text());
-            any = true;
-        }
-        if (!any) {
-            // An empty line keeps the size of its typing attributes, so it is as tall as written.
-            const CharFormat f = effectiveFormat(block.charFormat(), base);
-            body += "\\plain\\f" + QByteArray::number(tables.font(f.font)) + "\\fs" + QByteArray::number(f.halfPoints);
-        }
-        body += "\\par\n";
-    }
+    qsizetype characters = 0;
+    for (const QTextDocument* d : documents) characters += d->characterCount();
+    body.reserve(characters * 4 + 64);
+    for (const QTextDocument* document : documents)
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            writeParagraph(body, tables, block, base);
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     for (qsizetype i = 0; i < tables.fonts.size(); ++i) {

@@ -1,6 +1,7 @@
 // Renders the Tape panel in telling states to PNG files: snapshot_tape <folder>
-#include "core/dialogs.h"
+#include "core/silentdialogs.h"
 #include "tape/tapeedit.h"
+#include "tape/tapeview.h"
 #include "tape/tframe4.h"
 
 #include <QApplication>
@@ -10,16 +11,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString&) override {}
-    bool askYesNo(const QString&) override { return true; }
-    Answer askYesNoCancel(const QString&) override { return Answer::Cancel; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    QString openFileName(const QString&, const QStringList&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QStringList&, int*) override { return {}; }
-};
 
 // The lines the calculator writes for a calculation, with its colours.
 void record(Tape& tape, const QStringList& operands, const QString& total, uint32_t totalColour) {
@@ -77,9 +68,16 @@ int main(int argc, char** argv) {
     ok &= save(frame, dir, QStringLiteral("tape_record.png"));
 
     frame.editMode();
-    frame.richEdit()->insertPlainText(QStringLiteral("Miete März: 1.234,50 €"));
+    frame.richEdit()->currentEditor()->insertPlainText(QStringLiteral("Miete März: 1.234,50 €"));
     app.processEvents();
     ok &= save(frame, dir, QStringLiteral("tape_comment.png"));
+
+    // The end of a Tape just past its first section: the strip runs on without a seam.
+    frame.recordMode();
+    while (frame.tape().LineCount() < TapeDocument::SectionLines + 8)
+        frame.tape().AppendLine(QStringLiteral("%1 +").arg(frame.tape().LineCount()));
+    app.processEvents();
+    ok &= save(frame, dir, QStringLiteral("tape_long.png"));
 
     frame.contextMenu()->popup(frame.mapToGlobal(QPoint(40, 60)));
     app.processEvents();

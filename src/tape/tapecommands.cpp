@@ -155,6 +155,6 @@ bool TapeCommands::checkPrintable() {
 
 bool TapeCommands::print(QPagedPaintDevice& device) {
     if (!checkPrintable()) return false;
-    tapeprint::print(tape_.document(), tape_.longestLineLength(), device);
+    tapeprint::print(*tape_.toSingleDocument(), tape_.longestLineLength(), device);
     return true;
 }

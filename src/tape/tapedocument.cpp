@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <algorithm>
 
 namespace {
@@ -14,6 +15,17 @@ QFont baseFont() {
     f.setPointSize(10);
     f.setBold(true);
     return f;
+}
+
+// Sections sit one under the other in the view: only the outer edges keep a margin.
+void prepareSection(QTextDocument& section) {
+    section.setDefaultFont(baseFont());
+    QTextFrameFormat frame = section.rootFrame()->frameFormat();
+    frame.setLeftMargin(2);
+    frame.setRightMargin(2);
+    frame.setTopMargin(0);
+    frame.setBottomMargin(0);
+    section.rootFrame()->setFrameFormat(frame);
 }
 
 QTextCharFormat toQt(const rtf::CharFormat& f) {
@@ -28,47 +40,119 @@ QTextCharFormat toQt(const rtf::CharFormat& f) {
     return out;
 }
 
+// Every edit runs inside an edit block from the start: the cursor then skips working out its
+// on-screen position, which would lay the line out on every call.
+QTextCursor editAtEnd(QTextDocument& section) {
+    QTextCursor c(&section);
+    c.beginEditBlock();
+    c.setPosition(section.characterCount() - 1);
+    return c;
+}
+
+bool isBlank(const QTextDocument& section) { return section.blockCount() == 1 && section.characterCount() <= 1; }
+
 }  // namespace
 
-TapeDocument::TapeDocument() : document_(std::make_unique<QTextDocument>()) {
-    document_->setDefaultFont(baseFont());
-    document_->setDocumentMargin(2);
+TapeDocument::TapeDocument() {
+    addSection();
     SetFontName(QStringLiteral("Arial"));
     SetSize(10);
     SetBold(true);
     SetColour(Black);
 }
 
-TapeDocument::~TapeDocument() = default;
+TapeDocument::~TapeDocument() {
+    for (const auto& s : sections_) s->disconnect(this);
+}
+
+QTextDocument& TapeDocument::addSection() {
+    auto owned = std::make_unique<QTextDocument>();
+    QTextDocument* section = owned.get();
+    prepareSection(*section);
+    connect(section, &QTextDocument::blockCountChanged, this, [this, section] {
+        if (section != sections_.back().get()) firstLinesStale_ = true;
+    });
+    connect(section, &QTextDocument::undoCommandAdded, this, [this, section] {
+        lastEdited_ = section;
+        if (std::find(withUndo_.begin(), withUndo_.end(), section) == withUndo_.end()) withUndo_.push_back(section);
+    });
+    connect(section, &QTextDocument::contentsChanged, this, &TapeDocument::contentsChanged);
+    sections_.push_back(std::move(owned));
+    firstLinesStale_ = true;
+    emit sectionAdded(section);
+    return *section;
+}
+
+void TapeDocument::removeSection(size_t index) {
+    QTextDocument* section = sections_[index].get();
+    emit sectionAboutToBeRemoved(section);
+    section->disconnect(this);
+    std::erase(withUndo_, section);
+    if (lastEdited_ == section) lastEdited_ = nullptr;
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(index));
+    firstLinesStale_ = true;
+    emit contentsChanged();
+}
+
+void TapeDocument::removeBlankSections() {
+    for (size_t i = sections_.size(); i-- > 0 && sections_.size() > 1;)
+        if (isBlank(*sections_[i])) removeSection(i);
+}
+
+int TapeDocument::linesBeforeLastSection() const {
+    if (firstLinesStale_) {
+        firstLines_.resize(sections_.size());
+        int line = 0;
+        for (size_t i = 0; i < sections_.size(); ++i) {
+            firstLines_[i] = line;
+            line += sections_[i]->blockCount();
+        }
+        firstLinesStale_ = false;
+    }
+    return firstLines_.back();
+}
 
 int TapeDocument::LineCount() const {
-    const int n = document_->blockCount();
-    if (n == 1 && document_->characterCount() <= 1) return 0;
-    return n;
+    if (sections_.size() == 1 && isBlank(*sections_.front())) return 0;
+    return linesBeforeLastSection() + sections_.back()->blockCount();
+}
+
+QTextBlock TapeDocument::block(int line) const {
+    if (line < 0) return {};
+    const int before = linesBeforeLastSection();
+    if (line >= before) return sections_.back()->findBlockByNumber(line - before);
+    const auto k = std::upper_bound(firstLines_.begin(), firstLines_.end(), line) - firstLines_.begin() - 1;
+    return sections_[static_cast<size_t>(k)]->findBlockByNumber(line - firstLines_[static_cast<size_t>(k)]);
 }
 
 QString TapeDocument::Line(int index) const {
-    if (index < 0) return QString();
-    const QTextBlock block = document_->findBlockByNumber(index);
-    return block.isValid() ? block.text() : QString();
+    const QTextBlock b = block(index);
+    return b.isValid() ? b.text() : QString();
 }
 
-QString TapeDocument::Text() const { return LineCount() == 0 ? QString() : document_->toPlainText(); }
+QString TapeDocument::Text() const {
+    if (LineCount() == 0) return QString();
+    QStringList parts;
+    for (const auto& s : sections_) parts << s->toPlainText();
+    return parts.join(u'\n');
+}
 
-// Every edit runs inside an edit block from the start: the cursor then skips working out its
-// on-screen position, which would lay the line out on every call.
-QTextCursor TapeDocument::editAtEnd() {
-    QTextCursor c(document_.get());
-    c.beginEditBlock();
-    c.setPosition(document_->characterCount() - 1);
-    return c;
+QFont TapeDocument::defaultFont() const { return sections_.front()->defaultFont(); }
+
+QTextDocument& TapeDocument::sectionForNewLine(bool& fillFirstParagraph) {
+    fillFirstParagraph = LineCount() == 0;
+    if (fillFirstParagraph || sections_.back()->blockCount() < SectionLines) return *sections_.back();
+    fillFirstParagraph = true;
+    return addSection();
 }
 
 void TapeDocument::AppendLine(const QString& text) {
     QTextBlockFormat block;
     block.setAlignment(typingQtAlignment());
-    QTextCursor c = editAtEnd();
-    if (LineCount() == 0) {
+    bool fill = false;
+    QTextDocument& section = sectionForNewLine(fill);
+    QTextCursor c = editAtEnd(section);
+    if (fill) {
         c.setBlockFormat(block);
         c.setBlockCharFormat(typing_);
     } else {
@@ -79,17 +163,22 @@ void TapeDocument::AppendLine(const QString& text) {
 }
 
 void TapeDocument::AppendToLastLine(const QString& text) {
-    QTextCursor c = editAtEnd();
+    QTextCursor c = editAtEnd(*sections_.back());
     c.insertText(text, typing_);
     c.endEditBlock();
 }
 
 void TapeDocument::DeleteLastLine() {
-    const int end = document_->characterCount() - 1;
-    const QTextBlock last = document_->lastBlock();
+    QTextDocument& section = *sections_.back();
+    if (sections_.size() > 1 && section.blockCount() == 1) {
+        removeSection(sections_.size() - 1);
+        return;
+    }
+    const int end = section.characterCount() - 1;
+    const QTextBlock last = section.lastBlock();
     // From the separator before the last line, or from the start when it is the only one.
-    const int start = document_->blockCount() > 1 ? end - last.length() : 0;
-    QTextCursor c(document_.get());
+    const int start = section.blockCount() > 1 ? end - last.length() : 0;
+    QTextCursor c(&section);
     c.beginEditBlock();
     c.setPosition(start);
     c.setPosition(end, QTextCursor::KeepAnchor);
@@ -97,12 +186,24 @@ void TapeDocument::DeleteLastLine() {
     c.endEditBlock();
 }
 
+// A fresh section rather than QTextDocument::clear(): with Qt 6.4, the first edit after clearing
+// a document that a text control shows crashes inside the document's cursor bookkeeping.
 void TapeDocument::Clear() {
-    document_->clear();
-    document_->setDefaultFont(baseFont());
+    if (LineCount() == 0) return;
+    addSection();
+    while (sections_.size() > 1) removeSection(0);
 }
 
-void TapeDocument::ClearUndo() { document_->clearUndoRedoStacks(); }
+void TapeDocument::ClearUndo() {
+    for (QTextDocument* s : withUndo_) s->clearUndoRedoStacks();
+    withUndo_.clear();
+}
+
+bool TapeDocument::isUndoAvailable() const { return lastEdited_ && lastEdited_->isUndoAvailable(); }
+
+void TapeDocument::undo() {
+    if (lastEdited_) lastEdited_->undo();
+}
 
 void TapeDocument::SetBold(bool bold) { typing_.setFontWeight(bold ? QFont::Bold : QFont::Normal); }
 void TapeDocument::SetColour(uint32_t bgr) { typing_.setForeground(fromBgr(bgr)); }
@@ -138,9 +239,13 @@ QString TapeDocument::plainText() const {
     QString out;
     out.reserve(plainTextLength());
     if (LineCount() == 0) return out;
-    for (QTextBlock b = document_->begin(); b.isValid(); b = b.next()) {
-        if (b != document_->begin()) out += QStringLiteral("\r\n");
-        out += b.text();
+    bool first = true;
+    for (const auto& s : sections_) {
+        for (QTextBlock b = s->begin(); b.isValid(); b = b.next()) {
+            if (!first) out += QStringLiteral("\r\n");
+            out += b.text();
+            first = false;
+        }
     }
     return out;
 }
@@ -148,16 +253,38 @@ QString TapeDocument::plainText() const {
 int TapeDocument::plainTextLength() const {
     if (LineCount() == 0) return 0;
     // Every block counts its separator once; CR LF makes that two between lines and none after the last.
-    return document_->characterCount() + document_->blockCount() - 2;
+    int length = -2;
+    for (const auto& s : sections_) length += s->characterCount() + s->blockCount();
+    return length;
 }
 
 int TapeDocument::longestLineLength() const {
     int longest = 0;
-    for (QTextBlock b = document_->begin(); b.isValid(); b = b.next()) longest = std::max(longest, b.length() - 1);
+    for (const auto& s : sections_)
+        for (QTextBlock b = s->begin(); b.isValid(); b = b.next()) longest = std::max(longest, b.length() - 1);
     return longest;
 }
 
-QByteArray TapeDocument::toRtf() const { return rtf::write(*document_); }
+QByteArray TapeDocument::toRtf() const {
+    std::vector<const QTextDocument*> sections;
+    for (const auto& s : sections_) sections.push_back(s.get());
+    return rtf::write(sections);
+}
+
+std::unique_ptr<QTextDocument> TapeDocument::toSingleDocument() const {
+    std::unique_ptr<QTextDocument> whole(sections_.front()->clone());
+    QTextCursor c(whole.get());
+    c.beginEditBlock();
+    c.movePosition(QTextCursor::End);
+    for (size_t i = 1; i < sections_.size(); ++i) {
+        for (QTextBlock b = sections_[i]->begin(); b.isValid(); b = b.next()) {
+            c.insertBlock(b.blockFormat(), b.charFormat());
+            for (auto it = b.begin(); !it.atEnd(); ++it) c.insertText(it.fragment().text(), it.fragment().charFormat());
+        }
+    }
+    c.endEditBlock();
+    return whole;
+}
 
 void TapeDocument::replaceContent(const rtf::Document& content) {
     Clear();
@@ -167,21 +294,27 @@ void TapeDocument::replaceContent(const rtf::Document& content) {
 void TapeDocument::appendContent(const rtf::Document& content) { insertParagraphs(content); }
 
 void TapeDocument::insertParagraphs(const rtf::Document& content) {
-    QTextCursor c = editAtEnd();
-    bool first = LineCount() == 0;
+    QTextDocument* section = nullptr;
+    QTextCursor c;
     for (const rtf::Paragraph& p : content.paragraphs) {
+        bool fill = false;
+        QTextDocument& target = sectionForNewLine(fill);
+        if (&target != section) {
+            if (section) c.endEditBlock();
+            section = &target;
+            c = editAtEnd(target);
+        }
         QTextBlockFormat block;
         block.setAlignment(content.plain ? typingQtAlignment() : toQt(p.alignment));
         const QTextCharFormat lineFormat =
             content.plain ? typing_ : ::toQt(p.runs.empty() ? p.markFormat : p.runs.front().format);
-        if (first) {
+        if (fill) {
             c.setBlockFormat(block);
             c.setBlockCharFormat(lineFormat);
-            first = false;
         } else {
             c.insertBlock(block, lineFormat);
         }
         for (const rtf::Run& r : p.runs) c.insertText(r.text, content.plain ? typing_ : ::toQt(r.format));
     }
-    c.endEditBlock();
+    if (section) c.endEditBlock();
 }

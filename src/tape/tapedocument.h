@@ -1,25 +1,46 @@
 #pragma once
-// The Tape over a rich-text document: one paragraph is one line. Lines are reached through the
-// document's block index, so reading the last lines costs the same on a long Tape as on a short
-// one. A document whose only paragraph is empty counts as empty (LineCount 0).
+// The Tape over rich-text documents: one paragraph is one line. A long Tape is kept in sections
+// of about SectionLines lines, each its own document, so that appending a line and reading the
+// last lines cost the same on a Tape of a hundred thousand lines as on a short one. Lines are
+// counted across the sections; a Tape whose only paragraph is empty counts as empty (LineCount 0).
 #include "core/tape.h"
 #include "tape/rtfdocument.h"
 
+#include <QObject>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <memory>
+#include <vector>
 
 class QTextDocument;
 
-class TapeDocument : public Tape {
+class TapeDocument : public QObject, public Tape {
+    Q_OBJECT
 public:
+    // Lines per section before the next line opens a new one.
+    static constexpr int SectionLines = 512;
+
     TapeDocument();
     ~TapeDocument() override;
     TapeDocument(const TapeDocument&) = delete;
     TapeDocument& operator=(const TapeDocument&) = delete;
 
-    QTextDocument& document() { return *document_; }
-    const QTextDocument& document() const { return *document_; }
+    int sectionCount() const { return static_cast<int>(sections_.size()); }
+    QTextDocument& section(int index) { return *sections_.at(static_cast<size_t>(index)); }
+    const QTextDocument& section(int index) const { return *sections_.at(static_cast<size_t>(index)); }
+    QTextDocument& lastSection() { return *sections_.back(); }
+    // The paragraph of a line, from whichever section holds it; invalid outside the Tape.
+    QTextBlock block(int line) const;
+    QFont defaultFont() const;
+    // Drops the sections a deletion left as one empty paragraph; the Tape keeps at least one.
+    void removeBlankSections();
+    // The whole Tape as one document, for printing.
+    std::unique_ptr<QTextDocument> toSingleDocument() const;
+
+    // The editing undo of the section the user or a writer changed last.
+    bool isUndoAvailable() const;
+    void undo();
 
     void setVisible(bool visible) { visible_ = visible; }
 
@@ -65,11 +86,31 @@ public:
     static QColor fromBgr(uint32_t bgr);
     static Qt::Alignment toQt(Alignment alignment);
 
+signals:
+    // A section was added at the end; its view should follow.
+    void sectionAdded(QTextDocument* section);
+    // The section is deleted right after this signal.
+    void sectionAboutToBeRemoved(QTextDocument* section);
+    // The text of any section changed.
+    void contentsChanged();
+
 private:
-    QTextCursor editAtEnd();
+    QTextDocument& addSection();
+    void removeSection(size_t index);
+    // The section that takes the next line: the last one, or a new one when it is full.
+    QTextDocument& sectionForNewLine(bool& fillFirstParagraph);
+    void writeLine(QTextDocument& section, bool fillFirstParagraph, const QTextBlockFormat& block,
+                   const QTextCharFormat& lineFormat);
+    int linesBeforeLastSection() const;
     void insertParagraphs(const rtf::Document& content);
 
-    std::unique_ptr<QTextDocument> document_;
+    std::vector<std::unique_ptr<QTextDocument>> sections_;
+    // First line of each section; rebuilt when an earlier section's line count changed.
+    mutable std::vector<int> firstLines_;
+    mutable bool firstLinesStale_ = true;
+    // Sections holding editing undo, and the one changed last.
+    std::vector<QTextDocument*> withUndo_;
+    QTextDocument* lastEdited_ = nullptr;
     QTextCharFormat typing_;
     Alignment alignment_ = Alignment::Right;
     bool visible_ = true;

@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "tape/tapeedit.h"
+#include "tape/tapeview.h"
 #include "tape/tapefontdialog.h"
 #include "tape/tapeicons.h"
 
@@ -32,33 +33,26 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon
 }  // namespace
 
 TFrame4::TFrame4(Dialogs& dialogs, QWidget* parent, const QString& directory)
-    : QFrame(parent), dialogs_(dialogs), commands_(tape_, dialogs, directory), richEdit_(new TapeEdit(this)) {
+    : QFrame(parent), dialogs_(dialogs), commands_(tape_, dialogs, directory), richEdit_(new TapeView(tape_, this)) {
     setObjectName(QStringLiteral("Frame41"));
     setFrameShape(QFrame::StyledPanel);
     resize(PanelWidth, PanelHeight);
 
-    richEdit_->setDocument(&tape_.document());
     richEdit_->setGeometry(4, 34, PanelWidth - 8, PanelHeight - 66);
     setFieldColour(Qt::white);
-    // The selection stays visible while the keyboard is with the calculator.
-    QPalette palette = richEdit_->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    richEdit_->setPalette(palette);
 
     buildButtons();
     buildMenu();
 
-    connect(richEdit_, &TapeEdit::textDropped, this, &TFrame4::dropText);
-    connect(richEdit_, &TapeEdit::mousePressed, this, [this](Qt::MouseButton button) {
+    connect(richEdit_, &TapeView::textDropped, this, &TFrame4::dropText);
+    connect(richEdit_, &TapeView::mousePressed, this, [this](Qt::MouseButton button) {
         if (button != Qt::RightButton && activeField() < 4) emit focusEqualsRequested();
     });
-    connect(richEdit_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(richEdit_, &TapeView::contextMenuRequested, this, [this](const QPoint& at) {
         emit contextMenuOpened();
-        menu_->popup(richEdit_->viewport()->mapToGlobal(at));
+        menu_->popup(at);
     });
-    connect(&tape_.document(), &QTextDocument::contentsChanged, this, &TFrame4::followText);
+    connect(&tape_, &TapeDocument::contentsChanged, this, &TFrame4::followText);
 
     fontChooser_ = [this](const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply)
         -> std::optional<QTextCharFormat> {
@@ -77,7 +71,7 @@ TFrame4::TFrame4(Dialogs& dialogs, QWidget* parent, const QString& directory)
 }
 
 TFrame4::~TFrame4() {
-    // The editor shows our document; it must go before the document does.
+    // The view shows our sections; it must go before they do.
     delete richEdit_;
 }
 
@@ -126,15 +120,12 @@ void TFrame4::buildButtons() {
 void TFrame4::buildMenu() {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("PopupMenu"));
-    menu_->addAction(QStringLiteral("Kopieren"), this, [this] {
-        const QString text = QTextDocumentFragment(richEdit_->textCursor()).toPlainText();
-        QApplication::clipboard()->setText(text);
-    });
-    menu_->addAction(QStringLiteral("Einfügen"), richEdit_, &QTextEdit::paste);
-    menu_->addAction(QStringLiteral("Löschen"), this, [this] { richEdit_->textCursor().removeSelectedText(); });
-    menu_->addAction(QStringLiteral("Ausschneiden"), richEdit_, &QTextEdit::cut);
+    menu_->addAction(QStringLiteral("Kopieren"), richEdit_, &TapeView::copy);
+    menu_->addAction(QStringLiteral("Einfügen"), richEdit_, &TapeView::paste);
+    menu_->addAction(QStringLiteral("Löschen"), richEdit_, &TapeView::removeSelectedText);
+    menu_->addAction(QStringLiteral("Ausschneiden"), richEdit_, &TapeView::cut);
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("Alles markieren"), richEdit_, &QTextEdit::selectAll);
+    menu_->addAction(QStringLiteral("Alles markieren"), richEdit_, &TapeView::selectAll);
     menu_->addAction(QStringLiteral("Rückgängig"), this, &TFrame4::undoOnce);
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("Schrift..."), this, &TFrame4::chooseFont);
@@ -150,23 +141,15 @@ void TFrame4::buildMenu() {
     menu_->addAction(QStringLiteral("Tape"), this, &TFrame4::tapeStyle);
 }
 
-void TFrame4::setFieldColour(const QColor& colour) {
-    QPalette palette = richEdit_->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Text, Qt::black);
-    richEdit_->setPalette(palette);
-}
+void TFrame4::setFieldColour(const QColor& colour) { richEdit_->setFieldColour(colour); }
 
 int TFrame4::activeField() const { return activeField_ ? activeField_() : (editing() ? 4 : 1); }
 
 bool TFrame4::editing() const { return speedButton1_->isChecked(); }
 
 void TFrame4::applyTypingToEditor() {
-    QTextCursor end(&tape_.document());
-    end.movePosition(QTextCursor::End);
-    richEdit_->setTextCursor(end);
-    richEdit_->setCurrentCharFormat(tape_.typingFormat());
-    richEdit_->setAlignment(tape_.typingQtAlignment());
+    richEdit_->moveCaretToEnd();
+    richEdit_->setTyping(tape_.typingFormat(), tape_.typingQtAlignment());
 }
 
 void TFrame4::recordMode() {
@@ -183,9 +166,7 @@ void TFrame4::recordMode() {
     tape_.SetUnderline(false);
     tape_.SetStrikeOut(false);
     tape_.SetColour(Tape::Black);
-    QTextCursor end(&tape_.document());
-    end.movePosition(QTextCursor::End);
-    richEdit_->setTextCursor(end);
+    richEdit_->moveCaretToEnd();
     emit recordModeEntered();
     emit focusEqualsRequested();
 }
@@ -208,15 +189,13 @@ void TFrame4::editMode() {
         openedCommentLine_ = true;
     }
     applyTypingToEditor();
-    richEdit_->setFocus();
+    richEdit_->focusText();
 }
 
 void TFrame4::followText() {
-    if (activeField() == 4 || !isVisible()) return;
-    QTextCursor end(&tape_.document());
-    end.movePosition(QTextCursor::End);
-    richEdit_->setTextCursor(end);
-    richEdit_->ensureCursorVisible();
+    if (activeField() == 4 || !isVisible() || richEdit_->runningCommand()) return;
+    richEdit_->moveCaretToEnd();
+    richEdit_->scrollToEnd();
 }
 
 void TFrame4::clearTape() {
@@ -260,13 +239,13 @@ void TFrame4::dropText(const QString& text) { commands_.dropText(text); }
 void TFrame4::carryResult(const QString& text) { commands_.carryResult(text); }
 
 void TFrame4::mergeIntoSelection(const QTextCharFormat& format) {
-    richEdit_->mergeCurrentCharFormat(format);
+    richEdit_->mergeIntoSelection(format);
 }
 
 void TFrame4::chooseFont() {
     if (!fontChooser_) return;
     QTextCharFormat initial = richEdit_->currentCharFormat();
-    if (initial.fontFamilies().toStringList().isEmpty()) initial.setFontFamilies(QStringList{tape_.document().defaultFont().family()});
+    if (initial.fontFamilies().toStringList().isEmpty()) initial.setFontFamilies(QStringList{tape_.defaultFont().family()});
     const auto apply = [this](const QTextCharFormat& f) { mergeIntoSelection(f); };
     if (const auto chosen = fontChooser_(initial, apply)) apply(*chosen);
 }
@@ -278,11 +257,11 @@ void TFrame4::setSelectionSize(int points) {
 }
 
 void TFrame4::setParagraphAlignment(Tape::Alignment alignment) {
-    richEdit_->setAlignment(TapeDocument::toQt(alignment));
+    richEdit_->setSelectionAlignment(TapeDocument::toQt(alignment));
 }
 
 void TFrame4::commentStyle() {
-    richEdit_->setAlignment(TapeDocument::toQt(Tape::Alignment::Left));
+    richEdit_->setSelectionAlignment(TapeDocument::toQt(Tape::Alignment::Left));
     QTextCharFormat f;
     f.setFontFamilies(QStringList{QStringLiteral("Arial")});
     f.setFontPointSize(11);
@@ -295,7 +274,7 @@ void TFrame4::commentStyle() {
 }
 
 void TFrame4::tapeStyle() {
-    richEdit_->setAlignment(TapeDocument::toQt(Tape::Alignment::Right));
+    richEdit_->setSelectionAlignment(TapeDocument::toQt(Tape::Alignment::Right));
     QTextCharFormat f;
     f.setFontFamilies(QStringList{QStringLiteral("Arial")});
     f.setFontPointSize(10);
@@ -304,6 +283,6 @@ void TFrame4::tapeStyle() {
 }
 
 void TFrame4::undoOnce() {
-    tape_.document().undo();
+    tape_.undo();
     tape_.ClearUndo();
 }

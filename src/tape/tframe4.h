@@ -17,7 +17,7 @@ class QMenu;
 class QPrinter;
 class QPushButton;
 class QToolButton;
-class TapeEdit;
+class TapeView;
 
 class TFrame4 : public QFrame {
     Q_OBJECT
@@ -40,7 +40,7 @@ public:
 
     TapeDocument& tape() { return tape_; }
     TapeCommands& commands() { return commands_; }
-    TapeEdit* richEdit() const { return richEdit_; }
+    TapeView* richEdit() const { return richEdit_; }
     QMenu* contextMenu() const { return menu_; }
 
     // The main window's `ActiveField`, for the focus rules (4: an edit field owns the keyboard).
@@ -100,7 +100,7 @@ private:
     TapeDocument tape_;
     Dialogs& dialogs_;
     TapeCommands commands_;
-    TapeEdit* richEdit_;
+    TapeView* richEdit_;
     QMenu* menu_ = nullptr;
     QPushButton* button1_ = nullptr;
     QToolButton* speedButton1_ = nullptr;

@@ -2,7 +2,7 @@
 #include "mainwindowfixture.h"
 
 #include "tape/tframe4.h"
-#include "tape/tapeedit.h"
+#include "tape/tapeview.h"
 
 #include <QAction>
 #include <QFrame>

@@ -170,11 +170,11 @@ TEST_F(TapeCommandsTest, PrintedRectangleFollowsTheLongestLine) {
     append(tape, {QString(20, u'8'), QStringLiteral("kurz")});
     QPdfWriter pdf(path(QStringLiteral("rand.pdf")));
     pdf.setResolution(600);
-    QRect rect = tapeprint::print(tape.document(), tape.longestLineLength(), pdf);
+    QRect rect = tapeprint::print(*tape.toSingleDocument(), tape.longestLineLength(), pdf);
     EXPECT_EQ(rect, QRect(QPoint(600, 600), QPoint(pdf.width() / 3, pdf.height() - 600)));
     tape.AppendToLastLine(QString(17, u'9'));
     EXPECT_EQ(tape.longestLineLength(), 21);
-    rect = tapeprint::print(tape.document(), tape.longestLineLength(), pdf);
+    rect = tapeprint::print(*tape.toSingleDocument(), tape.longestLineLength(), pdf);
     EXPECT_EQ(rect.right(), 2 * pdf.width() / 5);
 }
 

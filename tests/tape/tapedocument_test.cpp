@@ -2,6 +2,7 @@
 
 #include "tapetesting.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -66,10 +67,94 @@ TEST(TapeDocument, TextsAndLengths) {
 TEST(TapeDocument, ClearUndoEmptiesTheEditingUndo) {
     TapeDocument tape;
     tape.AppendLine(QStringLiteral("1 ^"));
-    EXPECT_TRUE(tape.document().isUndoAvailable());
+    EXPECT_TRUE(tape.isUndoAvailable());
     tape.ClearUndo();
-    EXPECT_FALSE(tape.document().isUndoAvailable());
+    EXPECT_FALSE(tape.isUndoAvailable());
     tape.AppendLine(QStringLiteral("2 +"));
-    tape.document().undo();
+    tape.undo();
     EXPECT_EQ(lines(tape), QStringList{"1 ^"}) << "one undo step takes back one appended line";
+}
+
+namespace {
+
+// A Tape two lines into its second section, numbered from 0.
+void fillPastOneSection(TapeDocument& tape) {
+    for (int i = 0; i < TapeDocument::SectionLines + 2; ++i) {
+        tape.SetColour(i % 2 ? Tape::Red : Tape::Black);
+        tape.AppendLine(QString::number(i));
+    }
+}
+
+}  // namespace
+
+TEST(TapeDocument, LongTapesSpanSectionsAndReadAsOne) {
+    TapeDocument tape;
+    fillPastOneSection(tape);
+    const int n = TapeDocument::SectionLines + 2;
+    EXPECT_EQ(tape.sectionCount(), 2);
+    ASSERT_EQ(tape.LineCount(), n);
+    for (int i : {0, 1, n - 3, n - 2, n - 1}) EXPECT_EQ(tape.Line(i), QString::number(i)) << i;
+    EXPECT_EQ(tape.Line(n), QString());
+    EXPECT_EQ(look(tape, n - 1), "R Arial 10 B #ff0000") << "the new section keeps the typing attributes";
+    EXPECT_EQ(tape.Text().count(u'\n'), n - 1);
+    EXPECT_EQ(tape.plainText().count(QStringLiteral("\r\n")), n - 1);
+    EXPECT_EQ(tape.plainTextLength(), tape.plainText().size());
+    EXPECT_EQ(tape.longestLineLength(), 3);
+
+    // A line the user adds in the first section moves every later line on by one.
+    QTextCursor c(tape.block(0));
+    c.movePosition(QTextCursor::EndOfBlock);
+    c.insertText(QStringLiteral("\nKommentar"));
+    EXPECT_EQ(tape.LineCount(), n + 1);
+    EXPECT_EQ(tape.Line(1), QStringLiteral("Kommentar"));
+    EXPECT_EQ(tape.Line(n), QString::number(n - 1));
+
+    tape.DeleteLastLine();
+    EXPECT_EQ(tape.sectionCount(), 2);
+    tape.DeleteLastLine();
+    EXPECT_EQ(tape.sectionCount(), 1) << "the last section goes with its last line";
+    tape.DeleteLastLine();
+    EXPECT_EQ(tape.Line(tape.LineCount() - 1), QString::number(n - 4));
+    tape.AppendLine(QStringLiteral("weiter"));
+    EXPECT_EQ(tape.Line(tape.LineCount() - 1), QStringLiteral("weiter"));
+
+    tape.Clear();
+    EXPECT_EQ(tape.sectionCount(), 1);
+    EXPECT_EQ(tape.LineCount(), 0);
+}
+
+TEST(TapeDocument, LongTapesKeepLinesAndLooksThroughRtfAndPrinting) {
+    TapeDocument tape;
+    fillPastOneSection(tape);
+    const int n = tape.LineCount();
+
+    TapeDocument loaded;
+    loaded.replaceContent(rtf::read(tape.toRtf()));
+    EXPECT_EQ(loaded.sectionCount(), 2);
+    EXPECT_EQ(lines(loaded), lines(tape));
+    EXPECT_EQ(look(loaded, n - 1), look(tape, n - 1));
+
+    loaded.appendContent(rtf::read(tape.toRtf()));
+    EXPECT_EQ(loaded.LineCount(), 2 * n);
+    EXPECT_EQ(loaded.Line(2 * n - 1), QString::number(n - 1));
+    EXPECT_EQ(look(loaded, 2 * n - 1), "R Arial 10 B #ff0000");
+
+    const auto whole = tape.toSingleDocument();
+    ASSERT_EQ(whole->blockCount(), n);
+    EXPECT_EQ(whole->lastBlock().text(), QString::number(n - 1));
+    EXPECT_EQ(whole->lastBlock().begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
+}
+
+TEST(TapeDocument, UndoTakesBackTheLastEditInWhicheverSection) {
+    TapeDocument tape;
+    fillPastOneSection(tape);
+    tape.ClearUndo();
+    EXPECT_FALSE(tape.isUndoAvailable());
+    QTextCursor c(tape.block(1));
+    c.insertText(QStringLiteral("x"));
+    EXPECT_TRUE(tape.isUndoAvailable());
+    tape.undo();
+    EXPECT_EQ(tape.Line(1), QStringLiteral("1"));
+    tape.ClearUndo();
+    EXPECT_FALSE(tape.isUndoAvailable());
 }

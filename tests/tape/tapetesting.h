@@ -10,13 +10,13 @@
 namespace tapetesting {
 
 inline QTextCharFormat lineFormat(TapeDocument& tape, int line) {
-    const QTextBlock block = tape.document().findBlockByNumber(line);
+    const QTextBlock block = tape.block(line);
     const auto it = block.begin();
     return it.atEnd() ? block.charFormat() : it.fragment().charFormat();
 }
 
 inline Qt::Alignment lineAlignment(TapeDocument& tape, int line) {
-    return tape.document().findBlockByNumber(line).blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+    return tape.block(line).blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
 }
 
 // A line's look as one comparable text: alignment, font, points, Bold/Italic/Underline/Strike, colour,

@@ -3,6 +3,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testapplication.h"
 #include "tape/tapeedit.h"
+#include "tape/tapeview.h"
 #include "tapetesting.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,10 +34,16 @@ protected:
         return w;
     }
     QTextCursor selectLine(int line) {
-        QTextCursor c(frame.tape().document().findBlockByNumber(line));
+        QTextCursor c(frame.tape().block(line));
         c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        frame.richEdit()->setTextCursor(c);
+        editorOf(c)->setTextCursor(c);
         return c;
+    }
+
+    TapeEdit* editorOf(const QTextCursor& c) {
+        for (int i = 0; i < frame.richEdit()->editorCount(); ++i)
+            if (frame.richEdit()->editor(i)->document() == c.document()) return frame.richEdit()->editor(i);
+        return nullptr;
     }
 
     QTemporaryDir dir;
@@ -53,7 +61,7 @@ QStringList menuTexts(const QMenu* menu) {
 
 TEST_F(TFrame4Test, ControlsCarryTheirNamesAndHints) {
     EXPECT_EQ(frame.objectName(), QStringLiteral("Frame41"));
-    EXPECT_EQ(child<QTextEdit>("RichEdit1"), frame.richEdit());
+    EXPECT_EQ(child<TapeView>("RichEdit1"), frame.richEdit());
     EXPECT_EQ(child<QPushButton>("Button1")->text(), QStringLiteral("Löschen"));
     const std::pair<const char*, const char*> hints[] = {
         {"Button1", "Tape löschen"}, {"BitBtn1", "Tape speichern"}, {"FileOpenDialog1", "Tape öffnen"},
@@ -84,7 +92,7 @@ TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
     EXPECT_TRUE(edit->isChecked());
     EXPECT_FALSE(record->isChecked());
     EXPECT_EQ(entered.count(), 1);
-    frame.richEdit()->insertPlainText(QStringLiteral("Miete"));
+    frame.richEdit()->currentEditor()->insertPlainText(QStringLiteral("Miete"));
     EXPECT_EQ(frame.tape().Line(4), QStringLiteral("Miete")) << "a comment starts on its own line";
     EXPECT_EQ(look(frame.tape(), 4), "L Arial 11 - #000000");
     EXPECT_EQ(look(frame.tape(), 3), "R Arial 10 B #000000") << "the record above keeps its look";
@@ -109,16 +117,16 @@ TEST_F(TFrame4Test, RecordsWhileShownAndMousePressReturnsFocusToEqualsWhileRecor
     EXPECT_FALSE(frame.tape().Visible());
     frame.show();
     EXPECT_TRUE(frame.tape().Visible());
-    QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton);
+    QTest::mousePress(frame.richEdit()->editor(0)->viewport(), Qt::LeftButton);
     EXPECT_EQ(equals.count(), 1);
-    QTest::mousePress(frame.richEdit()->viewport(), Qt::RightButton);
+    QTest::mousePress(frame.richEdit()->editor(0)->viewport(), Qt::RightButton);
     EXPECT_EQ(equals.count(), 1);
     activeField = 4;
-    QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton);
+    QTest::mousePress(frame.richEdit()->editor(0)->viewport(), Qt::LeftButton);
     EXPECT_EQ(equals.count(), 1);
 
     QSignalSpy popup(&frame, &TFrame4::contextMenuOpened);
-    emit frame.richEdit()->customContextMenuRequested(QPoint(5, 5));
+    emit frame.richEdit()->editor(0)->customContextMenuRequested(QPoint(5, 5));
     EXPECT_EQ(popup.count(), 1);
     frame.contextMenu()->hide();
     frame.hide();
@@ -144,12 +152,12 @@ TEST_F(TFrame4Test, DropsAndCopiesLeaveTheClipboardToTheUser) {
     frame.show();
     QMimeData mime;
     mime.setText(QStringLiteral("1.234,5"));
-    const QPoint at = frame.richEdit()->viewport()->rect().center();
+    const QPoint at = frame.richEdit()->editor(0)->viewport()->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(frame.richEdit()->viewport(), &enter);
+    QApplication::sendEvent(frame.richEdit()->editor(0)->viewport(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(frame.richEdit()->viewport(), &drop);
+    QApplication::sendEvent(frame.richEdit()->editor(0)->viewport(), &drop);
     EXPECT_EQ(lines(frame.tape()), QStringList{"1.234,5 ^"});
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("vom Benutzer"));
 
@@ -171,7 +179,7 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
     selectLine(1);
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
-    frame.richEdit()->mergeCurrentCharFormat(red);
+    frame.richEdit()->mergeIntoSelection(red);
     frame.tapeStyle();
     EXPECT_EQ(look(frame.tape(), 1), "R Arial 10 B #ff0000") << "\"Tape\" keeps the colour";
 
@@ -192,11 +200,11 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
 
     frame.tape().ClearUndo();
     selectLine(3);
-    frame.richEdit()->textCursor().removeSelectedText();
+    frame.richEdit()->removeSelectedText();
     EXPECT_EQ(frame.tape().Line(3), QString());
     frame.undoOnce();
     EXPECT_EQ(frame.tape().Line(3), QStringLiteral("17 T"));
-    EXPECT_FALSE(frame.tape().document().isUndoAvailable()) << "one level only";
+    EXPECT_FALSE(frame.tape().isUndoAvailable()) << "one level only";
 }
 
 TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
@@ -227,4 +235,94 @@ TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
     dialogs.shown.clear();
     frame.printTape();
     EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+namespace {
+
+void fillPastOneSection(TapeDocument& tape) {
+    for (int i = 0; i < TapeDocument::SectionLines + 2; ++i) tape.AppendLine(QString::number(i));
+}
+
+}  // namespace
+
+TEST_F(TFrame4Test, ALongTapeIsOneStripOfSections) {
+    frame.show();
+    TapeView& view = *frame.richEdit();
+    fillPastOneSection(frame.tape());
+    ASSERT_EQ(view.editorCount(), 2);
+    EXPECT_EQ(view.editor(1)->y(), view.editor(0)->geometry().bottom() + 1) << "no gap between sections";
+    EXPECT_EQ(view.editor(0)->height(), view.editor(0)->textHeight());
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum()) << "recording follows the end";
+
+    child<QToolButton>("SpeedButton1")->click();
+    EXPECT_EQ(view.currentEditor(), view.editor(1)) << "comments are typed at the end";
+    frame.richEdit()->currentEditor()->insertPlainText(QStringLiteral("Ende"));
+    EXPECT_EQ(frame.tape().Line(frame.tape().LineCount() - 1), QStringLiteral("Ende"));
+
+    frame.tape().DeleteLastLine();
+    frame.tape().DeleteLastLine();
+    frame.tape().DeleteLastLine();
+    EXPECT_EQ(view.editorCount(), 1);
+    fillPastOneSection(frame.tape());
+    child<QPushButton>("Button1")->click();
+    EXPECT_EQ(view.editorCount(), 1);
+    EXPECT_EQ(frame.tape().LineCount(), 0);
+}
+
+TEST_F(TFrame4Test, SelectionCommandsActOnAllSections) {
+    frame.show();
+    TapeView& view = *frame.richEdit();
+    fillPastOneSection(frame.tape());
+    const int n = frame.tape().LineCount();
+    QApplication::clipboard()->clear();
+
+    QTest::keyClick(view.editor(0), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view.editor(0), Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QApplication::clipboard()->text().split(u'\n');
+    ASSERT_EQ(copied.size(), n);
+    EXPECT_EQ(copied.back(), QString::number(n - 1));
+
+    frame.setSelectionSize(12);
+    EXPECT_EQ(lineFormat(frame.tape(), 0).fontPointSize(), 12);
+    EXPECT_EQ(lineFormat(frame.tape(), n - 1).fontPointSize(), 12);
+
+    QTest::keyClick(view.editor(0), Qt::Key_X);
+    EXPECT_EQ(frame.tape().Text(), QStringLiteral("x")) << "typing replaces the whole selection";
+    EXPECT_EQ(view.editorCount(), 1);
+}
+
+TEST_F(TFrame4Test, CursorKeysCarryOnIntoTheNextSection) {
+    frame.show();
+    TapeView& view = *frame.richEdit();
+    fillPastOneSection(frame.tape());
+    QTextCursor end(view.editor(0)->document());
+    end.movePosition(QTextCursor::End);
+    view.editor(0)->setTextCursor(end);
+    view.editor(0)->setFocus();
+
+    QTest::keyClick(view.editor(0), Qt::Key_Down);
+    EXPECT_EQ(view.currentEditor(), view.editor(1));
+    EXPECT_EQ(view.editor(1)->textCursor().position(), 0);
+    QTest::keyClick(view.editor(1), Qt::Key_Left);
+    EXPECT_EQ(view.currentEditor(), view.editor(0));
+    EXPECT_TRUE(view.editor(0)->textCursor().atEnd());
+    QTest::keyClick(view.editor(0), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view.currentEditor(), view.editor(1));
+    EXPECT_TRUE(view.editor(1)->textCursor().atEnd());
+}
+
+TEST_F(TFrame4Test, AShownTapeRecordsRightAfterAClear) {
+    frame.show();
+    for (int round = 0; round < 3; ++round) {
+        recordTwelvePlusFive(frame.tape());
+        QApplication::processEvents();
+        frame.tape().Clear();
+        QApplication::processEvents();
+        recordTwelvePlusFive(frame.tape());
+        QApplication::processEvents();
+        EXPECT_EQ(lines(frame.tape()), (QStringList{"12 ^", "5 +", kDashes, "17 T"}));
+        while (frame.tape().LineCount() > 0) frame.tape().DeleteLastLine();
+        QApplication::processEvents();
+        frame.tape().Clear();
+    }
 }
