@@ -23,6 +23,9 @@ TapeView::TapeView(TapeDocument& tape, QWidget* parent) : QScrollArea(parent), t
     setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(false);
     setWidget(column_);
+    // The field colour fills the strip below the last line too.
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
     for (int i = 0; i < tape_.sectionCount(); ++i) addEditor(&tape_.section(i));
     connect(&tape_, &TapeDocument::sectionAdded, this, &TapeView::addEditor);
     connect(&tape_, &TapeDocument::sectionAboutToBeRemoved, this, &TapeView::removeEditor);
