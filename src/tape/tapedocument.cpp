@@ -191,7 +191,8 @@ void TapeDocument::DeleteLastLine() {
 void TapeDocument::Clear() {
     if (LineCount() == 0) return;
     addSection();
-    while (sections_.size() > 1) removeSection(0);
+    // From the back, so that the view moves only the new section up each time.
+    for (size_t i = sections_.size() - 1; i-- > 0;) removeSection(i);
 }
 
 void TapeDocument::ClearUndo() {

@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
@@ -137,6 +138,11 @@ void TapeView::dragMoveEvent(QDragMoveEvent* event) { event->acceptProposedActio
 void TapeView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     if (event->mimeData()->hasText()) emit textDropped(event->mimeData()->text());
+}
+
+void TapeView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) moveInto(editors_.size() - 1, false);
+    emit mousePressed(event->button());
 }
 
 bool TapeView::handleKey(TapeEdit* editor, QKeyEvent* event) {

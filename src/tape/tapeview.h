@@ -55,6 +55,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A press below the last line puts the caret at the end, as in any text control.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     static constexpr int Margin = 2;

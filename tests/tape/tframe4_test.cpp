@@ -326,3 +326,13 @@ TEST_F(TFrame4Test, AShownTapeRecordsRightAfterAClear) {
         frame.tape().Clear();
     }
 }
+
+TEST_F(TFrame4Test, APressBelowTheLastLineCountsAsAPressInTheTape) {
+    frame.setActiveFieldSource([] { return 1; });
+    frame.show();
+    recordTwelvePlusFive(frame.tape());
+    QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
+    QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton, {}, QPoint(20, 300));
+    EXPECT_EQ(equals.count(), 1);
+    EXPECT_TRUE(frame.richEdit()->currentEditor()->textCursor().atEnd());
+}
