@@ -2,7 +2,8 @@
 // makes, on an empty Tape, on one of 100 lines and on one of 100 000 lines, and saving plus
 // loading 10 000 lines as RTF. A record on a Tape that holds lines also writes the separator
 // line, so the 100-line figure is what the 100 000-line one should match; both should stay
-// within 1.5 times the empty Tape's.
+// within 1.5 times the empty Tape's. 100 350 lines leave the last section two lines short of
+// full, so every record there also opens a new section: the worst case.
 #include "tape/rtfdocument.h"
 #include "tape/tapedocument.h"
 
@@ -59,7 +60,7 @@ void BM_TwelvePlusFive(benchmark::State& state) {
         undo(tape, before);
     }
 }
-BENCHMARK(BM_TwelvePlusFive)->Arg(0)->Arg(100)->Arg(100000)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwelvePlusFive)->Arg(0)->Arg(100)->Arg(100000)->Arg(100350)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_TwelvePlusFiveAndUndo(benchmark::State& state) {
     TapeDocument tape;

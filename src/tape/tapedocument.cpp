@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -65,18 +66,24 @@ TapeDocument::~TapeDocument() {
     for (const auto& s : sections_) s->disconnect(this);
 }
 
-QTextDocument& TapeDocument::addSection() {
-    auto owned = std::make_unique<QTextDocument>();
+QTextDocument& TapeDocument::addSection() { return adoptSection(std::make_unique<QTextDocument>()); }
+
+QTextDocument& TapeDocument::adoptSection(std::unique_ptr<QTextDocument> owned) {
     QTextDocument* section = owned.get();
     prepareSection(*section);
-    connect(section, &QTextDocument::blockCountChanged, this, [this, section] {
+    // A copied section starts without the copy's own editing steps.
+    section->clearUndoRedoStacks();
+    // contentsChanged comes before blockCountChanged, and our own contentsChanged handlers may
+    // read line numbers, so the table goes stale here.
+    connect(section, &QTextDocument::contentsChanged, this, [this, section] {
         if (section != sections_.back().get()) firstLinesStale_ = true;
+        emit contentsChanged();
     });
     connect(section, &QTextDocument::undoCommandAdded, this, [this, section] {
+        if (!inCompound_) beforeCompound_.clear();
         lastEdited_ = section;
         if (std::find(withUndo_.begin(), withUndo_.end(), section) == withUndo_.end()) withUndo_.push_back(section);
     });
-    connect(section, &QTextDocument::contentsChanged, this, &TapeDocument::contentsChanged);
     sections_.push_back(std::move(owned));
     firstLinesStale_ = true;
     emit sectionAdded(section);
@@ -94,9 +101,32 @@ void TapeDocument::removeSection(size_t index) {
     emit contentsChanged();
 }
 
-void TapeDocument::removeBlankSections() {
-    for (size_t i = sections_.size(); i-- > 0 && sections_.size() > 1;)
-        if (isBlank(*sections_[i])) removeSection(i);
+void TapeDocument::removeSectionsLeftBlank(const std::vector<const QTextDocument*>& candidates,
+                                           const QTextDocument* keep) {
+    for (size_t i = sections_.size(); i-- > 0 && sections_.size() > 1;) {
+        const QTextDocument* s = sections_[i].get();
+        if (s != keep && isBlank(*s) && std::find(candidates.begin(), candidates.end(), s) != candidates.end())
+            removeSection(i);
+    }
+}
+
+// New sections go in after the old ones, which then go from the back, so that the view only
+// ever moves the new sections up.
+void TapeDocument::replaceSections(std::vector<std::unique_ptr<QTextDocument>> sections) {
+    const size_t old = sections_.size();
+    for (auto& s : sections) adoptSection(std::move(s));
+    for (size_t i = old; i-- > 0;) removeSection(i);
+}
+
+void TapeDocument::beginCompoundEdit() {
+    beforeCompound_.clear();
+    for (const auto& s : sections_) beforeCompound_.emplace_back(s->clone());
+    inCompound_ = true;
+}
+
+void TapeDocument::endCompoundEdit() {
+    inCompound_ = false;
+    lastEdited_ = nullptr;
 }
 
 int TapeDocument::linesBeforeLastSection() const {
@@ -139,9 +169,9 @@ QString TapeDocument::Text() const {
 
 QFont TapeDocument::defaultFont() const { return sections_.front()->defaultFont(); }
 
-QTextDocument& TapeDocument::sectionForNewLine(bool& fillFirstParagraph) {
-    fillFirstParagraph = LineCount() == 0;
-    if (fillFirstParagraph || sections_.back()->blockCount() < SectionLines) return *sections_.back();
+QTextDocument& TapeDocument::sectionForNewLine(bool tapeEmpty, bool& fillFirstParagraph) {
+    fillFirstParagraph = tapeEmpty;
+    if (tapeEmpty || sections_.back()->blockCount() < SectionLines) return *sections_.back();
     fillFirstParagraph = true;
     return addSection();
 }
@@ -150,7 +180,7 @@ void TapeDocument::AppendLine(const QString& text) {
     QTextBlockFormat block;
     block.setAlignment(typingQtAlignment());
     bool fill = false;
-    QTextDocument& section = sectionForNewLine(fill);
+    QTextDocument& section = sectionForNewLine(LineCount() == 0, fill);
     QTextCursor c = editAtEnd(section);
     if (fill) {
         c.setBlockFormat(block);
@@ -189,21 +219,26 @@ void TapeDocument::DeleteLastLine() {
 // A fresh section rather than QTextDocument::clear(): with Qt 6.4, the first edit after clearing
 // a document that a text control shows crashes inside the document's cursor bookkeeping.
 void TapeDocument::Clear() {
+    beforeCompound_.clear();
     if (LineCount() == 0) return;
-    addSection();
-    // From the back, so that the view moves only the new section up each time.
-    for (size_t i = sections_.size() - 1; i-- > 0;) removeSection(i);
+    std::vector<std::unique_ptr<QTextDocument>> fresh;
+    fresh.push_back(std::make_unique<QTextDocument>());
+    replaceSections(std::move(fresh));
 }
 
 void TapeDocument::ClearUndo() {
+    beforeCompound_.clear();
     for (QTextDocument* s : withUndo_) s->clearUndoRedoStacks();
     withUndo_.clear();
 }
 
-bool TapeDocument::isUndoAvailable() const { return lastEdited_ && lastEdited_->isUndoAvailable(); }
+bool TapeDocument::isUndoAvailable() const {
+    return !beforeCompound_.empty() || (lastEdited_ && lastEdited_->isUndoAvailable());
+}
 
 void TapeDocument::undo() {
-    if (lastEdited_) lastEdited_->undo();
+    if (!beforeCompound_.empty()) replaceSections(std::exchange(beforeCompound_, {}));
+    else if (lastEdited_) lastEdited_->undo();
 }
 
 void TapeDocument::SetBold(bool bold) { typing_.setFontWeight(bold ? QFont::Bold : QFont::Normal); }
@@ -297,9 +332,11 @@ void TapeDocument::appendContent(const rtf::Document& content) { insertParagraph
 void TapeDocument::insertParagraphs(const rtf::Document& content) {
     QTextDocument* section = nullptr;
     QTextCursor c;
+    bool tapeEmpty = LineCount() == 0;
     for (const rtf::Paragraph& p : content.paragraphs) {
         bool fill = false;
-        QTextDocument& target = sectionForNewLine(fill);
+        QTextDocument& target = sectionForNewLine(tapeEmpty, fill);
+        tapeEmpty = false;
         if (&target != section) {
             if (section) c.endEditBlock();
             section = &target;

@@ -33,8 +33,13 @@ public:
     // The paragraph of a line, from whichever section holds it; invalid outside the Tape.
     QTextBlock block(int line) const;
     QFont defaultFont() const;
-    // Drops the sections a deletion left as one empty paragraph; the Tape keeps at least one.
-    void removeBlankSections();
+    // A change the view makes across several sections: until the next edit, undo() takes it
+    // back as a whole.
+    void beginCompoundEdit();
+    void endCompoundEdit();
+    // Drops those of the candidates that a deletion left as one empty paragraph, except `keep`
+    // (the section being typed in); the Tape keeps at least one section.
+    void removeSectionsLeftBlank(const std::vector<const QTextDocument*>& candidates, const QTextDocument* keep);
     // The whole Tape as one document, for printing.
     std::unique_ptr<QTextDocument> toSingleDocument() const;
 
@@ -96,9 +101,12 @@ signals:
 
 private:
     QTextDocument& addSection();
+    QTextDocument& adoptSection(std::unique_ptr<QTextDocument> section);
+    void replaceSections(std::vector<std::unique_ptr<QTextDocument>> sections);
     void removeSection(size_t index);
-    // The section that takes the next line: the last one, or a new one when it is full.
-    QTextDocument& sectionForNewLine(bool& fillFirstParagraph);
+    // The section that takes the next line: the last one, or a new one when it is full. The
+    // line fills the first paragraph of an empty Tape or of a new section.
+    QTextDocument& sectionForNewLine(bool tapeEmpty, bool& fillFirstParagraph);
     void writeLine(QTextDocument& section, bool fillFirstParagraph, const QTextBlockFormat& block,
                    const QTextCharFormat& lineFormat);
     int linesBeforeLastSection() const;
@@ -111,6 +119,9 @@ private:
     // Sections holding editing undo, and the one changed last.
     std::vector<QTextDocument*> withUndo_;
     QTextDocument* lastEdited_ = nullptr;
+    // The Tape before the last compound edit, while that edit is the last one.
+    std::vector<std::unique_ptr<QTextDocument>> beforeCompound_;
+    bool inCompound_ = false;
     QTextCharFormat typing_;
     Alignment alignment_ = Alignment::Right;
     bool visible_ = true;

@@ -63,6 +63,7 @@ void TapeEdit::keyPressEvent(QKeyEvent* event) {
     QTextEdit::keyPressEvent(event);
     const std::optional<bool> forward = movesForward(event);
     if (forward && !before.hasSelection() && textCursor().position() == before.position()) emit edgeReached(*forward);
+    emit keyHandled();
 }
 
 void TapeEdit::focusInEvent(QFocusEvent* event) {

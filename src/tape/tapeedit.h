@@ -22,6 +22,8 @@ signals:
     void focused();
     // A cursor key found no place to move to in this section: forward towards the Tape's end.
     void edgeReached(bool forward);
+    // The control has handled a key the hook let through.
+    void keyHandled();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
 #include <algorithm>
@@ -24,12 +23,19 @@ TapeView::TapeView(TapeDocument& tape, QWidget* parent) : QScrollArea(parent), t
     setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(false);
     setWidget(column_);
+    // Drops and context menus also below the last line.
+    viewport()->setAcceptDrops(true);
     // The field colour fills the strip below the last line too.
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     for (int i = 0; i < tape_.sectionCount(); ++i) addEditor(&tape_.section(i));
     connect(&tape_, &TapeDocument::sectionAdded, this, &TapeView::addEditor);
     connect(&tape_, &TapeDocument::sectionAboutToBeRemoved, this, &TapeView::removeEditor);
+}
+
+TapeView::~TapeView() {
+    disconnect(&tape_, nullptr, this, nullptr);
+    for (TapeEdit* e : editors_) e->disconnect(this);
 }
 
 void TapeView::addEditor(QTextDocument* section) {
@@ -49,6 +55,9 @@ void TapeView::addEditor(QTextDocument* section) {
         emit mousePressed(button);
     });
     connect(editor, &TapeEdit::focused, this, [this, editor] { current_ = editor; });
+    connect(editor, &TapeEdit::keyHandled, this, [this] {
+        if (runningCommand_) finishChange();
+    });
     connect(editor, &TapeEdit::edgeReached, this, [this, editor](bool forward) {
         const size_t i = indexOf(editor);
         if (forward && i + 1 < editors_.size()) moveInto(i + 1, true);
@@ -79,18 +88,17 @@ void TapeView::removeEditor(QTextDocument* section) {
     TapeEdit* editor = *it;
     if (current_ == editor) current_ = nullptr;
     std::erase(withSelection_, editor);
-    const bool hadFocus = editor->hasFocus();
     const auto index = static_cast<size_t>(it - editors_.begin());
     editors_.erase(it);
+    // The focus goes on to the end of the strip, not along the tab chain.
+    if (editor->hasFocus() && !editors_.empty()) moveInto(editors_.size() - 1, false);
     // The control may be inside one of its own events (a key the calculator acts on): it goes
     // later, and lets go of the section now, which is deleted next.
     editor->disconnect(this);
     editor->hide();
     editor->setDocument(nullptr);
     editor->deleteLater();
-    if (editors_.empty()) return;
-    placeEditors(std::min(index, editors_.size() - 1));
-    if (hadFocus) editors_.back()->setFocus();
+    if (!editors_.empty()) placeEditors(std::min(index, editors_.size() - 1));
 }
 
 size_t TapeView::indexOf(const TapeEdit* editor) const {
@@ -118,7 +126,7 @@ void TapeView::placeEditors(size_t from) {
 
 void TapeView::fitEditor(TapeEdit* editor) {
     if (placing_ || editor->height() == std::max(1, editor->textHeight())) return;
-    placeEditors(indexOf(editor));
+    placeEditors(editor == editors_.back() ? editors_.size() - 1 : indexOf(editor));
 }
 
 void TapeView::resizeEvent(QResizeEvent* event) {
@@ -139,6 +147,8 @@ void TapeView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     if (event->mimeData()->hasText()) emit textDropped(event->mimeData()->text());
 }
+
+void TapeView::contextMenuEvent(QContextMenuEvent* event) { emit contextMenuRequested(event->globalPos()); }
 
 void TapeView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) moveInto(editors_.size() - 1, false);
@@ -172,10 +182,26 @@ bool TapeView::handleKey(TapeEdit* editor, QKeyEvent* event) {
         moveInto(editors_.size() - 1, false);
         return true;
     }
-    // Typing or pasting replaces the whole selection, also the parts in other sections.
-    const bool typing = !event->text().isEmpty() && event->text().front().isPrint() &&
-                        !(event->modifiers() & Qt::ControlModifier);
-    if (spansSections && (typing || event->matches(QKeySequence::Paste))) removeOtherSelectedText(editor);
+    if (event->matches(QKeySequence::Undo)) {
+        tape_.undo();
+        return true;
+    }
+    // Typing or pasting replaces the whole selection, also the parts in other sections; the
+    // control then types into its own part, and keyHandled finishes the change.
+    const bool command = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
+    const bool typing = !event->text().isEmpty() && !command &&
+                        (event->text().front().isPrint() || event->key() == Qt::Key_Return ||
+                         event->key() == Qt::Key_Enter || event->key() == Qt::Key_Tab);
+    if (spansSections && (typing || event->matches(QKeySequence::Paste))) {
+        beginChange(editor);
+        removeOtherSelectedText(editor);
+        return false;
+    }
+    const bool modifierOnly = event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control ||
+                              event->key() == Qt::Key_Alt || event->key() == Qt::Key_AltGr ||
+                              event->key() == Qt::Key_Meta;
+    // Any other key ends a selection across sections, as a caret move ends one in a single text.
+    if (!modifierOnly) clearOtherSelections(editor);
     return false;
 }
 
@@ -206,11 +232,29 @@ void TapeView::clearOtherSelections(const TapeEdit* keep) {
     }
 }
 
+void TapeView::beginChange(const TapeEdit* keep) {
+    runningCommand_ = true;
+    const std::vector<TapeEdit*> selected = selectedEditors();
+    changing_.clear();
+    for (const TapeEdit* e : selected) changing_.push_back(e->document());
+    keptInChange_ = keep ? keep->document() : nullptr;
+    compoundChange_ = selected.size() > 1;
+    if (compoundChange_) tape_.beginCompoundEdit();
+}
+
+void TapeView::finishChange() {
+    if (compoundChange_) {
+        tape_.removeSectionsLeftBlank(changing_, keptInChange_);
+        tape_.endCompoundEdit();
+    }
+    changing_.clear();
+    compoundChange_ = false;
+    runningCommand_ = false;
+}
+
 void TapeView::removeOtherSelectedText(const TapeEdit* keep) {
-    const QScopedValueRollback running(runningCommand_, true);
     for (TapeEdit* e : selectedEditors())
         if (e != keep) e->textCursor().removeSelectedText();
-    tape_.removeBlankSections();
 }
 
 std::vector<TapeEdit*> TapeView::selectedEditors() const {
@@ -270,25 +314,33 @@ void TapeView::cut() {
     removeSelectedText();
 }
 
-void TapeView::removeSelectedText() { removeOtherSelectedText(nullptr); }
+void TapeView::removeSelectedText() {
+    beginChange(nullptr);
+    removeOtherSelectedText(nullptr);
+    finishChange();
+}
 
 void TapeView::paste() {
+    beginChange(currentEditor());
     removeOtherSelectedText(currentEditor());
     currentEditor()->paste();
+    finishChange();
 }
 
 void TapeView::mergeIntoSelection(const QTextCharFormat& format) {
-    const QScopedValueRollback running(runningCommand_, true);
+    beginChange(nullptr);
     const std::vector<TapeEdit*> selected = selectedEditors();
     if (selected.empty()) currentEditor()->mergeCurrentCharFormat(format);
     for (TapeEdit* e : selected) e->mergeCurrentCharFormat(format);
+    finishChange();
 }
 
 void TapeView::setSelectionAlignment(Qt::Alignment alignment) {
-    const QScopedValueRollback running(runningCommand_, true);
+    beginChange(nullptr);
     const std::vector<TapeEdit*> selected = selectedEditors();
     if (selected.empty()) currentEditor()->setAlignment(alignment);
     for (TapeEdit* e : selected) e->setAlignment(alignment);
+    finishChange();
 }
 
 QTextCharFormat TapeView::currentCharFormat() const {

@@ -16,6 +16,7 @@ class TapeView : public QScrollArea {
     Q_OBJECT
 public:
     explicit TapeView(TapeDocument& tape, QWidget* parent = nullptr);
+    ~TapeView() override;
 
     int editorCount() const { return static_cast<int>(editors_.size()); }
     TapeEdit* editor(int index) const { return editors_.at(static_cast<size_t>(index)); }
@@ -57,6 +58,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     // A press below the last line puts the caret at the end, as in any text control.
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     static constexpr int Margin = 2;
@@ -70,6 +72,10 @@ private:
     bool handleKey(TapeEdit* editor, QKeyEvent* event);
     void moveInto(size_t index, bool atStart);
     void clearOtherSelections(const TapeEdit* keep);
+    // Starts a change of the selections of several sections as one undo step; the sections
+    // it empties go at finishChange, except the one of `keep`.
+    void beginChange(const TapeEdit* keep);
+    void finishChange();
     void removeOtherSelectedText(const TapeEdit* keep);
     std::vector<TapeEdit*> selectedEditors() const;
     void showCaret(TapeEdit* editor);
@@ -82,4 +88,8 @@ private:
     TapeEdit* current_ = nullptr;
     bool placing_ = false;
     bool runningCommand_ = false;
+    // The change under way: the sections it touches and the one being typed in.
+    std::vector<const QTextDocument*> changing_;
+    const QTextDocument* keptInChange_ = nullptr;
+    bool compoundChange_ = false;
 };

@@ -158,3 +158,9 @@ TEST(TapeDocument, UndoTakesBackTheLastEditInWhicheverSection) {
     tape.ClearUndo();
     EXPECT_FALSE(tape.isUndoAvailable());
 }
+
+TEST(TapeDocument, AFileKeepsItsLeadingEmptyLines) {
+    TapeDocument tape;
+    tape.replaceContent(rtf::read(QByteArrayLiteral("\r\n\r\nabc\r\n")));
+    EXPECT_EQ(lines(tape), (QStringList{"", "", "abc"}));
+}

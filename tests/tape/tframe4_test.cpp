@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
@@ -289,6 +290,66 @@ TEST_F(TFrame4Test, SelectionCommandsActOnAllSections) {
     QTest::keyClick(view.editor(0), Qt::Key_X);
     EXPECT_EQ(frame.tape().Text(), QStringLiteral("x")) << "typing replaces the whole selection";
     EXPECT_EQ(view.editorCount(), 1);
+    frame.undoOnce();
+    EXPECT_EQ(frame.tape().LineCount(), n) << "and goes back as one step";
+    EXPECT_EQ(lineFormat(frame.tape(), n - 1).fontPointSize(), 12);
+    EXPECT_FALSE(frame.tape().isUndoAvailable());
+
+    frame.richEdit()->selectAll();
+    frame.richEdit()->removeSelectedText();
+    EXPECT_EQ(frame.tape().LineCount(), 0);
+    frame.undoOnce();
+    EXPECT_EQ(frame.tape().Line(n - 1), QString::number(n - 1));
+}
+
+TEST_F(TFrame4Test, ACaretMoveEndsASelectionAcrossSections) {
+    frame.show();
+    TapeView& view = *frame.richEdit();
+    fillPastOneSection(frame.tape());
+    const int n = frame.tape().LineCount();
+    view.editor(0)->setFocus();
+    QTest::keyClick(view.editor(0), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view.editor(0), Qt::Key_Left);
+    QTest::keyClick(view.editor(0), Qt::Key_Z);
+    EXPECT_EQ(frame.tape().LineCount(), n);
+    EXPECT_EQ(frame.tape().Line(0), QStringLiteral("z0"));
+}
+
+TEST_F(TFrame4Test, TypingOverAllSectionsFromAnEmptyCommentLine) {
+    frame.show();
+    TapeView& view = *frame.richEdit();
+    for (int i = 0; i < 2 * TapeDocument::SectionLines; ++i) frame.tape().AppendLine(QString::number(i));
+    child<QToolButton>("SpeedButton1")->click();
+    ASSERT_EQ(view.editorCount(), 3) << "the comment line opens a section";
+    const int withComment = frame.tape().LineCount();
+    selectLine(0);
+    frame.richEdit()->removeSelectedText();
+    EXPECT_EQ(frame.tape().LineCount(), withComment) << "the empty comment line stays";
+
+    TapeEdit* comment = view.editor(2);
+    QTest::keyClick(comment, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(comment, Qt::Key_Z);
+    EXPECT_EQ(frame.tape().Text(), QStringLiteral("z"));
+}
+
+TEST_F(TFrame4Test, BelowTheLastLineTheTapeTakesDropsAndOpensItsMenu) {
+    frame.show();
+    QWidget* below = frame.richEdit()->viewport();
+    const QPoint at(20, below->height() - 10);
+    QMimeData mime;
+    mime.setText(QStringLiteral("7"));
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(below, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(below, &drop);
+    EXPECT_EQ(lines(frame.tape()), QStringList{"7 ^"});
+
+    QSignalSpy popup(&frame, &TFrame4::contextMenuOpened);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, below->mapToGlobal(at));
+    QApplication::sendEvent(below, &menu);
+    EXPECT_EQ(popup.count(), 1);
+    frame.contextMenu()->hide();
 }
 
 TEST_F(TFrame4Test, CursorKeysCarryOnIntoTheNextSection) {
