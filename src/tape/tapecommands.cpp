@@ -128,6 +128,8 @@ bool TapeCommands::load(const QString& path, bool append) {
     const rtf::Document content = rtf::read(bytes);
     if (append) tape_.appendContent(content);
     else tape_.replaceContent(content);
+    // Loading is not an edit that "Rückgängig" could take back in part.
+    tape_.ClearUndo();
     return true;
 }
 

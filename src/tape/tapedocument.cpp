@@ -98,6 +98,8 @@ void TapeDocument::removeSection(size_t index) {
     if (lastEdited_ == section) lastEdited_ = nullptr;
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(index));
     firstLinesStale_ = true;
+    // Dropping a section is an edit, and it adds no undo step that would say so.
+    if (!inCompound_) beforeCompound_.clear();
     emit contentsChanged();
 }
 
@@ -124,9 +126,13 @@ void TapeDocument::beginCompoundEdit() {
     inCompound_ = true;
 }
 
+// The sections' own steps of the change go: once the change is no longer the last edit, undo
+// must not replay a part of it.
 void TapeDocument::endCompoundEdit() {
     inCompound_ = false;
     lastEdited_ = nullptr;
+    for (QTextDocument* s : withUndo_) s->clearUndoRedoStacks();
+    withUndo_.clear();
 }
 
 int TapeDocument::linesBeforeLastSection() const {
@@ -237,8 +243,17 @@ bool TapeDocument::isUndoAvailable() const {
 }
 
 void TapeDocument::undo() {
-    if (!beforeCompound_.empty()) replaceSections(std::exchange(beforeCompound_, {}));
-    else if (lastEdited_) lastEdited_->undo();
+    if (!beforeCompound_.empty()) {
+        replaceSections(std::exchange(beforeCompound_, {}));
+        return;
+    }
+    if (!lastEdited_) return;
+    QTextDocument* section = lastEdited_;
+    section->undo();
+    // A section that the undone line opened goes with it.
+    if (section == sections_.back().get() && sections_.size() > 1 && isBlank(*section) &&
+        !section->isUndoAvailable())
+        removeSection(sections_.size() - 1);
 }
 
 void TapeDocument::SetBold(bool bold) { typing_.setFontWeight(bold ? QFont::Bold : QFont::Normal); }

@@ -107,8 +107,6 @@ private:
     // The section that takes the next line: the last one, or a new one when it is full. The
     // line fills the first paragraph of an empty Tape or of a new section.
     QTextDocument& sectionForNewLine(bool tapeEmpty, bool& fillFirstParagraph);
-    void writeLine(QTextDocument& section, bool fillFirstParagraph, const QTextBlockFormat& block,
-                   const QTextCharFormat& lineFormat);
     int linesBeforeLastSection() const;
     void insertParagraphs(const rtf::Document& content);
 

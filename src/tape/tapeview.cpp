@@ -51,7 +51,8 @@ void TapeView::addEditor(QTextDocument* section) {
     connect(editor, &TapeEdit::textDropped, this, &TapeView::textDropped);
     connect(editor, &TapeEdit::mousePressed, this, [this, editor](Qt::MouseButton button) {
         current_ = editor;
-        clearOtherSelections(editor);
+        // A right click opens the menu for the whole selection.
+        if (button == Qt::LeftButton) clearOtherSelections(editor);
         emit mousePressed(button);
     });
     connect(editor, &TapeEdit::focused, this, [this, editor] { current_ = editor; });
@@ -90,6 +91,12 @@ void TapeView::removeEditor(QTextDocument* section) {
     std::erase(withSelection_, editor);
     const auto index = static_cast<size_t>(it - editors_.begin());
     editors_.erase(it);
+    editor->setKeyHook({});
+    if (runningCommand_ && keptInChange_ == section) {
+        // The key being typed into it will not report back; the change ends after this event.
+        keptInChange_ = nullptr;
+        QMetaObject::invokeMethod(this, &TapeView::finishChange, Qt::QueuedConnection);
+    }
     // The focus goes on to the end of the strip, not along the tab chain.
     if (editor->hasFocus() && !editors_.empty()) moveInto(editors_.size() - 1, false);
     // The control may be inside one of its own events (a key the calculator acts on): it goes
@@ -148,7 +155,10 @@ void TapeView::dropEvent(QDropEvent* event) {
     if (event->mimeData()->hasText()) emit textDropped(event->mimeData()->text());
 }
 
-void TapeView::contextMenuEvent(QContextMenuEvent* event) { emit contextMenuRequested(event->globalPos()); }
+void TapeView::contextMenuEvent(QContextMenuEvent* event) {
+    current_ = editors_.back();
+    emit contextMenuRequested(event->globalPos());
+}
 
 void TapeView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) moveInto(editors_.size() - 1, false);
@@ -197,11 +207,18 @@ bool TapeView::handleKey(TapeEdit* editor, QKeyEvent* event) {
         removeOtherSelectedText(editor);
         return false;
     }
-    const bool modifierOnly = event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control ||
-                              event->key() == Qt::Key_Alt || event->key() == Qt::Key_AltGr ||
-                              event->key() == Qt::Key_Meta;
-    // Any other key ends a selection across sections, as a caret move ends one in a single text.
-    if (!modifierOnly) clearOtherSelections(editor);
+    // A caret move ends a selection across sections, as it ends one in a single text.
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: clearOtherSelections(editor); break;
+    default: break;
+    }
     return false;
 }
 
@@ -327,19 +344,18 @@ void TapeView::paste() {
     finishChange();
 }
 
-void TapeView::mergeIntoSelection(const QTextCharFormat& format) {
+void TapeView::styleSelection(std::optional<Qt::Alignment> alignment, const std::optional<QTextCharFormat>& format) {
     beginChange(nullptr);
-    const std::vector<TapeEdit*> selected = selectedEditors();
-    if (selected.empty()) currentEditor()->mergeCurrentCharFormat(format);
-    for (TapeEdit* e : selected) e->mergeCurrentCharFormat(format);
-    finishChange();
-}
-
-void TapeView::setSelectionAlignment(Qt::Alignment alignment) {
-    beginChange(nullptr);
-    const std::vector<TapeEdit*> selected = selectedEditors();
-    if (selected.empty()) currentEditor()->setAlignment(alignment);
-    for (TapeEdit* e : selected) e->setAlignment(alignment);
+    std::vector<TapeEdit*> targets = selectedEditors();
+    if (targets.empty()) targets.push_back(currentEditor());
+    for (TapeEdit* e : targets) {
+        // One edit block per section: its alignment and font change go back together.
+        QTextCursor block(e->document());
+        block.beginEditBlock();
+        if (alignment) e->setAlignment(*alignment);
+        if (format) e->mergeCurrentCharFormat(*format);
+        block.endEditBlock();
+    }
     finishChange();
 }
 

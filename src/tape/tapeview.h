@@ -6,6 +6,7 @@
 // the neighbouring section, so the strip behaves like one text.
 #include <QScrollArea>
 #include <QTextCharFormat>
+#include <optional>
 #include <vector>
 
 class QTextDocument;
@@ -38,9 +39,11 @@ public:
     void cut();
     void removeSelectedText();
     void paste();
-    // Applies to every selection, or to the typing attributes at the caret when nothing is selected.
-    void mergeIntoSelection(const QTextCharFormat& format);
-    void setSelectionAlignment(Qt::Alignment alignment);
+    // Applies to every selection, or to the typing attributes at the caret when nothing is
+    // selected, as one undo step.
+    void styleSelection(std::optional<Qt::Alignment> alignment, const std::optional<QTextCharFormat>& format);
+    void mergeIntoSelection(const QTextCharFormat& format) { styleSelection(std::nullopt, format); }
+    void setSelectionAlignment(Qt::Alignment alignment) { styleSelection(alignment, std::nullopt); }
     QTextCharFormat currentCharFormat() const;
     // True while a command works through the sections; the panel then leaves the caret alone.
     bool runningCommand() const { return runningCommand_; }

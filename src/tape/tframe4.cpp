@@ -261,7 +261,6 @@ void TFrame4::setParagraphAlignment(Tape::Alignment alignment) {
 }
 
 void TFrame4::commentStyle() {
-    richEdit_->setSelectionAlignment(TapeDocument::toQt(Tape::Alignment::Left));
     QTextCharFormat f;
     f.setFontFamilies(QStringList{QStringLiteral("Arial")});
     f.setFontPointSize(11);
@@ -270,16 +269,15 @@ void TFrame4::commentStyle() {
     f.setFontUnderline(false);
     f.setFontStrikeOut(false);
     f.setForeground(QColor(Qt::black));
-    mergeIntoSelection(f);
+    richEdit_->styleSelection(TapeDocument::toQt(Tape::Alignment::Left), f);
 }
 
 void TFrame4::tapeStyle() {
-    richEdit_->setSelectionAlignment(TapeDocument::toQt(Tape::Alignment::Right));
     QTextCharFormat f;
     f.setFontFamilies(QStringList{QStringLiteral("Arial")});
     f.setFontPointSize(10);
     f.setFontWeight(QFont::Bold);
-    mergeIntoSelection(f);
+    richEdit_->styleSelection(TapeDocument::toQt(Tape::Alignment::Right), f);
 }
 
 void TFrame4::undoOnce() {

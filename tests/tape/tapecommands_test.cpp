@@ -138,6 +138,7 @@ TEST_F(TapeCommandsTest, OpenReplacesOrAppendsAfterTheOldLines) {
     commands.open();
     EXPECT_EQ(lines(tape), QStringList{"text"});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vom Benutzer"));
+    EXPECT_FALSE(tape.isUndoAvailable()) << "\"Rückgängig\" cannot take back a part of a loaded file";
 }
 
 TEST_F(TapeCommandsTest, DroppedValuesStartOnTheFirstLineOfAnEmptyTape) {

@@ -164,3 +164,21 @@ TEST(TapeDocument, AFileKeepsItsLeadingEmptyLines) {
     tape.replaceContent(rtf::read(QByteArrayLiteral("\r\n\r\nabc\r\n")));
     EXPECT_EQ(lines(tape), (QStringList{"", "", "abc"}));
 }
+
+TEST(TapeDocument, UndoTakesTheSectionALineOpenedAndForgetsAnOldCompoundChange) {
+    TapeDocument tape;
+    for (int i = 0; i < TapeDocument::SectionLines; ++i) tape.AppendLine(QString::number(i));
+    tape.ClearUndo();
+    tape.AppendLine(QStringLiteral("neu"));
+    ASSERT_EQ(tape.sectionCount(), 2);
+    tape.undo();
+    EXPECT_EQ(tape.sectionCount(), 1);
+    EXPECT_EQ(tape.LineCount(), TapeDocument::SectionLines);
+
+    tape.AppendLine(QStringLiteral("neu"));
+    tape.beginCompoundEdit();
+    tape.endCompoundEdit();
+    EXPECT_TRUE(tape.isUndoAvailable());
+    tape.DeleteLastLine();
+    EXPECT_FALSE(tape.isUndoAvailable()) << "the calculator's undo dropped a section since";
+}

@@ -302,6 +302,30 @@ TEST_F(TFrame4Test, SelectionCommandsActOnAllSections) {
     EXPECT_EQ(frame.tape().Line(n - 1), QString::number(n - 1));
 }
 
+TEST_F(TFrame4Test, ARightClickKeepsTheSelectionAndUndoNeverReplaysHalfAChange) {
+    frame.show();
+    TapeView& view = *frame.richEdit();
+    fillPastOneSection(frame.tape());
+    const int n = frame.tape().LineCount();
+    frame.richEdit()->selectAll();
+    QTest::mousePress(view.editor(0)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    frame.richEdit()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text().split(u'\n').size(), n);
+
+    frame.richEdit()->removeSelectedText();
+    QTest::keyClicks(view.currentEditor(), QStringLiteral("ab"));
+    frame.tape().undo();
+    frame.tape().undo();
+    EXPECT_EQ(frame.tape().Text(), QString()) << "the typing went, the deletion stays";
+
+    frame.tape().AppendLine(QStringLiteral("17 T"));
+    frame.tape().ClearUndo();
+    selectLine(0);
+    frame.commentStyle();
+    frame.undoOnce();
+    EXPECT_EQ(look(frame.tape(), 0), "R Arial 10 B #000000") << "\"Kommentar\" goes back in one step";
+}
+
 TEST_F(TFrame4Test, ACaretMoveEndsASelectionAcrossSections) {
     frame.show();
     TapeView& view = *frame.richEdit();
