@@ -3,6 +3,7 @@
 // 100-line one, and on one of 100 350 lines, where every record also opens a new section. The
 // panel follows the end of the strip, so every record is laid out and painted.
 #include "core/silentdialogs.h"
+#include "tape/rtfdocument.h"
 #include "tape/tframe4.h"
 
 #include <QApplication>
@@ -39,6 +40,26 @@ void BM_TwelvePlusFiveShown(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TwelvePlusFiveShown)->Arg(0)->Arg(100)->Arg(100000)->Arg(100350)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Opening a file of 100 000 lines into the shown panel, until it is painted.
+void BM_OpenLongTapeShown(benchmark::State& state) {
+    QTemporaryDir dir;
+    SilentDialogs dialogs;
+    TFrame4 frame(dialogs, nullptr, dir.path());
+    frame.show();
+    rtf::Document file;
+    file.plain = true;
+    for (int i = 0; i < state.range(0); ++i) {
+        rtf::Paragraph line;
+        line.runs.push_back({QStringLiteral("%1,00 +").arg(i), {}});
+        file.paragraphs.push_back(line);
+    }
+    for (auto _ : state) {
+        frame.tape().replaceContent(file);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenLongTapeShown)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
