@@ -40,8 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     f.vproz2 = f.vproz;
     f.Compute();
 
-    for (const QString* text : {&f.Edit1, &f.Edit12, &f.Edit10, &f.Edit11, &f.Edit15, &f.Edit4, &f.Edit21, &f.Edit24}) {
-        if (text->contains(QStringLiteral("INF")) || text->contains(QStringLiteral("NAN"))) std::abort();
-    }
+    const auto showsNonNumber = [](const QString& text) {
+        return text.contains(QStringLiteral("INF")) || text.contains(QStringLiteral("NAN"));
+    };
+    for (const QString* text : {&f.Edit10, &f.Edit11, &f.Edit15, &f.Edit4, &f.Edit21, &f.Edit24})
+        if (showsNonNumber(*text)) std::abort();
+    // The amount and the payment are typed as well as computed: only a computed text counts.
+    if (f.Edit1 != part(0) && showsNonNumber(f.Edit1)) std::abort();
+    if (f.Edit12 != part(2) && showsNonNumber(f.Edit12)) std::abort();
     return 0;
 }
