@@ -37,8 +37,17 @@ for fuzzer in build-fuzz/fuzz/fuzz_*; do
   corpus="fuzz/corpus/${subject%%_*}"
   mkdir -p "build-fuzz/corpus-$name"
   echo "-- $name"
-  "$fuzzer" -max_total_time="${KALKULO_FUZZ_SECONDS:-30}" -max_len=512 -timeout=5 \
-    "build-fuzz/corpus-$name" $( [[ -d "$corpus" ]] && echo "$corpus" ) 2>&1 | tail -n 3
+  log="build-fuzz/$name.log"
+  # A fixed seed makes a run repeatable; KALKULO_FUZZ_SEED=0 lets libFuzzer pick one. Findings
+  # land in build-fuzz/ and the whole report is shown.
+  if ! "$fuzzer" -seed="${KALKULO_FUZZ_SEED:-1}" -max_total_time="${KALKULO_FUZZ_SECONDS:-30}" -max_len=512 \
+      -timeout=5 -artifact_prefix=build-fuzz/ "build-fuzz/corpus-$name" \
+      $( [[ -d "$corpus" ]] && echo "$corpus" ) > "$log" 2>&1; then
+    grep -v -E '^#[0-9]+\s+(NEW|REDUCE|pulse|RELOAD)' "$log" | tail -n 60
+    echo "$name fand einen Fehler (siehe $log)"
+    exit 1
+  fi
+  tail -n 3 "$log"
   passed=$((passed + 1))
 done
 echo "Tests: $passed passed, 0 failed"

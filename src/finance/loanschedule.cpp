@@ -148,9 +148,13 @@ bool monotone(const LoanInputs& in) {
     return true;
 }
 
-// Largest m ≥ 0 with m · d ≤ room, for d > 0 and room ≥ 0 below 2^62; the products are exact.
+// Largest m ≥ 0 with m · d ≤ room, for d > 0 and room ≥ 0; the products are exact. Counts of
+// 2^62 or more, which no search can step through, come back as 2^62: beyond it adding one to
+// q no longer changes q, and the count would not fit the integer.
 qint64 fitCount(long double room, long double d) {
+    constexpr long double cap = 4611686018427387904.0L;  // 2^62
     long double q = std::floor(room / d);
+    if (!(q < cap)) return static_cast<qint64>(cap);
     while (q > 0 && q * d > room) q -= 1;
     while ((q + 1) * d <= room) q += 1;
     return static_cast<qint64>(q);

@@ -221,3 +221,24 @@ TEST(LoanSearch, PassByPassSearchEndsWhenAStepNoLongerChangesThePayment) {
 }
 
 }  // namespace
+
+TEST(LoanSearch, AnAstronomicalLoanAmountEndsTheSearch) {
+    // Lowering 10^82 by 50 changes nothing: the search must still end, with its message.
+    FinanceCalculator f;
+    f.setToday(QDate(2026, 1, 15));
+    f.Edit1 = "";
+    f.Edit2 = "0";
+    f.Edit12 = "1" + QString(43, u'7') + "R" + QString(35, u'7');
+    f.Edit13 = "771";
+    f.Edit14 = "";
+    f.Grid2.rows[0] = {"", ""};
+    f.Grid3.rows[0] = {"", ""};
+    f.Radio1 = false;
+    f.Radio2 = true;
+    f.BauFi = true;
+    f.SubsidyPerYear = 1000;
+    f.SubsidyTotal = 8000;
+    f.Datum3 = f.Datum1.addDays(400);
+    EXPECT_FALSE(f.Compute().message.isEmpty());
+    EXPECT_TRUE(f.Edit10.isEmpty());
+}
