@@ -149,10 +149,10 @@ bool monotone(const LoanInputs& in) {
 }
 
 // Largest m ≥ 0 with m · d ≤ room, for d > 0 and room ≥ 0; the products are exact. Counts of
-// 2^62 or more, which no search can step through, come back as 2^62: beyond it adding one to
-// q no longer changes q, and the count would not fit the integer.
+// 2^60 or more, which no search can step through, come back as 2^60: far beyond, adding one to
+// q no longer changes q, and the doubling search below must be able to double its probe.
 qint64 fitCount(long double room, long double d) {
-    constexpr long double cap = 4611686018427387904.0L;  // 2^62
+    constexpr long double cap = 1152921504606846976.0L;  // 2^60
     long double q = std::floor(room / d);
     if (!(q < cap)) return static_cast<qint64>(cap);
     while (q > 0 && q * d > room) q -= 1;
