@@ -93,92 +93,64 @@ TEST(TapeDocument, LongTapesSpanSectionsAndReadAsOne) {
     const int n = TapeDocument::SectionLines + 2;
     EXPECT_EQ(tape.sectionCount(), 2);
     ASSERT_EQ(tape.LineCount(), n);
-    for (int i : {0, 1, n - 3, n - 2, n - 1}) EXPECT_EQ(tape.Line(i), QString::number(i)) << i;
-    EXPECT_EQ(tape.Line(n), QString());
+    for (int i : {0, n - 3, n - 2, n - 1}) EXPECT_EQ(tape.Line(i), QString::number(i)) << i;
     EXPECT_EQ(look(tape, n - 1), "R Arial 10 B #ff0000") << "the new section keeps the typing attributes";
-    EXPECT_EQ(tape.Text().count(u'\n'), n - 1);
     EXPECT_EQ(tape.plainText().count(QStringLiteral("\r\n")), n - 1);
     EXPECT_EQ(tape.plainTextLength(), tape.plainText().size());
-    EXPECT_EQ(tape.longestLineLength(), 3);
 
     // A line the user adds in the first section moves every later line on by one.
     QTextCursor c(tape.block(0));
     c.movePosition(QTextCursor::EndOfBlock);
     c.insertText(QStringLiteral("\nKommentar"));
-    EXPECT_EQ(tape.LineCount(), n + 1);
     EXPECT_EQ(tape.Line(1), QStringLiteral("Kommentar"));
     EXPECT_EQ(tape.Line(n), QString::number(n - 1));
 
     tape.DeleteLastLine();
-    EXPECT_EQ(tape.sectionCount(), 2);
     tape.DeleteLastLine();
     EXPECT_EQ(tape.sectionCount(), 1) << "the last section goes with its last line";
-    tape.DeleteLastLine();
-    EXPECT_EQ(tape.Line(tape.LineCount() - 1), QString::number(n - 4));
-    tape.AppendLine(QStringLiteral("weiter"));
-    EXPECT_EQ(tape.Line(tape.LineCount() - 1), QStringLiteral("weiter"));
-
+    EXPECT_EQ(tape.Line(tape.LineCount() - 1), QString::number(n - 3));
     tape.Clear();
     EXPECT_EQ(tape.sectionCount(), 1);
     EXPECT_EQ(tape.LineCount(), 0);
 }
 
-TEST(TapeDocument, LongTapesKeepLinesAndLooksThroughRtfAndPrinting) {
+TEST(TapeDocument, LongTapesKeepLinesAndLooksThroughFilesAndPrinting) {
     TapeDocument tape;
     fillPastOneSection(tape);
     const int n = tape.LineCount();
-
     TapeDocument loaded;
     loaded.replaceContent(rtf::read(tape.toRtf()));
-    EXPECT_EQ(loaded.sectionCount(), 2);
     EXPECT_EQ(lines(loaded), lines(tape));
-    EXPECT_EQ(look(loaded, n - 1), look(tape, n - 1));
-
     loaded.appendContent(rtf::read(tape.toRtf()));
-    EXPECT_EQ(loaded.LineCount(), 2 * n);
     EXPECT_EQ(loaded.Line(2 * n - 1), QString::number(n - 1));
     EXPECT_EQ(look(loaded, 2 * n - 1), "R Arial 10 B #ff0000");
 
     const auto whole = tape.toSingleDocument();
     ASSERT_EQ(whole->blockCount(), n);
-    EXPECT_EQ(whole->lastBlock().text(), QString::number(n - 1));
     EXPECT_EQ(whole->lastBlock().begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
+
+    loaded.replaceContent(rtf::read(QByteArrayLiteral("\r\n\r\nabc\r\n")));
+    EXPECT_EQ(lines(loaded), (QStringList{"", "", "abc"})) << "leading empty lines stay";
 }
 
-TEST(TapeDocument, UndoTakesBackTheLastEditInWhicheverSection) {
-    TapeDocument tape;
-    fillPastOneSection(tape);
-    tape.ClearUndo();
-    EXPECT_FALSE(tape.isUndoAvailable());
-    QTextCursor c(tape.block(1));
-    c.insertText(QStringLiteral("x"));
-    EXPECT_TRUE(tape.isUndoAvailable());
-    tape.undo();
-    EXPECT_EQ(tape.Line(1), QStringLiteral("1"));
-    tape.ClearUndo();
-    EXPECT_FALSE(tape.isUndoAvailable());
-}
-
-TEST(TapeDocument, AFileKeepsItsLeadingEmptyLines) {
-    TapeDocument tape;
-    tape.replaceContent(rtf::read(QByteArrayLiteral("\r\n\r\nabc\r\n")));
-    EXPECT_EQ(lines(tape), (QStringList{"", "", "abc"}));
-}
-
-TEST(TapeDocument, UndoTakesTheSectionALineOpenedAndForgetsAnOldCompoundChange) {
+TEST(TapeDocument, UndoFollowsTheSectionsItChanged) {
     TapeDocument tape;
     for (int i = 0; i < TapeDocument::SectionLines; ++i) tape.AppendLine(QString::number(i));
     tape.ClearUndo();
+    QTextCursor c(tape.block(1));
+    c.insertText(QStringLiteral("x"));
+    tape.undo();
+    EXPECT_EQ(tape.Line(1), QStringLiteral("1")) << "an edit in an earlier section";
+
     tape.AppendLine(QStringLiteral("neu"));
     ASSERT_EQ(tape.sectionCount(), 2);
     tape.undo();
-    EXPECT_EQ(tape.sectionCount(), 1);
-    EXPECT_EQ(tape.LineCount(), TapeDocument::SectionLines);
+    EXPECT_EQ(tape.sectionCount(), 1) << "the section the undone line opened goes too";
 
     tape.AppendLine(QStringLiteral("neu"));
     tape.beginCompoundEdit();
     tape.endCompoundEdit();
     EXPECT_TRUE(tape.isUndoAvailable());
     tape.DeleteLastLine();
-    EXPECT_FALSE(tape.isUndoAvailable()) << "the calculator's undo dropped a section since";
+    EXPECT_FALSE(tape.isUndoAvailable()) << "dropping a section since forgets the compound change";
 }

@@ -206,6 +206,11 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
     frame.undoOnce();
     EXPECT_EQ(frame.tape().Line(3), QStringLiteral("17 T"));
     EXPECT_FALSE(frame.tape().isUndoAvailable()) << "one level only";
+
+    selectLine(0);
+    frame.commentStyle();
+    frame.undoOnce();
+    EXPECT_EQ(look(frame.tape(), 0), "C Arial 12 B #000000") << "\"Kommentar\" goes back in one step";
 }
 
 TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
@@ -238,128 +243,26 @@ TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-namespace {
-
-void fillPastOneSection(TapeDocument& tape) {
-    for (int i = 0; i < TapeDocument::SectionLines + 2; ++i) tape.AppendLine(QString::number(i));
-}
-
-}  // namespace
-
-TEST_F(TFrame4Test, ALongTapeIsOneStripOfSections) {
+TEST_F(TFrame4Test, AShownTapeRecordsRightAfterAClear) {
     frame.show();
-    TapeView& view = *frame.richEdit();
-    fillPastOneSection(frame.tape());
-    ASSERT_EQ(view.editorCount(), 2);
-    EXPECT_EQ(view.editor(1)->y(), view.editor(0)->geometry().bottom() + 1) << "no gap between sections";
-    EXPECT_EQ(view.editor(0)->height(), view.editor(0)->textHeight());
-    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum()) << "recording follows the end";
-
-    child<QToolButton>("SpeedButton1")->click();
-    EXPECT_EQ(view.currentEditor(), view.editor(1)) << "comments are typed at the end";
-    frame.richEdit()->currentEditor()->insertPlainText(QStringLiteral("Ende"));
-    EXPECT_EQ(frame.tape().Line(frame.tape().LineCount() - 1), QStringLiteral("Ende"));
-
-    frame.tape().DeleteLastLine();
-    frame.tape().DeleteLastLine();
-    frame.tape().DeleteLastLine();
-    EXPECT_EQ(view.editorCount(), 1);
-    fillPastOneSection(frame.tape());
-    child<QPushButton>("Button1")->click();
-    EXPECT_EQ(view.editorCount(), 1);
-    EXPECT_EQ(frame.tape().LineCount(), 0);
+    recordTwelvePlusFive(frame.tape());
+    QApplication::processEvents();
+    frame.tape().Clear();
+    QApplication::processEvents();
+    recordTwelvePlusFive(frame.tape());
+    QApplication::processEvents();
+    EXPECT_EQ(lines(frame.tape()), (QStringList{"12 ^", "5 +", kDashes, "17 T"}));
 }
 
-TEST_F(TFrame4Test, SelectionCommandsActOnAllSections) {
-    frame.show();
-    TapeView& view = *frame.richEdit();
-    fillPastOneSection(frame.tape());
-    const int n = frame.tape().LineCount();
-    QApplication::clipboard()->clear();
-
-    QTest::keyClick(view.editor(0), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(view.editor(0), Qt::Key_C, Qt::ControlModifier);
-    const QStringList copied = QApplication::clipboard()->text().split(u'\n');
-    ASSERT_EQ(copied.size(), n);
-    EXPECT_EQ(copied.back(), QString::number(n - 1));
-
-    frame.setSelectionSize(12);
-    EXPECT_EQ(lineFormat(frame.tape(), 0).fontPointSize(), 12);
-    EXPECT_EQ(lineFormat(frame.tape(), n - 1).fontPointSize(), 12);
-
-    QTest::keyClick(view.editor(0), Qt::Key_X);
-    EXPECT_EQ(frame.tape().Text(), QStringLiteral("x")) << "typing replaces the whole selection";
-    EXPECT_EQ(view.editorCount(), 1);
-    frame.undoOnce();
-    EXPECT_EQ(frame.tape().LineCount(), n) << "and goes back as one step";
-    EXPECT_EQ(lineFormat(frame.tape(), n - 1).fontPointSize(), 12);
-    EXPECT_FALSE(frame.tape().isUndoAvailable());
-
-    frame.richEdit()->selectAll();
-    frame.richEdit()->removeSelectedText();
-    EXPECT_EQ(frame.tape().LineCount(), 0);
-    frame.undoOnce();
-    EXPECT_EQ(frame.tape().Line(n - 1), QString::number(n - 1));
-}
-
-TEST_F(TFrame4Test, ARightClickKeepsTheSelectionAndUndoNeverReplaysHalfAChange) {
-    frame.show();
-    TapeView& view = *frame.richEdit();
-    fillPastOneSection(frame.tape());
-    const int n = frame.tape().LineCount();
-    frame.richEdit()->selectAll();
-    QTest::mousePress(view.editor(0)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    frame.richEdit()->copy();
-    EXPECT_EQ(QApplication::clipboard()->text().split(u'\n').size(), n);
-
-    frame.richEdit()->removeSelectedText();
-    QTest::keyClicks(view.currentEditor(), QStringLiteral("ab"));
-    frame.tape().undo();
-    frame.tape().undo();
-    EXPECT_EQ(frame.tape().Text(), QString()) << "the typing went, the deletion stays";
-
-    frame.tape().AppendLine(QStringLiteral("17 T"));
-    frame.tape().ClearUndo();
-    selectLine(0);
-    frame.commentStyle();
-    frame.undoOnce();
-    EXPECT_EQ(look(frame.tape(), 0), "R Arial 10 B #000000") << "\"Kommentar\" goes back in one step";
-}
-
-TEST_F(TFrame4Test, ACaretMoveEndsASelectionAcrossSections) {
-    frame.show();
-    TapeView& view = *frame.richEdit();
-    fillPastOneSection(frame.tape());
-    const int n = frame.tape().LineCount();
-    view.editor(0)->setFocus();
-    QTest::keyClick(view.editor(0), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(view.editor(0), Qt::Key_Left);
-    QTest::keyClick(view.editor(0), Qt::Key_Z);
-    EXPECT_EQ(frame.tape().LineCount(), n);
-    EXPECT_EQ(frame.tape().Line(0), QStringLiteral("z0"));
-}
-
-TEST_F(TFrame4Test, TypingOverAllSectionsFromAnEmptyCommentLine) {
-    frame.show();
-    TapeView& view = *frame.richEdit();
-    for (int i = 0; i < 2 * TapeDocument::SectionLines; ++i) frame.tape().AppendLine(QString::number(i));
-    child<QToolButton>("SpeedButton1")->click();
-    ASSERT_EQ(view.editorCount(), 3) << "the comment line opens a section";
-    const int withComment = frame.tape().LineCount();
-    selectLine(0);
-    frame.richEdit()->removeSelectedText();
-    EXPECT_EQ(frame.tape().LineCount(), withComment) << "the empty comment line stays";
-
-    TapeEdit* comment = view.editor(2);
-    QTest::keyClick(comment, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(comment, Qt::Key_Z);
-    EXPECT_EQ(frame.tape().Text(), QStringLiteral("z"));
-}
-
-TEST_F(TFrame4Test, BelowTheLastLineTheTapeTakesDropsAndOpensItsMenu) {
+TEST_F(TFrame4Test, BelowTheLastLineTheTapeTakesPressesDropsAndItsMenu) {
+    frame.setActiveFieldSource([] { return 1; });
     frame.show();
     QWidget* below = frame.richEdit()->viewport();
     const QPoint at(20, below->height() - 10);
+    QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
+    QTest::mousePress(below, Qt::LeftButton, {}, at);
+    EXPECT_EQ(equals.count(), 1);
+
     QMimeData mime;
     mime.setText(QStringLiteral("7"));
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -376,48 +279,89 @@ TEST_F(TFrame4Test, BelowTheLastLineTheTapeTakesDropsAndOpensItsMenu) {
     frame.contextMenu()->hide();
 }
 
-TEST_F(TFrame4Test, CursorKeysCarryOnIntoTheNextSection) {
-    frame.show();
+namespace {
+
+// A shown Tape two lines into its second section.
+class LongTapeTest : public TFrame4Test {
+protected:
+    void SetUp() override {
+        frame.show();
+        for (int i = 0; i < n; ++i) frame.tape().AppendLine(QString::number(i));
+    }
+    const int n = TapeDocument::SectionLines + 2;
     TapeView& view = *frame.richEdit();
-    fillPastOneSection(frame.tape());
+};
+
+}  // namespace
+
+TEST_F(LongTapeTest, SectionsStackIntoOneStripThatFollowsTheEnd) {
+    ASSERT_EQ(view.editorCount(), 2);
+    EXPECT_EQ(view.editor(1)->y(), view.editor(0)->geometry().bottom() + 1) << "no gap between sections";
+    EXPECT_EQ(view.editor(0)->height(), view.editor(0)->textHeight());
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+
+    frame.tape().DeleteLastLine();
+    frame.tape().DeleteLastLine();
+    EXPECT_EQ(view.editorCount(), 1);
+    frame.tape().AppendLine(QStringLiteral("a"));
+    frame.tape().AppendLine(QStringLiteral("b"));
+    child<QPushButton>("Button1")->click();
+    EXPECT_EQ(view.editorCount(), 1);
+}
+
+TEST_F(LongTapeTest, SelectionCommandsAndTheirUndoSpanAllSections) {
+    QTest::keyClick(view.editor(0), Qt::Key_A, Qt::ControlModifier);
+    QTest::mousePress(view.editor(0)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::keyClick(view.editor(0), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().split(u'\n').size(), n) << "a right click keeps the selection";
+
+    frame.setSelectionSize(12);
+    EXPECT_EQ(lineFormat(frame.tape(), n - 1).fontPointSize(), 12);
+    QTest::keyClick(view.editor(0), Qt::Key_X);
+    EXPECT_EQ(frame.tape().Text(), QStringLiteral("x")) << "typing replaces the whole selection";
+    EXPECT_EQ(view.editorCount(), 1);
+    frame.undoOnce();
+    EXPECT_EQ(frame.tape().LineCount(), n) << "and goes back as one step";
+    EXPECT_EQ(lineFormat(frame.tape(), n - 1).fontPointSize(), 12);
+
+    frame.richEdit()->selectAll();
+    frame.richEdit()->removeSelectedText();
+    QTest::keyClicks(view.currentEditor(), QStringLiteral("ab"));
+    frame.tape().undo();
+    frame.tape().undo();
+    EXPECT_EQ(frame.tape().Text(), QString()) << "undo never replays half of the deletion";
+}
+
+TEST_F(LongTapeTest, CursorKeysCrossSectionsAndEndASelectionAcrossThem) {
     QTextCursor end(view.editor(0)->document());
     end.movePosition(QTextCursor::End);
     view.editor(0)->setTextCursor(end);
     view.editor(0)->setFocus();
-
     QTest::keyClick(view.editor(0), Qt::Key_Down);
     EXPECT_EQ(view.currentEditor(), view.editor(1));
     EXPECT_EQ(view.editor(1)->textCursor().position(), 0);
     QTest::keyClick(view.editor(1), Qt::Key_Left);
-    EXPECT_EQ(view.currentEditor(), view.editor(0));
     EXPECT_TRUE(view.editor(0)->textCursor().atEnd());
     QTest::keyClick(view.editor(0), Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(view.currentEditor(), view.editor(1));
     EXPECT_TRUE(view.editor(1)->textCursor().atEnd());
+
+    QTest::keyClick(view.editor(0), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view.editor(0), Qt::Key_Left);
+    QTest::keyClick(view.editor(0), Qt::Key_Z);
+    EXPECT_EQ(frame.tape().LineCount(), n);
+    EXPECT_EQ(frame.tape().Line(0), QStringLiteral("z0"));
 }
 
-TEST_F(TFrame4Test, AShownTapeRecordsRightAfterAClear) {
-    frame.show();
-    for (int round = 0; round < 3; ++round) {
-        recordTwelvePlusFive(frame.tape());
-        QApplication::processEvents();
-        frame.tape().Clear();
-        QApplication::processEvents();
-        recordTwelvePlusFive(frame.tape());
-        QApplication::processEvents();
-        EXPECT_EQ(lines(frame.tape()), (QStringList{"12 ^", "5 +", kDashes, "17 T"}));
-        while (frame.tape().LineCount() > 0) frame.tape().DeleteLastLine();
-        QApplication::processEvents();
-        frame.tape().Clear();
-    }
-}
+TEST_F(LongTapeTest, ACommentInANewSectionSurvivesDeletionsElsewhere) {
+    while (frame.tape().LineCount() < 2 * TapeDocument::SectionLines) frame.tape().AppendLine(QStringLiteral("1"));
+    child<QToolButton>("SpeedButton1")->click();
+    ASSERT_EQ(view.editorCount(), 3) << "the comment line opens a section";
+    const int withComment = frame.tape().LineCount();
+    selectLine(0);
+    frame.richEdit()->removeSelectedText();
+    EXPECT_EQ(frame.tape().LineCount(), withComment);
 
-TEST_F(TFrame4Test, APressBelowTheLastLineCountsAsAPressInTheTape) {
-    frame.setActiveFieldSource([] { return 1; });
-    frame.show();
-    recordTwelvePlusFive(frame.tape());
-    QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
-    QTest::mousePress(frame.richEdit()->viewport(), Qt::LeftButton, {}, QPoint(20, 300));
-    EXPECT_EQ(equals.count(), 1);
-    EXPECT_TRUE(frame.richEdit()->currentEditor()->textCursor().atEnd());
+    QTest::keyClick(view.editor(2), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view.editor(2), Qt::Key_Z);
+    EXPECT_EQ(frame.tape().Text(), QStringLiteral("z"));
 }
