@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -20,20 +21,17 @@ QString conversionMessage(F call) {
     return QStringLiteral("no error");
 }
 
-QString parsed(const QString& text, int currentYear = 2026) {
+QString parsed(const QString& text, int currentYear) {
     return financedate::format(financedate::parse(text, currentYear));
 }
 
 TEST(FinanceDate, ReadsShortAndLongYears) {
-    EXPECT_EQ(parsed("01.03.2024"), "01.03.2024");
-    EXPECT_EQ(parsed("1.3.2024"), "01.03.2024");
-    EXPECT_EQ(parsed(" 15.08.99 "), "15.08.1999");
-    // The window starts 50 years before the current year: 1976 .. 2075 in 2026.
-    EXPECT_EQ(parsed("01.01.76"), "01.01.1976");
-    EXPECT_EQ(parsed("01.01.75"), "01.01.2075");
-    EXPECT_EQ(parsed("01.01.00"), "01.01.2000");
-    EXPECT_EQ(parsed("01.01.50", 2100), "01.01.2050");
-    EXPECT_EQ(parsed("01.01.49", 2100), "01.01.2149");
+    // The window for two-digit years starts 50 years before the current year: 1976 .. 2075 in 2026.
+    for (auto [text, year, date] : std::initializer_list<std::tuple<const char*, int, const char*>>{
+             {"01.03.2024", 2026, "01.03.2024"}, {"1.3.2024", 2026, "01.03.2024"}, {" 15.08.99 ", 2026, "15.08.1999"},
+             {"01.01.76", 2026, "01.01.1976"},   {"01.01.75", 2026, "01.01.2075"}, {"01.01.00", 2026, "01.01.2000"},
+             {"01.01.50", 2100, "01.01.2050"},   {"01.01.49", 2100, "01.01.2149"}})
+        EXPECT_EQ(parsed(text, year), date) << text;
 }
 
 TEST(FinanceDate, RejectsWhatIsNoDate) {
@@ -43,11 +41,10 @@ TEST(FinanceDate, RejectsWhatIsNoDate) {
 }
 
 TEST(FinanceDate, AddsCalendarMonthsWithEndOfMonthRule) {
-    EXPECT_EQ(financedate::addMonths(QDate(2024, 1, 31), 1), QDate(2024, 2, 29));
-    EXPECT_EQ(financedate::addMonths(QDate(2023, 1, 31), 1), QDate(2023, 2, 28));
-    EXPECT_EQ(financedate::addMonths(QDate(2024, 8, 31), 1), QDate(2024, 9, 30));
-    EXPECT_EQ(financedate::addMonths(QDate(2024, 3, 15), 119), QDate(2034, 2, 15));
-    EXPECT_EQ(financedate::addMonths(QDate(2024, 3, 15), 0), QDate(2024, 3, 15));
+    for (auto [from, months, to] : std::initializer_list<std::tuple<QDate, int, QDate>>{
+             {{2024, 1, 31}, 1, {2024, 2, 29}}, {{2023, 1, 31}, 1, {2023, 2, 28}}, {{2024, 8, 31}, 1, {2024, 9, 30}},
+             {{2024, 3, 15}, 119, {2034, 2, 15}}, {{2024, 3, 15}, 0, {2024, 3, 15}}})
+        EXPECT_EQ(financedate::addMonths(from, months), to) << months;
 }
 
 TEST(FinanceDate, MonthIndexRoundsDaysOverAverageMonth) {

@@ -19,6 +19,15 @@ inline FinanceCalculator exampleLoan() {
     return f;
 }
 
+// The same loan, but the amount is adjusted to the given payment.
+inline FinanceCalculator amountAdjustedLoan(const QString& payment) {
+    FinanceCalculator f = exampleLoan();
+    f.Radio1 = false;
+    f.Radio2 = true;
+    f.Edit12 = payment;
+    return f;
+}
+
 // The loan outputs except the adjusted fields Edit1 and Edit12, to show that a command left them alone.
 inline QStringList loanOutputs(const FinanceCalculator& f) {
     return {f.Edit3, f.Edit8, f.Edit15, f.Datum2.toString(), f.Edit4, f.Edit5,

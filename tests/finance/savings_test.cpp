@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const QDate kStart(2024, 1, 1);
@@ -23,60 +25,45 @@ FinanceCalculator examplePlan(bool yearly) {
     return f;
 }
 
-TEST(Savings, MonthlyInterestOverOneYear) {
-    FinanceCalculator f = examplePlan(false);
-    EXPECT_TRUE(f.Compute().message.isEmpty());
-    // 1000 · 1,01^12 + 100 · (1,01^12 − 1) / 0,01
-    EXPECT_EQ(results(f), (QStringList{"2.395,08", "2.200,00", "195,08", "1.000,00"}));  // status today = start
-    EXPECT_EQ(f.Datum5, QDate(2025, 1, 1));
-    EXPECT_NEAR(static_cast<double>(f.FinanceAmount), 2395.0753314517, 1e-9);
-}
-
-TEST(Savings, YearlyInterestOverTwoYearsWithSpecialPayment) {
-    FinanceCalculator f = examplePlan(true);
-    f.Edit19 = "2";
-    f.Grid1.rows[0] = {"01.07.2024", "500"};  // period 6: counted at the end of year 2 (6 < k ≤ 12 is none)
-    f.Compute();
-    // Year 1: 1000 · 1,12 + 100 = 1220. Year 2: 1220 · 1,12 + 500 + 100 = 1966,40.
-    EXPECT_EQ(results(f).mid(0, 3), (QStringList{"1.966,40", "1.700,00", "266,40"}));
-}
-
-TEST(Savings, StatusBeyondTheTerm) {
-    FinanceCalculator monthly = examplePlan(false), yearly = examplePlan(true);
-    for (FinanceCalculator* f : {&monthly, &yearly}) {
-        f->Datum6 = kStart.addYears(3);
-        f->Edit24 = "vorher";
-        f->Compute();
+TEST(Savings, ComputesTheFinalCapital) {
+    const std::tuple<const char*, void (*)(FinanceCalculator&), QStringList, QDate, double> cases[] = {
+        // 1000 · 1,01^12 + 100 · (1,01^12 − 1) / 0,01; the status date, today, is the start.
+        {"monthly", [](FinanceCalculator&) {}, {"2.395,08", "2.200,00", "195,08", "1.000,00"}, {2025, 1, 1}, 2395.0753314517},
+        // Year 1: 1000 · 1,12 + 100 = 1220. Year 2: 1220 · 1,12 + 500 + 100 = 1966,40: the special
+        // payment of period 6 is counted at the end of year 2 (6 < k ≤ 12 is none).
+        {"yearly", [](FinanceCalculator& f) { f = examplePlan(true); f.Edit19 = "2"; f.Grid1.rows[0] = {"01.07.2024", "500"}; },
+         {"1.966,40", "1.700,00", "266,40", "1.000,00"}, {2026, 1, 1}, 1966.4},
+        // Interest changes count only while "variable" is ticked; from period 0 on: no interest from month 1 on.
+        {"changes unticked", [](FinanceCalculator& f) { f.Grid4.rows[0] = {"01.01.2024", "0"}; },
+         {"2.395,08", "2.200,00", "195,08", "1.000,00"}, {2025, 1, 1}, 2395.0753314517},
+        {"changes ticked", [](FinanceCalculator& f) { f.vproz2 = true; f.Grid4.rows[0] = {"01.01.2024", "0"}; },
+         {"2.210,00", "2.200,00", "10,00", "1.000,00"}, {2025, 1, 1}, 2210},
+    };
+    for (const auto& [name, prepare, shown, end, capital] : cases) {
+        FinanceCalculator f = examplePlan(false);
+        prepare(f);
+        EXPECT_EQ(f.Compute().message, "") << name;
+        EXPECT_EQ(results(f), shown) << name;
+        EXPECT_EQ(f.Datum5, end) << name;
+        EXPECT_NEAR(static_cast<double>(f.FinanceAmount), capital, 1e-9) << name;
     }
-    EXPECT_EQ(monthly.Edit24, "vorher");
-    EXPECT_EQ(yearly.Edit24, "1.220,00");
-    EXPECT_EQ(yearly.Edit24.trimmed(), yearly.Edit21);
-
-    // Exactly at the end of the term, monthly interest shows the final capital too.
-    monthly.Datum6 = kStart.addYears(1);
-    monthly.Compute();
-    EXPECT_EQ(monthly.Edit24.trimmed(), monthly.Edit21);
 }
 
-TEST(Savings, StatusBeforeTheStartLeavesTheField) {
-    for (bool yearly : {false, true}) {
+TEST(Savings, StatusOutsideTheTerm) {
+    // Before the start the field keeps its text, and beyond the end too with monthly interest;
+    // yearly interest shows the final capital beyond the end, and both do at the end.
+    const std::tuple<bool, QDate, const char*> cases[] = {
+        {false, kStart.addMonths(-2), "vorher"}, {true, kStart.addMonths(-2), "vorher"},
+        {false, kStart.addYears(3), "vorher"},   {true, kStart.addYears(3), "1.220,00"},
+        {false, kStart.addYears(1), "2.395,08"}, {true, kStart.addYears(1), "1.220,00"}};
+    for (const auto& [yearly, date, status] : cases) {
         FinanceCalculator f = examplePlan(yearly);
-        f.Datum6 = kStart.addMonths(-2);
+        f.Datum6 = date;
         f.Edit24 = "vorher";
         f.Compute();
-        EXPECT_EQ(f.Edit24, "vorher");
-        EXPECT_FALSE(f.Edit21.isEmpty());
+        EXPECT_EQ(f.Edit24.trimmed(), status) << yearly << " " << date.toString().toStdString();
+        EXPECT_EQ(f.Edit21, yearly ? "1.220,00" : "2.395,08");
     }
-}
-
-TEST(Savings, InterestChangesOnlyWhileVariable) {
-    FinanceCalculator f = examplePlan(false);
-    f.Grid4.rows[0] = {"01.01.2024", "0"};  // period 0: from month 1 on no interest
-    f.Compute();
-    EXPECT_EQ(f.Edit22, "195,08");
-    f.vproz2 = true;
-    f.Compute();
-    EXPECT_EQ(results(f).mid(0, 3), (QStringList{"2.210,00", "2.200,00", "10,00"}));
 }
 
 TEST(Savings, CheckMessagesAndDefaults) {

@@ -43,10 +43,27 @@ protected:
     TFinanzrechner window{dialogs};
 };
 
-TEST_F(FinanceWindow, ComputesTheLoanFromTypedFields) {
+TEST_F(FinanceWindow, StartsOnTheLoanPageAndComputesTheLoanFromTypedFields) {
+    EXPECT_FALSE(window.isModal());
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentIndex(), 0);
+    EXPECT_EQ(texts({"Edit13", "Edit19"}), (QStringList{"30", "0"}));
+    EXPECT_TRUE(child<QRadioButton>("Radio1")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("Zins1")->isChecked());
     window.show();
+    EXPECT_EQ(window.focusWidget(), child<QWidget>("Edit1"));
+    EXPECT_EQ(child<QTableWidget>("Grid2")->rowCount() + 1, 4);
+    EXPECT_EQ(child<QTableWidget>("Grid1")->rowCount() + 1, 6);
+    EXPECT_TRUE(child<QTableWidget>("Grid3")->isHidden());
+    EXPECT_EQ(child<QTableWidget>("Grid1")->item(4, 0)->text(), "5");
+
+    // A check message moves the focus to its field.
+    compute({{"Edit1", "100000"}, {"Edit2", ""}});
+    EXPECT_EQ(dialogs.shown, QStringList{"Zinssatz eingeben"});
+    EXPECT_EQ(window.focusWidget(), child<QWidget>("Edit2"));
+    EXPECT_TRUE(text("Edit10").isEmpty());
+
     compute({{"Edit1", "100000"}, {"Edit2", "6"}, {"Edit13", "10"}, {"Edit14", "0"}});
-    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(texts({"Edit12", "Edit3", "Edit8", "Edit15", "Edit10", "Edit11"}),
               (QStringList{"1.120,00", "9", "11", "637,22", "132.797,22", "32.797,22"}));
     EXPECT_EQ(child<QDateEdit>("Datum2")->date(), QDate::currentDate().addMonths(119));
@@ -56,14 +73,6 @@ TEST_F(FinanceWindow, ComputesTheLoanFromTypedFields) {
     window.hide();
     window.show();
     EXPECT_EQ(text("Edit10"), "132.797,22");
-}
-
-TEST_F(FinanceWindow, CheckMessageMovesTheFocus) {
-    window.show();
-    compute({{"Edit1", "100000"}, {"Edit2", ""}});
-    EXPECT_EQ(dialogs.shown, QStringList{"Zinssatz eingeben"});
-    EXPECT_EQ(window.focusWidget(), child<QWidget>("Edit2"));
-    EXPECT_TRUE(text("Edit10").isEmpty());
 }
 
 TEST_F(FinanceWindow, SavingsPageReadsItsGrid) {
@@ -77,21 +86,6 @@ TEST_F(FinanceWindow, SavingsPageReadsItsGrid) {
     EXPECT_TRUE(dialogs.shown.isEmpty());
     // 1000 · 1,12 + 500 + 100
     EXPECT_EQ(texts({"Edit21", "Edit20", "Edit24"}), (QStringList{"1.720,00", "1.600,00", "1.000,00"}));
-}
-
-TEST_F(FinanceWindow, StartsOnTheLoanPageWithItsInitialValues) {
-    EXPECT_FALSE(window.isModal());
-    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentIndex(), 0);
-    EXPECT_EQ(text("Edit13"), "30");
-    EXPECT_EQ(text("Edit19"), "0");
-    EXPECT_TRUE(child<QRadioButton>("Radio1")->isChecked());
-    EXPECT_TRUE(child<QRadioButton>("Zins1")->isChecked());
-    window.show();
-    EXPECT_EQ(window.focusWidget(), child<QWidget>("Edit1"));
-    EXPECT_EQ(child<QTableWidget>("Grid2")->rowCount() + 1, 4);
-    EXPECT_EQ(child<QTableWidget>("Grid1")->rowCount() + 1, 6);
-    EXPECT_TRUE(child<QTableWidget>("Grid3")->isHidden());
-    EXPECT_EQ(child<QTableWidget>("Grid1")->item(4, 0)->text(), "5");
 }
 
 }  // namespace

@@ -11,10 +11,9 @@
 
 namespace {
 
-const char* const kOperators[] = {"+",      "-",      "*",      "/",      "mod",  "div",  "round", "abs",
-                                  "min",    "max",    "floor",  "ceil",   "^",    "sqrt", "exp",   "ln",
-                                  "log",    "arcsin", "arccos", "arctan", "sinh", "cosh", "tanh",  "sin",
-                                  "cos",    "tan",    "deg2rad", "rad2deg"};
+const char* const kOperators[] = {"+",    "-",    "*",    "/",       "mod",    "div",    "round",  "abs",  "min",  "max",
+                                  "floor", "ceil", "^",    "sqrt",    "exp",    "ln",     "log",    "arcsin", "arccos", "arctan",
+                                  "sinh", "cosh", "tanh", "sin",     "cos",    "tan",    "deg2rad", "rad2deg"};
 const char* const kFunctions[] = {"round", "abs",  "floor", "ceil", "sqrt", "ln",   "arcsin", "arccos", "arctan",
                                   "sinh",  "cosh", "tanh",  "sin",  "cos",  "tan",  "deg2rad", "rad2deg"};
 const char* const kInfix[] = {"+", "-", "*", "/", "mod", "div", "min", "max", "^", "exp", "log"};
@@ -34,25 +33,17 @@ private:
         return list[pick(static_cast<int>(N))];
     }
 
-    static std::string parenthesised(const std::string& inner) {
-        std::string out;
-        out.reserve(inner.size() + 2);
-        return out.append(1, '(').append(inner).append(1, ')');
-    }
+    static std::string parenthesised(const std::string& inner) { return std::string(1, '(').append(inner).append(1, ')'); }
 
     std::string expression(int depth) {
         if (depth > 4 || pick(3) == 0) return pickFrom(kLeaves);
         switch (pick(6)) {
         case 0:
             return parenthesised(expression(depth + 1));
-        case 1: {
-            std::string out = pick(2) ? "-" : "+";
-            return out.append(expression(depth + 1));
-        }
-        case 2: {
-            std::string out = pickFrom(kFunctions);
-            return out.append(pick(3) ? parenthesised(expression(depth + 1)) : expression(depth + 1));
-        }
+        case 1:
+            return std::string(pick(2) ? "-" : "+").append(expression(depth + 1));
+        case 2:
+            return std::string(pickFrom(kFunctions)).append(pick(3) ? parenthesised(expression(depth + 1)) : expression(depth + 1));
         default:
             return expression(depth + 1) + pickFrom(kInfix) + expression(depth + 1);
         }
@@ -90,8 +81,7 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
         for (size_t i = 0; i < kCount; ++i) {
             parser.SetConstant("x", kXs[i]);
             const Outcome reference = referenceOutcome(parser, compiled.Text());
-            std::string where = text.toStdString();
-            where.append(" at x=").append(std::to_string(static_cast<double>(kXs[i])));
+            const std::string where = text.toStdString().append(" at x=").append(std::to_string(static_cast<double>(kXs[i])));
             ASSERT_EQ(fastOutcome(parser, text), reference) << where;
             ASSERT_EQ(outcomeOf([&] { return compiled.Evaluate(kXs[i]); }), reference) << where;
             ASSERT_EQ(triedOutcome(parser, compiled, kXs[i]), reference) << where;
@@ -107,7 +97,7 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
     EXPECT_GT(failures, 3000);
 }
 
-TEST(Differential, UserAddedConstantsAndOperatorsTakePartToo) {
+TEST(Differential, UserAddedConstantsAndOperatorsAreComparedToo) {
     FormulaGenerator generator(7);
     TMathParser parser;
     parser.AddOperator("#", OperandSet::LeftRight, userMinus);

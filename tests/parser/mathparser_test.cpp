@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -187,38 +189,27 @@ TEST_F(MathParserTest, ConstantsAndOperatorsCanBeAddedAndReplaced) {
 
 TEST_F(MathParserTest, ParserStaysUsableAfterAnError) {
     EXPECT_THROW(parser.Evaluate("1/0"), EMathParsing);
-    EXPECT_EQ(parser.ErrorCode, 2);
-    EXPECT_EQ(parser.ErrorPos, 2);
+    EXPECT_EQ((std::pair{parser.ErrorCode, parser.ErrorPos}), (std::pair{2, 2}));
     EXPECT_EQ(parser.Evaluate("1+1"), 2);
-    EXPECT_EQ(parser.ErrorCode, 0);
-    EXPECT_EQ(parser.ErrorMessage, "Unbekannter Fehler");
+    EXPECT_EQ((std::pair{parser.ErrorCode, parser.ErrorMessage}), (std::pair{0, QString("Unbekannter Fehler")}));
 
-    TMathParser bare(false);
-    EXPECT_EQ(bare.ErrorCode, 0);
-    EXPECT_EQ(bare.ErrorPos, 0);
-    EXPECT_EQ(bare.ErrorLen, 0);
-    EXPECT_TRUE(bare.ErrorMessage.isEmpty());
-    EXPECT_TRUE(bare.Operators().empty());
-    EXPECT_TRUE(bare.Constants().empty());
+    TMathParser bare(false);  // without the built-in operators and constants
+    EXPECT_EQ((std::tuple{bare.ErrorCode, bare.ErrorPos, bare.ErrorLen, bare.ErrorMessage}), (std::tuple{0, 0, 0, QString()}));
+    EXPECT_TRUE(bare.Operators().empty() && bare.Constants().empty());
     EXPECT_THROW(bare.Evaluate("1+2"), EMathParsing);
     EXPECT_EQ(bare.Evaluate("12"), 12);
 }
 
 TEST_F(MathParserTest, DeepNestingEndsInAnErrorNotACrash) {
     const Outcome o = eval(QString(1001, u'(') + "1" + QString(1001, u')'));
-    EXPECT_FALSE(o.ok);
-    EXPECT_EQ(o.code, 0);
-    QString sum = "1";
-    for (int i = 0; i < 500; ++i) sum += "+1";
-    check({{sum, value(501)}});
+    EXPECT_EQ((std::pair{o.ok, o.code}), (std::pair{false, 0}));
+    check({{"1" + QString("+1").repeated(500), value(501)}});
 }
 
 TEST(FindOperatorPos, FindsTheLastOccurrenceOutsideParentheses) {
-    EXPECT_EQ(TMathParser::FindOperatorPos(u"(1+2)+3", u"+"), 6);
-    EXPECT_EQ(TMathParser::FindOperatorPos(u"1+(2+3)", u"+"), 2);
-    EXPECT_EQ(TMathParser::FindOperatorPos(u"(1+2)", u"+"), 0);
-    EXPECT_EQ(TMathParser::FindOperatorPos(u"arcsin(x)", u"sin"), 4);  // plain substring match
-    EXPECT_EQ(TMathParser::FindOperatorPos(u"", u"+"), 0);
+    // "sin" in "arcsin" is a plain substring match.
+    for (auto [text, op, pos] : {std::tuple{u"(1+2)+3", u"+", 6}, {u"1+(2+3)", u"+", 2}, {u"(1+2)", u"+", 0}, {u"arcsin(x)", u"sin", 4}, {u"", u"+", 0}})
+        EXPECT_EQ(TMathParser::FindOperatorPos(text, op), pos) << QString::fromUtf16(text).toStdString();
 }
 
 }  // namespace
