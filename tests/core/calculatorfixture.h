@@ -50,5 +50,6 @@ protected:
     }
 
     QStringList lines() const { return tape.texts(); }
+    QStringList fields() const { return {calc.Label1, calc.Label2, calc.Label3}; }
     static QString dashes(int n) { return QString(n, QChar(0x2014)); }
 };

@@ -4,14 +4,12 @@
 
 TEST_F(CalculatorTest, PercentPlainAndWithPlusOrMinus) {
     useFormat(3);
-    press("200%10=");
-    EXPECT_EQ(calc.Label1, "20");
-    press("C 200+10%=");
-    EXPECT_EQ(calc.Label1, "220");
-    press("C 200+%10=");
-    EXPECT_EQ(calc.Label1, "220");
-    press("C 200-10%=");
-    EXPECT_EQ(calc.Label1, "180");
+    const std::pair<const char*, const char*> cases[] = {
+        {"200%10=", "20"}, {"200+10%=", "220"}, {"200+%10=", "220"}, {"200-10%=", "180"}};
+    for (const auto& [keys, result] : cases) {
+        press(QString::fromUtf8("C ") + QString::fromUtf8(keys));
+        EXPECT_EQ(calc.Label1, result) << keys;
+    }
     EXPECT_EQ(lines().mid(lines().size() - 4), QStringList({"200 ^", "10 -%", dashes(3), "180 T"}));
     EXPECT_EQ(tape.lines[tape.lines.size() - 3].colour, Tape::Red);
 }
@@ -52,17 +50,18 @@ TEST_F(CalculatorTest, LogarithmToABaseNeedsABaseOfAtLeastTwo) {
 
 TEST_F(CalculatorTest, UndefinedFunctionValuesGiveNoResult) {
     useFormat(3);
-    press("±8");
-    dialogs.inputs = {QStringLiteral("2")};
-    calc.ApplyFunction(u'n');  // log of a negative number
-    EXPECT_TRUE(calc.Label3.isEmpty());
-    press("C ±8");
-    dialogs.inputs = {QStringLiteral("0,5")};
-    calc.ApplyFunction(u'm');  // root of a negative number
-    EXPECT_TRUE(calc.Label3.isEmpty());
-    press("C 0");
-    calc.ApplyFunction(u'l');
-    EXPECT_TRUE(calc.Label3.isEmpty());
+    // Log of a negative number, root of a negative number, logarithm of zero.
+    const struct {
+        const char* keys;
+        const char* input;
+        char16_t function;
+    } cases[] = {{"C ±8", "2", u'n'}, {"C ±8", "0,5", u'm'}, {"C 0", nullptr, u'l'}};
+    for (const auto& c : cases) {
+        press(QString::fromUtf8(c.keys));
+        if (c.input) dialogs.inputs = {QString::fromUtf8(c.input)};
+        calc.ApplyFunction(c.function);
+        EXPECT_TRUE(calc.Label3.isEmpty()) << c.keys << " " << char(c.function);
+    }
     EXPECT_TRUE(dialogs.shown.filter("Zahl zu hoch").isEmpty());
     press("C 10");
     dialogs.inputs = {QStringLiteral("99999")};

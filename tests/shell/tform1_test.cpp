@@ -18,7 +18,6 @@ protected:
         ASSERT_NE(button, nullptr) << name;
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    QString text(const char* name) { return label(name); }
 };
 
 TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
@@ -39,19 +38,19 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
     }
     EXPECT_EQ(window.centralWidget()->size(), QSize(249, 417));
     EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
-    EXPECT_EQ(text("Label1"), "0.0");
-    EXPECT_EQ(text("Label6"), "0.0");
+    EXPECT_EQ(label("Label1"), "0.0");
+    EXPECT_EQ(label("Label6"), "0.0");
 }
 
 TEST_F(MainWindowTest, MouseCalculationShowsTheResultAndKeepsTheFocusOnEquals) {
     for (const char* key : {"Button1", "Button2", "Button14", "Button5"}) click(key);
-    EXPECT_EQ(text("Label1"), "12");
-    EXPECT_EQ(text("Label2"), "+");
-    EXPECT_EQ(text("Label3"), "5");
+    EXPECT_EQ(label("Label1"), "12");
+    EXPECT_EQ(label("Label2"), "+");
+    EXPECT_EQ(label("Label3"), "5");
     EXPECT_TRUE(window.findChild<QRadioButton*>("Radio2")->isChecked());
     click("Button16");
-    EXPECT_EQ(text("Label1"), "17");
-    EXPECT_EQ(text("Label4"), "=");
+    EXPECT_EQ(label("Label1"), "17");
+    EXPECT_EQ(label("Label4"), "=");
     EXPECT_FALSE(window.findChild<QRadioButton*>("Radio1")->isChecked());
     EXPECT_FALSE(window.findChild<QRadioButton*>("Radio2")->isChecked());
     EXPECT_EQ(tape.texts(), QStringList({"12 ^", "5 +", QString(2, QChar(0x2014)), "17 T"}));
@@ -61,14 +60,14 @@ TEST_F(MainWindowTest, MouseCalculationShowsTheResultAndKeepsTheFocusOnEquals) {
 TEST_F(MainWindowTest, MenusSwitchFormatsAndTheSpinBoxFollows) {
     for (const char* key : {"Button1", "Button2", "Button3", "Button4", "Button11", "Button5"}) click(key);
     window.Formatierung2->trigger();
-    EXPECT_EQ(text("Label1"), "1.234,50 €");
+    EXPECT_EQ(label("Label1"), "1.234,50 €");
     EXPECT_FALSE(window.SpinEdit1->isEnabled());
     window.SpinEdit1->setValue(0);
     window.Formatierung1->trigger();
     EXPECT_TRUE(window.SpinEdit1->isEnabled());
     EXPECT_TRUE(window.Formatierung1->isChecked());
     EXPECT_FALSE(window.Formatierung2->isChecked());
-    EXPECT_EQ(text("Label1"), "1.235");
+    EXPECT_EQ(label("Label1"), "1.235");
 }
 
 TEST_F(MainWindowTest, ConversionErrorsAreShownAndChangeNothing) {
@@ -77,8 +76,8 @@ TEST_F(MainWindowTest, ConversionErrorsAreShownAndChangeNothing) {
     dialogs.inputs = {QStringLiteral("zwei")};
     click("Button20");
     EXPECT_EQ(dialogs.last(), "'zwei' ist kein gültiger Integerwert");
-    EXPECT_EQ(text("Label1"), "1");
-    EXPECT_EQ(text("Label5"), "0");
+    EXPECT_EQ(label("Label1"), "1");
+    EXPECT_EQ(label("Label5"), "0");
 }
 
 TEST_F(MainWindowTest, SwitchingCalculatorsChangesTheCaptionAndArrow) {
