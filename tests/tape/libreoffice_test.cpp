@@ -28,23 +28,30 @@ protected:
 
     QString path(const QString& name) const { return QDir(work.path()).filePath(name); }
 
-    // Converts a file in the work folder; returns the converted file's bytes.
+    // Converts a file in the work folder; returns the converted file's bytes. The first start after
+    // LibreOffice was installed may only set up its installation and exit without converting, so a
+    // missing output is tried once more.
     QByteArray convert(const QString& input, const QString& target, const QString& outputName) {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        // Its own profile, so parallel runs do not share LibreOffice's user installation.
-        p.start(soffice, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
-                          QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-                          target, QStringLiteral("--outdir"), work.path(), path(input)});
-        if (!p.waitForFinished(180000)) {
-            p.kill();
-            p.waitForFinished();
-            ADD_FAILURE() << "soffice did not finish";
-            return {};
+        QString report;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QProcess p;
+            p.setProcessChannelMode(QProcess::MergedChannels);
+            // Its own profile, so parallel runs do not share LibreOffice's user installation.
+            p.start(soffice, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+                              QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                              target, QStringLiteral("--outdir"), work.path(), path(input)});
+            if (!p.waitForFinished(180000)) {
+                p.kill();
+                p.waitForFinished();
+                ADD_FAILURE() << "soffice did not finish";
+                return {};
+            }
+            QFile out(path(outputName));
+            if (out.open(QIODevice::ReadOnly)) return out.readAll();
+            report += QStringLiteral("exit %1: %2\n").arg(p.exitCode()).arg(QString::fromLocal8Bit(p.readAll()));
         }
-        QFile out(path(outputName));
-        if (!out.open(QIODevice::ReadOnly)) ADD_FAILURE() << "no output: " << p.readAll().constData();
-        return out.readAll();
+        ADD_FAILURE() << "no output: " << report.toStdString();
+        return {};
     }
 
     QString soffice;
