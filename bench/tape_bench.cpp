@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -60,7 +61,18 @@ void BM_TwelvePlusFive(benchmark::State& state) {
         undo(tape, before);
     }
 }
-BENCHMARK(BM_TwelvePlusFive)->Arg(0)->Arg(100)->Arg(100000)->Arg(100350)->UseManualTime()->Unit(benchmark::kMicrosecond);
+// On a shared machine other guests steal time in bursts; the fastest of several runs is the
+// figure that compares the Tape sizes, not the machine's load.
+BENCHMARK(BM_TwelvePlusFive)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(100000)
+    ->Arg(100350)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+    ->ReportAggregatesOnly(true);
 
 void BM_TwelvePlusFiveAndUndo(benchmark::State& state) {
     TapeDocument tape;
