@@ -85,8 +85,10 @@ void BM_OursCompiled(benchmark::State& state) {
     perX(state);
 }
 
-// The simplest calling pattern: set "x", evaluate the text (compiled once, then cached).
-void BM_OursEvaluate(benchmark::State& state) {
+// The simplest calling pattern: set "x", evaluate the text (compiled once, then cached), or
+// walk the text every time with the reference evaluator.
+template <long double (TMathParser::*evaluate)(const QString&)>
+void BM_OursByText(benchmark::State& state) {
     TMathParser parser;
     const QString text = kFormulas[state.range(0)].ours;
     const QString x = QStringLiteral("x");
@@ -95,29 +97,15 @@ void BM_OursEvaluate(benchmark::State& state) {
     for (auto _ : state) {
         for (int i = 0; i < kPoints; ++i) {
             parser.SetConstant(x, xs[i]);
-            ys[i] = parser.Evaluate(text);
+            ys[i] = (parser.*evaluate)(text);
         }
         benchmark::DoNotOptimize(ys.data());
         benchmark::ClobberMemory();
     }
     perX(state);
 }
-
-void BM_OursReference(benchmark::State& state) {
-    TMathParser parser;
-    const QString text = kFormulas[state.range(0)].ours;
-    const QString x = QStringLiteral("x");
-    const std::vector<long double> xs = sweep();
-    std::vector<long double> ys(kPoints);
-    for (auto _ : state) {
-        for (int i = 0; i < kPoints; ++i) {
-            parser.SetConstant(x, xs[i]);
-            ys[i] = parser.EvaluateReference(text);
-        }
-        benchmark::DoNotOptimize(ys.data());
-    }
-    perX(state);
-}
+void BM_OursEvaluate(benchmark::State& state) { BM_OursByText<&TMathParser::Evaluate>(state); }
+void BM_OursReference(benchmark::State& state) { BM_OursByText<&TMathParser::EvaluateReference>(state); }
 
 void BM_MuParser(benchmark::State& state) {
     mu::Parser parser;
