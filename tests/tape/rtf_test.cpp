@@ -19,30 +19,36 @@ QStringList texts(const rtf::Document& doc) {
 
 }  // namespace
 
-TEST(RtfRoundTrip, KeepsLinesAlignmentAndCharacterAttributes) {
+TEST(RtfRoundTrip, TypingAttributesReachTheLinesThatFollowAndTheFile) {
     TapeDocument tape;
     recordTwelvePlusFive(tape);
-    tape.SetColour(Tape::Red);
-    tape.AppendLine(QStringLiteral("-3 T"));
     tape.SetColour(Tape::Green);
-    tape.AppendLine(QStringLiteral("4 S"));
-    tape.SetColour(Tape::Black);
+    tape.AppendLine(QStringLiteral("17 S"));
+    tape.SetColour(Tape::Red);
+    tape.SetSize(8);
+    tape.SetBold(false);
+    tape.AppendLine(QStringLiteral("-3 T"));
     commentAttributes(tape, QStringLiteral("Times New Roman"));
     tape.SetItalic(true);
     tape.SetUnderline(true);
     tape.SetStrikeOut(true);
     tape.AppendLine(QStringLiteral("Kommentar {mit} \\ Zeichen"));
     tape.SetAlignment(Tape::Alignment::Center);
+    tape.AppendLine(QStringLiteral("Mitte"));
     tape.AppendLine(QString());
 
+    const QStringList expectedLines{"12 ^", "5 +", kDashes, "17 T", "17 S", "-3 T", "Kommentar {mit} \\ Zeichen", "Mitte", ""};
+    const QString expectedLooks[] = {"R Arial 10 B #000000", "R Arial 10 B #000000", "R Arial 10 B #000000",
+                                     "R Arial 10 B #000000", "R Arial 10 B #008000", "R Arial 8 - #ff0000",
+                                     "L Times New Roman 11 IUS #ff0000", "C Times New Roman 11 IUS #ff0000"};
+    EXPECT_EQ(lines(tape), expectedLines);
     const rtf::Document doc = roundTrip(tape);
-    ASSERT_EQ(doc.paragraphs.size(), 8u);
-    EXPECT_EQ(texts(doc), (QStringList{"12 ^", "5 +", kDashes, "17 T", "-3 T", "4 S", "Kommentar {mit} \\ Zeichen", ""}));
-    EXPECT_EQ(look(doc.paragraphs[3]), "R Arial 10 B #000000");
-    EXPECT_EQ(look(doc.paragraphs[4]), "R Arial 10 B #ff0000");
-    EXPECT_EQ(look(doc.paragraphs[5]), "R Arial 10 B #008000");
-    EXPECT_EQ(look(doc.paragraphs[6]), "L Times New Roman 11 IUS #000000");
-    EXPECT_EQ(doc.paragraphs[7].alignment, Tape::Alignment::Center);
+    ASSERT_EQ(doc.paragraphs.size(), 9u);
+    EXPECT_EQ(texts(doc), expectedLines);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(look(tape, i), expectedLooks[i]) << "in the Tape, line " << i;
+        EXPECT_EQ(look(doc.paragraphs[static_cast<size_t>(i)]), expectedLooks[i]) << "in the file, line " << i;
+    }
 
     TapeDocument back;
     back.replaceContent(doc);

@@ -23,30 +23,6 @@ TEST(TapeDocument, OneEmptyParagraphCountsAsEmpty) {
     EXPECT_EQ(tape.LineCount(), 0);
 }
 
-TEST(TapeDocument, TypingAttributesApplyToTheLinesThatFollow) {
-    TapeDocument tape;
-    recordTwelvePlusFive(tape);
-    tape.SetColour(Tape::Green);
-    tape.AppendLine(QStringLiteral("17 S"));
-    tape.SetColour(Tape::Red);
-    tape.SetSize(8);
-    tape.SetBold(false);
-    tape.AppendLine(QStringLiteral("-3 T"));
-    commentAttributes(tape, QStringLiteral("Courier New"));
-    tape.SetItalic(true);
-    tape.SetUnderline(true);
-    tape.SetStrikeOut(true);
-    tape.AppendLine(QStringLiteral("Kommentar"));
-    tape.SetAlignment(Tape::Alignment::Center);
-    tape.AppendLine(QStringLiteral("Mitte"));
-
-    EXPECT_EQ(lines(tape), (QStringList{"12 ^", "5 +", kDashes, "17 T", "17 S", "-3 T", "Kommentar", "Mitte"}));
-    const QString expected[] = {"R Arial 10 B #000000", "R Arial 10 B #000000", "R Arial 10 B #000000",
-                                "R Arial 10 B #000000", "R Arial 10 B #008000", "R Arial 8 - #ff0000",
-                                "L Courier New 11 IUS #ff0000", "C Courier New 11 IUS #ff0000"};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(look(tape, i), expected[i]) << i;
-}
-
 TEST(TapeDocument, TextsAndLengths) {
     TapeDocument tape;
     append(tape, {QStringLiteral("ab"), QString(), QStringLiteral("äöü€")});

@@ -213,7 +213,7 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
     EXPECT_EQ(look(frame.tape(), 0), "C Arial 12 B #000000") << "\"Kommentar\" goes back in one step";
 }
 
-TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
+TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdfPageAfterPage) {
     const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
     bool asked = false;
     frame.setPrinterSetup([&](QPrinter& printer) {
@@ -228,7 +228,7 @@ TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
     EXPECT_EQ(dialogs.last(), QStringLiteral("Tape ist leer, Ausdruck abgebrochen!"));
     EXPECT_FALSE(QFile::exists(pdf));
 
-    recordTwelvePlusFive(frame.tape());
+    for (int i = 0; i < 300; ++i) frame.tape().AppendLine(QStringLiteral("%1 +").arg(i));
     frame.printTape();
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -236,6 +236,8 @@ TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdf) {
     QByteArray title;
     for (const QChar c : QStringLiteral("Kalkulo Tape")) title += '\0', title += static_cast<char>(c.unicode());
     EXPECT_TRUE(bytes.contains(title)) << "the job name is the document title";
+    EXPECT_GT(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1)
+        << "300 lines need more than one page";
 
     frame.setPrinterSetup([](QPrinter&) { return false; });
     dialogs.shown.clear();
