@@ -152,20 +152,25 @@ void TFrame4::applyTypingToEditor() {
     richEdit_->setTyping(tape_.typingFormat(), tape_.typingQtAlignment());
 }
 
+// Recorded lines and comments are plain black Arial; only alignment, size and weight tell them apart.
+void TFrame4::resetTyping(Tape::Alignment alignment, int points, bool bold) {
+    tape_.SetAlignment(alignment);
+    tape_.SetFontName(QStringLiteral("Arial"));
+    tape_.SetSize(points);
+    tape_.SetBold(bold);
+    tape_.SetItalic(false);
+    tape_.SetUnderline(false);
+    tape_.SetStrikeOut(false);
+    tape_.SetColour(Tape::Black);
+}
+
 void TFrame4::recordMode() {
     speedButton2_->setChecked(true);
     speedButton1_->setChecked(false);
     if (openedCommentLine_ && tape_.LineCount() > 1 && tape_.Line(tape_.LineCount() - 1).isEmpty())
         tape_.DeleteLastLine();
     openedCommentLine_ = false;
-    tape_.SetAlignment(Tape::Alignment::Right);
-    tape_.SetFontName(QStringLiteral("Arial"));
-    tape_.SetSize(10);
-    tape_.SetBold(true);
-    tape_.SetItalic(false);
-    tape_.SetUnderline(false);
-    tape_.SetStrikeOut(false);
-    tape_.SetColour(Tape::Black);
+    resetTyping(Tape::Alignment::Right, 10, true);
     richEdit_->moveCaretToEnd();
     emit recordModeEntered();
     emit focusEqualsRequested();
@@ -175,14 +180,7 @@ void TFrame4::editMode() {
     speedButton1_->setChecked(true);
     speedButton2_->setChecked(false);
     emit editModeEntered();
-    tape_.SetAlignment(Tape::Alignment::Left);
-    tape_.SetFontName(QStringLiteral("Arial"));
-    tape_.SetSize(11);
-    tape_.SetBold(false);
-    tape_.SetItalic(false);
-    tape_.SetUnderline(false);
-    tape_.SetStrikeOut(false);
-    tape_.SetColour(Tape::Black);
+    resetTyping(Tape::Alignment::Left, 11, false);
     // A comment starts on a line of its own, not at the end of the last recorded line.
     if (tape_.LineCount() > 0 && !tape_.Line(tape_.LineCount() - 1).isEmpty()) {
         tape_.AppendLine(QString());

@@ -93,6 +93,7 @@ private:
     void buildButtons();
     void buildMenu();
     void applyTypingToEditor();
+    void resetTyping(Tape::Alignment alignment, int points, bool bold);
     void mergeIntoSelection(const QTextCharFormat& format);
     void followText();
     int activeField() const;
