@@ -20,7 +20,7 @@ public:
     virtual std::optional<QString> input(const QString& caption, const QString& prompt, const QString& defaultText) = 0;
     // File dialogs; an empty text when the user cancels. `filters` are Qt filter texts,
     // `chosenFilter` receives the index of the filter the user picked.
-    virtual QString openFileName(const QString& caption, const QStringList& filters) = 0;
+    virtual QString openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) = 0;
     virtual QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                                  int* chosenFilter) = 0;
 };

@@ -10,6 +10,6 @@ public:
     bool askYesNo(const QString&) override { return true; }
     Answer askYesNoCancel(const QString&) override { return Answer::Cancel; }
     std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    QString openFileName(const QString&, const QStringList&) override { return {}; }
+    QString openFileName(const QString&, const QString&, const QStringList&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QStringList&, int*) override { return {}; }
 };

@@ -48,8 +48,8 @@ std::optional<QString> QtDialogs::input(const QString& caption, const QString& p
     return dialog.textValue();
 }
 
-QString QtDialogs::openFileName(const QString& caption, const QStringList& filters) {
-    return QFileDialog::getOpenFileName(parent_, caption, QString(), filters.join(QStringLiteral(";;")));
+QString QtDialogs::openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) {
+    return QFileDialog::getOpenFileName(parent_, caption, proposedName, filters.join(QStringLiteral(";;")));
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,

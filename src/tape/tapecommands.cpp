@@ -24,7 +24,9 @@ QString cannotRead(const QString& path) {
 }  // namespace
 
 TapeCommands::TapeCommands(TapeDocument& tape, Dialogs& dialogs, QString directory)
-    : tape_(tape), dialogs_(dialogs), directory_(std::move(directory)) {}
+    : tape_(tape), dialogs_(dialogs), directory_(std::move(directory)), openDefaultName_(defaultOpenName()) {}
+
+QString TapeCommands::defaultOpenName() const { return QDir(directory_).filePath(QStringLiteral("Tape")); }
 
 QStringList TapeCommands::saveFilters() {
     return {QStringLiteral("RTF-Dateien (*.rtf)"), QStringLiteral("TEXT-Datei (*.txt)"),
@@ -44,7 +46,7 @@ bool TapeCommands::clear() {
         canRestore_ = true;
     }
     tape_.Clear();
-    openDefaultName_ = QStringLiteral("Tape");
+    openDefaultName_ = defaultOpenName();
     return true;
 }
 
@@ -96,9 +98,9 @@ void TapeCommands::open() {
         case Dialogs::Answer::Yes: break;
         }
     }
-    const QString path = dialogs_.openFileName(QStringLiteral("Tape öffnen"), openFilters());
+    const QString path = dialogs_.openFileName(QStringLiteral("Tape öffnen"), openDefaultName_, openFilters());
     if (path.isEmpty()) return;
-    if (load(path, append) && !append) openDefaultName_ = QFileInfo(path).fileName();
+    if (load(path, append) && !append) openDefaultName_ = path;
 }
 
 bool TapeCommands::writeRtf(const QString& path) { return writeFile(path, tape_.toRtf()); }

@@ -51,16 +51,18 @@ public:
     // Prints into the device's page rectangle after the check; returns false when nothing was printed.
     bool print(QPagedPaintDevice& device);
 
-    // The name the open dialog proposes: "Tape" until a file is opened, reset by a clear.
+    // The file the open dialog proposes: "Tape" in the working folder until a file is opened, and
+    // again after a clear.
     QString openDefaultName() const { return openDefaultName_; }
 
 private:
     QString backupPath() const;
+    QString defaultOpenName() const;
     bool writeFile(const QString& path, const QByteArray& bytes);
 
     TapeDocument& tape_;
     Dialogs& dialogs_;
     QString directory_;
     bool canRestore_ = false;
-    QString openDefaultName_ = QStringLiteral("Tape");
+    QString openDefaultName_;
 };

@@ -25,8 +25,8 @@ std::optional<QString> ScriptedDialogs::input(const QString& caption, const QStr
     return take(inputs, std::optional<QString>());
 }
 
-QString ScriptedDialogs::openFileName(const QString& caption, const QStringList&) {
-    shown << caption;
+QString ScriptedDialogs::openFileName(const QString& caption, const QString& proposedName, const QStringList&) {
+    shown << caption + QStringLiteral(": ") + proposedName;
     return take(fileNames, QString());
 }
 

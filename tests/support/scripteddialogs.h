@@ -21,7 +21,7 @@ public:
     bool askYesNo(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& defaultText) override;
-    QString openFileName(const QString& caption, const QStringList& filters) override;
+    QString openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) override;
     QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                          int* chosenFilter) override;
 

@@ -120,9 +120,9 @@ TEST_F(TapeCommandsTest, OpenReplacesOrAppendsAfterTheOldLines) {
 
     dialogs.fileNames = {path(QStringLiteral("g.txt"))};
     commands.open();
-    EXPECT_EQ(dialogs.shown, QStringList{"Tape öffnen"}) << "fewer than two lines: no question";
+    EXPECT_EQ(dialogs.shown, QStringList{"Tape öffnen: " + path(QStringLiteral("Tape"))}) << "fewer than two lines: no question";
     EXPECT_EQ(lines(tape), QStringList{"text"});
-    EXPECT_EQ(commands.openDefaultName(), QStringLiteral("g.txt"));
+    EXPECT_EQ(commands.openDefaultName(), path(QStringLiteral("g.txt")));
 
     tape.AppendLine(QStringLiteral("alt"));
     dialogs.shown.clear();
@@ -133,12 +133,15 @@ TEST_F(TapeCommandsTest, OpenReplacesOrAppendsAfterTheOldLines) {
     commands.open();
     EXPECT_EQ(lines(tape), (QStringList{"text", "alt", "rot", "zwei"}));
     EXPECT_EQ(lineFormat(tape, 2).foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(commands.openDefaultName(), path(QStringLiteral("g.txt"))) << "an appended file is not remembered";
     commands.open();
     EXPECT_EQ(lines(tape), (QStringList{"text", "alt", "rot", "zwei"})) << "a cancelled dialog keeps the Tape";
     commands.open();
     EXPECT_EQ(lines(tape), QStringList{"text"});
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vom Benutzer"));
     EXPECT_FALSE(tape.isUndoAvailable()) << "\"Rückgängig\" cannot take back a part of a loaded file";
+    commands.clear();
+    EXPECT_EQ(commands.openDefaultName(), path(QStringLiteral("Tape")));
 }
 
 TEST_F(TapeCommandsTest, DroppedValuesStartOnTheFirstLineOfAnEmptyTape) {
