@@ -1,7 +1,8 @@
 #pragma once
 // Drives the calculator with key strings as a user presses buttons:
 // digits and "," type, + - x / operators, = equals, % percent, C "Löschen", ± sign change,
-// < delete last digit, W "Wiederholen", U "Rückgängig", blanks are ignored.
+// < delete last digit, W "Wiederholen", U "Rückgängig", p π, the function letters s q l e d n m
+// (root, square, ln, exp, log10, log to a base, power) apply their function; blanks are ignored.
 #include "core/calculator.h"
 #include "support/memorytape.h"
 #include "support/qtprinters.h"
@@ -42,6 +43,8 @@ protected:
             case u'<': calc.DeleteLastDigit(); break;
             case u'W': calc.Repeat(); break;
             case u'U': calc.Undo(); break;
+            case u'p': calc.EnterPi(); break;
+            case u's': case u'q': case u'l': case u'e': case u'd': case u'n': case u'm': calc.ApplyFunction(k); break;
             default:
                 ASSERT_TRUE(k.isDigit()) << "unknown key " << QString(k).toStdString();
                 calc.EnterDigit(k);

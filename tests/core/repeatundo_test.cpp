@@ -1,40 +1,25 @@
 #include "calculatorfixture.h"
 #include "core/numtext.h"
 
-TEST_F(CalculatorTest, CompoundingPercentRepeatsAndUndoesStepByStep) {
-    useFormat(3);
-    press("100+%5WW");
-    EXPECT_EQ(calc.Label1, "110,25");
-    EXPECT_EQ(calc.Label5, "2");
-    press("U");
-    EXPECT_EQ(calc.Label1, "105");
-    press("U");
-    EXPECT_EQ(calc.Label1, "100");
-    EXPECT_EQ(calc.Label5, "0");
-}
-
-TEST_F(CalculatorTest, RepeatedAdditionClosesWithASumLine) {
-    useFormat(3);
-    press("10+5WWW");
-    EXPECT_EQ(calc.Label1, "25");
-    EXPECT_EQ(calc.Label5, "3");
-    press("=");
+TEST_F(CalculatorTest, RepeatCountsItsStepsAndUndoTakesOneBack) {
+    const struct {
+        const char* keys;
+        const char* result;
+        const char* counter;
+    } cases[] = {
+        {"100+%5WW", "110,25", "2"}, {"100+%5WWU", "105", "1"}, {"100+%5WWUU", "100", "0"},
+        {"10+5WWWU", "20", "2"},     {"10+5WWW", "25", "3"},
+    };
+    for (const auto& c : cases) {
+        restart();
+        useFormat(3);
+        press(c.keys);
+        EXPECT_EQ(calc.Label1, c.result) << c.keys;
+        EXPECT_EQ(calc.Label5, c.counter) << c.keys;
+    }
+    press("=");  // closes the repetition of the last case with a green sum line
     EXPECT_EQ(lines(), QStringList({"10 ^", "3x   5 +", "15 Z", dashes(3), "25 T"}));
     EXPECT_EQ(tape.lines[2].colour, Tape::Green);
-
-    // Walking back: total, dashes, the repetition, the first operand.
-    press("U");
-    EXPECT_EQ(calc.Label1, "25");
-    press("UU");
-    EXPECT_EQ(fields(), QStringList({"10", "+", "15"}));
-    EXPECT_EQ(lines(), QStringList({"10 ^"}));
-
-    // Undo during a repetition takes back one step.
-    restart();
-    useFormat(3);
-    press("10+5WWWU");
-    EXPECT_EQ(calc.Label1, "20");
-    EXPECT_EQ(calc.Label5, "2");
 }
 
 TEST_F(CalculatorTest, RepeatCountIsAskedWithCtrl) {
@@ -51,24 +36,31 @@ TEST_F(CalculatorTest, RepeatCountIsAskedWithCtrl) {
     EXPECT_EQ(calc.Label5, "3");
 }
 
-TEST_F(CalculatorTest, TheTapeWalkUndoesTwelvePlusFive) {
-    useFormat(3);
-    press("12+5=");
-    press("U");
-    EXPECT_EQ(calc.Label1, "17");
-    EXPECT_TRUE(calc.Label3.isEmpty());
-    EXPECT_EQ(lines().size(), 3);
-    press("U");
-    EXPECT_EQ(lines(), QStringList({"12 ^", "5 +"}));
-    press("U");
-    EXPECT_EQ(fields(), QStringList({"12", "+", "5"}));
-    EXPECT_EQ(calc.ActiveField, 2);
-    press("U");
-    EXPECT_EQ(calc.Label1, "12");
-    EXPECT_EQ(calc.ActiveField, 1);
-    EXPECT_TRUE(lines().isEmpty());
+TEST_F(CalculatorTest, UndoWalksTheTapeBackLineByLine) {
+    // After each undo: the fields, the active field and how many of the written Tape lines are left.
+    struct Step {
+        QStringList fields;
+        int activeField, linesLeft;
+    };
+    const std::pair<const char*, std::vector<Step>> walks[] = {
+        {"10+5WWW=", {{{"25", "", ""}, 3, 4}, {{"25", "", ""}, 3, 3}, {{"10", "+", "15"}, 2, 1}}},
+        {"12+5=", {{{"17", "", ""}, 3, 3}, {{"17", "", ""}, 3, 2}, {{"12", "+", "5"}, 2, 1}, {{"12", "", ""}, 1, 0}}},
+    };
+    for (const auto& [keys, walk] : walks) {
+        restart();
+        useFormat(3);
+        press(keys);
+        const QStringList written = lines();
+        for (size_t i = 0; i < walk.size(); ++i) {
+            press("U");
+            const std::string step = std::string(keys) + " undone " + std::to_string(i + 1) + " times";
+            EXPECT_EQ(fields(), walk[i].fields) << step;
+            EXPECT_EQ(calc.ActiveField, walk[i].activeField) << step;
+            EXPECT_EQ(lines(), written.mid(0, walk[i].linesLeft)) << step;
+        }
+    }
     press("+1=");
-    EXPECT_EQ(calc.Label1, "13");
+    EXPECT_EQ(calc.Label1, "13") << "the walked-back first operand computes on";
 }
 
 TEST_F(CalculatorTest, TheTapeWalkReadsBackMarkedLines) {
@@ -89,35 +81,31 @@ TEST_F(CalculatorTest, TheTapeWalkReadsBackMarkedLines) {
     EXPECT_EQ(calc.Operand1Text, "1235");
 }
 
-TEST_F(CalculatorTest, HiddenTapeUndoRestoresTheSnapshotOnce) {
+TEST_F(CalculatorTest, HiddenTapeUndoRestoresTheStateBeforeTheLastStepOnce) {
     tape.visible = false;
-    useFormat(3);
-    press("12+5C");
-    EXPECT_TRUE(calc.Label1.isEmpty());
-    press("U");
-    EXPECT_EQ(calc.Label1, "12");
-    EXPECT_EQ(calc.Label3, "5");
-    EXPECT_EQ(calc.ActiveField, 2);
-    press("C U U");
-    EXPECT_EQ(calc.Label1, "12");
+    const struct {
+        const char* keys;
+        const char* input;
+        QStringList fields;
+        int activeField;
+    } cases[] = {
+        {"12+5C", nullptr, {"12", "+", "5"}, 2},
+        {"2m=", "10", {"2", "H10", "1024"}, 1},  // the confirmation of a power can be taken back
+        {"7/0=", nullptr, {"7", "/", "0"}, 2},
+    };
+    for (const auto& c : cases) {
+        restart();
+        useFormat(3);
+        if (c.input) dialogs.inputs = {QString::fromUtf8(c.input)};
+        press(c.keys);
+        EXPECT_TRUE(lines().isEmpty()) << "nothing is written while the Tape is hidden";
+        press("U");
+        EXPECT_EQ(fields(), c.fields) << c.keys;
+        EXPECT_EQ(calc.ActiveField, c.activeField) << c.keys;
+    }
+    press("C U");
+    EXPECT_EQ(fields(), QStringList({"7", "/", "0"})) << "clearing takes a new snapshot";
     calc.Label1 = "x";
     press("U");
     EXPECT_EQ(calc.Label1, "x") << "a second undo without a new snapshot does nothing";
-}
-
-TEST_F(CalculatorTest, HiddenTapeUndoReturnsToTheStateBeforeTheLastEquals) {
-    tape.visible = false;
-    useFormat(3);
-    press("2");
-    dialogs.inputs = {QStringLiteral("10")};
-    calc.ApplyFunction(u'm');
-    press("=");
-    EXPECT_EQ(calc.Label1, "1024");
-    press("U");
-    EXPECT_EQ(calc.Label2, "H10") << "the confirmation of a power can be taken back";
-    EXPECT_EQ(calc.Label3, "1024");
-
-    press("C 7/0=");
-    press("U");
-    EXPECT_EQ(fields(), QStringList({"7", "/", "0"}));
 }

@@ -1,45 +1,30 @@
 // The whole keyboard map of the main window, driven with real key events offscreen.
 #include "mainwindowfixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
 
 namespace {
 
 class KeysTest : public MainWindowFixture {
 protected:
-    // Keys go to whatever has the focus; the window previews them.
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-        QTest::keyClick(target, k, mods);
-    }
-    void type(const char* text) {
-        for (const char* c = text; *c; ++c) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-            QTest::keyClicks(target, QString(QChar(*c)));
-        }
-    }
-    void pad(Qt::Key k) { key(k, Qt::KeypadModifier); }
+    // Keys go to whatever has the focus, which may move between two keys; the window previews them.
+    QWidget* focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
     // Keypad digits and "+-*/," share their character codes with their Qt key codes.
-    void pads(const char* keys) {
-        for (const char* c = keys; *c; ++c) pad(Qt::Key(*c));
+    void type(const char* text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        for (const char* c = text; *c; ++c) QTest::keyClick(focused(), *c, mods);
     }
 };
 
 TEST_F(KeysTest, NumericPadWorksTheCalculator) {
-    pads("12+5,5");
+    type("12+5,5", Qt::KeypadModifier);
     key(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(label("Label1"), "17,5");
     const std::pair<const char*, const char*> steps[] = {{"*2", "35"}, {"/7", "5"}, {"-8", "-3"}};
     for (const auto& [keys, result] : steps) {
-        pads(keys);
+        type(keys, Qt::KeypadModifier);
         key(Qt::Key_Return);
         EXPECT_EQ(label("Label1"), result) << keys;
     }
@@ -60,25 +45,22 @@ TEST_F(KeysTest, MainKeyboardDigitsShiftAndPoint) {
 TEST_F(KeysTest, AltDigitsChooseDecimalsAndFormatOne) {
     type("2");
     key(Qt::Key_7, Qt::AltModifier);
-    EXPECT_EQ(calc.NumberFormat, 1);
-    EXPECT_EQ(calc.Decimals, 7);
     EXPECT_EQ(label("Label1"), "2,0000000");
-    key(Qt::Key_0, Qt::AltModifier);
-    EXPECT_EQ(calc.Decimals, 10);
+    key(Qt::Key_0, Qt::AltModifier);  // Alt+0 chooses ten
+    EXPECT_EQ(label("Label1"), "2,0000000000");
+    EXPECT_EQ(calc.NumberFormat, 1);
     EXPECT_TRUE(window.Formatierung1->isChecked());
 }
 
 TEST_F(KeysTest, CtrlEnterClosesWithASubtotal) {
-    pads("6*2");
+    type("6*2", Qt::KeypadModifier);
     key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(tape.texts(), QStringList({"6 ^", "2 x", "12 S"}));
     EXPECT_EQ(tape.lines.back().colour, Tape::Green);
 }
 
 TEST_F(KeysTest, EditingKeys) {
-    type("12");
-    pad(Qt::Key_Plus);
-    type("5");
+    type("12+5", Qt::KeypadModifier);
     key(Qt::Key_Home);  // Wiederholen
     EXPECT_EQ(label("Label1"), "17");
     EXPECT_EQ(label("Label5"), "1");
@@ -92,16 +74,14 @@ TEST_F(KeysTest, EditingKeys) {
     EXPECT_EQ(window.windowTitle(), "Kalkulo (R2)");
     key(Qt::Key_PageUp);
     EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
-    pad(Qt::Key_Plus);
-    type("1");
+    type("+1", Qt::KeypadModifier);
     key(Qt::Key_Space);
     EXPECT_EQ(calc.ActiveField, 2) << "space must not press the focused \"=\"";
 }
 
 TEST_F(KeysTest, LetterKeys) {
     type("9a");
-    EXPECT_EQ(label("Label3"), "3");
-    EXPECT_EQ(label("Label2"), "Q");
+    EXPECT_EQ(fields(), QStringList({"9", "Q", "3", ""}));
     key(Qt::Key_Return);
     type("x");
     EXPECT_EQ(label("Label3"), "9");
@@ -124,7 +104,7 @@ TEST_F(KeysTest, CopyAndPasteThroughTheClipboard) {
     key(Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "1234,5");
     QApplication::clipboard()->setText(QStringLiteral("1.234,56"));
-    pad(Qt::Key_Plus);
+    type("+", Qt::KeypadModifier);
     key(Qt::Key_Insert);
     EXPECT_EQ(calc.Operand2Text, " 1.23456000000000E+0003");
 }
@@ -145,8 +125,7 @@ TEST_F(KeysTest, OnlyEscapeAndEnterActWhileAnEditFieldOwnsTheKeys) {
 }
 
 TEST_F(KeysTest, TheWheelAndStepKeysMoveTheFirstOperandOnlyWithThePlotter) {
-    type("5");
-    type("i");
+    type("5i");
     QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(window.Label1, &wheel);
@@ -157,8 +136,7 @@ TEST_F(KeysTest, TheWheelAndStepKeysMoveTheFirstOperandOnlyWithThePlotter) {
     QApplication::sendEvent(window.Label1, &wheel);
     EXPECT_EQ(label("Label1"), "6");
     dialogs.inputs = {QStringLiteral("0,5")};
-    type("I");
-    type("u");
+    type("Iu");
     EXPECT_EQ(label("Label1"), "5,5");
 }
 

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 class MainWindowFixture : public ::testing::Test {
@@ -27,4 +28,6 @@ protected:
     }
 
     QString label(const char* name) { return window.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    // First operand, operator or function mark, second operand, "=".
+    QStringList fields() { return {label("Label1"), label("Label2"), label("Label3"), label("Label4")}; }
 };

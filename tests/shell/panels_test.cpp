@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QFrame>
-#include <QTest>
 
 namespace {
 
@@ -72,8 +71,7 @@ TEST_F(PanelsTest, TheTapeWidensTheWindowAndBringsTheConverterWithTheExtension) 
 }
 
 TEST_F(PanelsTest, ShowingTheTapeOverAResultOpensARecord) {
-    calc.Operand1Text = "17";
-    calc.Label1 = "17";
+    calc.Operand1Text = calc.Label1 = "17";
     calc.ActiveField = 3;
     window.ToggleTape();
     EXPECT_EQ(window.Frame41->tape().Line(window.Frame41->tape().LineCount() - 1), "17 ^");

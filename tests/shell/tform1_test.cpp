@@ -1,13 +1,8 @@
 // The main window driven by mouse clicks, offscreen.
 #include "mainwindowfixture.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,8 +28,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
     };
     for (const Place& p : places) {
         auto* w = window.findChild<QWidget*>(QString::fromLatin1(p.name));
-        ASSERT_NE(w, nullptr) << p.name;
-        EXPECT_EQ(w->geometry(), p.rect) << p.name;
+        EXPECT_EQ(w ? w->geometry() : QRect(), p.rect) << p.name;
     }
     EXPECT_EQ(window.centralWidget()->size(), QSize(249, 417));
     EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
@@ -44,13 +38,10 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
 
 TEST_F(MainWindowTest, MouseCalculationShowsTheResultAndKeepsTheFocusOnEquals) {
     for (const char* key : {"Button1", "Button2", "Button14", "Button5"}) click(key);
-    EXPECT_EQ(label("Label1"), "12");
-    EXPECT_EQ(label("Label2"), "+");
-    EXPECT_EQ(label("Label3"), "5");
+    EXPECT_EQ(fields(), QStringList({"12", "+", "5", ""}));
     EXPECT_TRUE(window.findChild<QRadioButton*>("Radio2")->isChecked());
     click("Button16");
-    EXPECT_EQ(label("Label1"), "17");
-    EXPECT_EQ(label("Label4"), "=");
+    EXPECT_EQ(fields(), QStringList({"17", "", "", "="}));
     EXPECT_FALSE(window.findChild<QRadioButton*>("Radio1")->isChecked());
     EXPECT_FALSE(window.findChild<QRadioButton*>("Radio2")->isChecked());
     EXPECT_EQ(tape.texts(), QStringList({"12 ^", "5 +", QString(2, QChar(0x2014)), "17 T"}));
