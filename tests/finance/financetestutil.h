@@ -33,3 +33,6 @@ inline QStringList loanOutputs(const FinanceCalculator& f) {
     return {f.Edit3, f.Edit8, f.Edit15, f.Datum2.toString(), f.Edit4, f.Edit5,
             f.Edit6, f.Edit9, f.Edit10, f.Edit11, f.StatusCaption};
 }
+
+// What a command ends with: its message and the field that gets the focus.
+inline QStringList messageAndFocus(const FinanceOutcome& out) { return {out.message, out.focus}; }

@@ -23,11 +23,7 @@ Outcome byZero(int pos, int len) { return error(2, "Division durch Null!", pos, 
 Outcome invalid(int pos, int len) { return error(1, "Invalid Argument", pos, len); }
 Outcome fault(int pos, int len) { return error(0, "Unbekannter Fehler", pos, len); }
 
-struct Case {
-    QString text;
-    Outcome expected;
-    double tolerance = 0;  // 0: the exact value bits
-};
+using Case = std::pair<QString, Outcome>;  // the outcome to the last value bit
 
 class MathParserTest : public ::testing::Test {
 protected:
@@ -43,16 +39,7 @@ protected:
         return reference;
     }
     void check(std::initializer_list<Case> cases) {
-        for (const Case& c : cases) {
-            const Outcome o = eval(c.text);
-            if (c.tolerance == 0) {
-                EXPECT_EQ(o, c.expected) << "formula " << c.text.toStdString();
-                continue;
-            }
-            EXPECT_TRUE(o.ok) << c.text.toStdString() << ": " << o;
-            EXPECT_NEAR(static_cast<double>(o.value), static_cast<double>(c.expected.value), c.tolerance)
-                << c.text.toStdString();
-        }
+        for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << "formula " << text.toStdString();
     }
 
     TMathParser parser;
@@ -67,29 +54,23 @@ TEST_F(MathParserTest, TableOrderIsPrecedenceAndOperatorsAssociateLeft) {
            {"2*3min1", value(2)}, {"2^2min3", value(3)}, {"3min5", value(3)}, {"3max5", value(5)}});
 }
 
-TEST_F(MathParserTest, PrefixFunctionsTakeEverythingToTheirRightAndIgnoreTheLeft) {
+TEST_F(MathParserTest, PrefixFunctionsTakeTheirRightSideAndInfixExpAndLogNeedALeftOperand) {
+    const long double log2of8 = std::log(8.0L) / std::log(2.0L);
     check({{"sin(x)", value(kSine)}, {"2sin(x)", value(kSine)}, {"-sin(x)", value(kSine)}, {"sinx", value(kSine)},
            {"0-sin(x)", value(-kSine)}, {"-1*sin(x)", value(-kSine)},
-           {"sqrt4", value(2)}, {"abs(0-3)", value(3)}, {"cos(0)", value(1)},
+           {"sqrt4", value(2)}, {"abs(0-3)", value(3)}, {"cos(0)", value(1)}, {"arccos(1)", value(0)},
            {"arcsin(1)", value(std::asin(1.0L))}, {"sinh(1)", value(std::sinh(1.0L))}, {"ln(e)", value(std::log(kE))},
-           {"2pi", syntax(1, 3)}});  // no implied multiplication
-}
-
-TEST_F(MathParserTest, InfixExpAndLogNeedALeftOperand) {
-    const long double log2of8 = std::log(8.0L) / std::log(2.0L);
-    check({{"(x)expe", value(std::exp(1.5L))},
+           {"2pi", syntax(1, 3)},  // no implied multiplication
+           {"(x)expe", value(std::exp(1.5L))},
            {"(x)exp0", value(std::exp(1.5L))},  // the right operand is evaluated and ignored ...
            {"(x)exp(1/0)", byZero(9, 1)},       // ... but it is evaluated
            {"(2)log(8)", value(log2of8)}, {"2log8", value(log2of8)}, {"exp(x)", syntax(1, 6)}});
 }
 
-TEST_F(MathParserTest, NamesAreCaseSensitiveAndSpacesOnlyPadNumbers) {
+TEST_F(MathParserTest, NumbersUseTheDecimalCommaNamesAreCaseSensitiveAndSpacesOnlyPadNumbers) {
     check({{"Sin(x)", syntax(1, 6)}, {"X", syntax(1, 1)}, {"PI", syntax(1, 2)}, {"pi", value(kPi)}, {"e", value(kE)},
-           {"2 + 3", value(5)}, {" 2 ", value(2)}, {"2 * x", syntax(4, 2)}, {"sin (x)", syntax(4, 4)}});
-}
-
-TEST_F(MathParserTest, NumbersUseTheDecimalCommaAndAnOptionalExponent) {
-    check({{"2,5*2", value(5)}, {"2.5*2", syntax(1, 3)}, {",5", value(0.5L)}, {"0,1", value(0.1L)},
+           {"2 + 3", value(5)}, {" 2 ", value(2)}, {"2 * x", syntax(4, 2)}, {"sin (x)", syntax(4, 4)},
+           {"2,5*2", value(5)}, {"2.5*2", syntax(1, 3)}, {",5", value(0.5L)}, {"0,1", value(0.1L)},
            {"2e3", value(2000)}, {"2E3", value(2000)}, {"2e", value(2)}, {"1,5e2", value(150)}, {"1E5*2", value(200000)},
            {"1,2,3", syntax(1, 5)}, {"1.000", syntax(1, 5)}, {"1E5000", syntax(1, 6)},  // no thousands separators
            // A sign cannot follow the exponent letter: the bare "1E" before it does not read.
@@ -100,30 +81,23 @@ TEST_F(MathParserTest, NumbersUseTheDecimalCommaAndAnOptionalExponent) {
     EXPECT_THROW(pointParser.Evaluate("2,5*2"), EMathParsing);
 }
 
-TEST_F(MathParserTest, ParenthesesMustBalanceAndNotBeEmpty) {
+TEST_F(MathParserTest, ParenthesesMustBalanceAndAMinusCannotFollowAnOperator) {
     check({{"(2+3)*2", value(10)}, {"((2))", value(2)}, {"(2+3", syntax(1, 2)}, {"2+3)", syntax(1, 4)},
-           {"()", syntax(2, 0)}, {"", syntax(1, 0)}, {"2*()", syntax(4, 0)}, {"-", syntax(2, 0)}});
-}
-
-TEST_F(MathParserTest, MinusRightAfterAnOperatorIsASyntaxError) {
-    check({{"2*-3", syntax(1, 2)}, {"2^-1", syntax(1, 2)}, {"2*(-3)", value(-6)}, {"2^(-1)", value(0.5L)},
+           {"()", syntax(2, 0)}, {"", syntax(1, 0)}, {"2*()", syntax(4, 0)}, {"-", syntax(2, 0)},
+           {"2*-3", syntax(1, 2)}, {"2^-1", syntax(1, 2)}, {"2*(-3)", value(-6)}, {"2^(-1)", value(0.5L)},
            {"--2", syntax(2, 0)},  // the second minus splits first, leaving "-" alone
            {"+2", value(2)}});
 }
 
-TEST_F(MathParserTest, DomainErrorsCarryTheirCodeMessageAndTheOperator) {
+TEST_F(MathParserTest, DomainErrorsAndArithmeticFaultsCarryTheirCodeMessageAndTheOperator) {
     check({{"1/0", byZero(2, 1)}, {"2*(1/0)", byZero(5, 1)}, {"7div0", byZero(2, 3)}, {"(1)log(5)", byZero(4, 3)},
            {"7mod0", error(2, "Division by zero", 2, 3)}, {"tan(pi/2)", error(2, "Division durch Null", 1, 3)},
            {"(0)log(5)", invalid(4, 3)}, {"sqrt(0-1)", invalid(1, 4)}, {"ln0", invalid(1, 2)},
            {"arcsin(2)", invalid(1, 6)}, {"arccos(0-2)", invalid(1, 6)},
            // The left side is evaluated first: its error wins.
-           {"1/0+Sin", byZero(2, 1)}, {"Sin+1/0", syntax(1, 3)}});
-    DegreeMode = 1;
-    check({{"tan(90)", error(2, "Division durch Null", 1, 3)}});
-}
-
-TEST_F(MathParserTest, ArithmeticFaultsAreGeneralErrorsAtTheOperator) {
-    check({{"7div0,4", fault(2, 3)}, {"(2)log(0)", fault(4, 3)}, {"(2)log(0-1)", fault(4, 3)},
+           {"1/0+Sin", byZero(2, 1)}, {"Sin+1/0", syntax(1, 3)},
+           // Arithmetic faults are general errors.
+           {"7div0,4", fault(2, 3)}, {"(2)log(0)", fault(4, 3)}, {"(2)log(0-1)", fault(4, 3)},
            {"(0-2)^0,5", fault(6, 1)}, {"0^(0-1)", fault(2, 1)}, {"10^5000", fault(3, 1)},
            {"10^(0-5000)", fault(3, 1)},  // the power overflows before its reciprocal
            {"1E4000*1E4000", fault(7, 1)}, {"sinh(100000)", fault(1, 4)}, {"(100000)expe", fault(9, 3)},
@@ -134,15 +108,13 @@ TEST_F(MathParserTest, ArithmeticFaultsAreGeneralErrorsAtTheOperator) {
            {"round(9E18)", value(9e18L)}, {"floor(2147483647,5)", value(2147483647)}});
 }
 
-TEST_F(MathParserTest, IntegerOperatorsRoundHalvesToEven) {
+TEST_F(MathParserTest, IntegerOperatorsRoundHalvesToEvenAndPowersFollowTheirRules) {
     check({{"round(2,5)", value(2)}, {"round(3,5)", value(4)}, {"round(0-2,5)", value(-2)},
            {"7,5mod2", value(0)}, {"7mod2,5", value(1)}, {"-7mod3", value(-1)}, {"7mod(-3)", value(1)},
            {"-7div2", value(-3)}, {"7div2", value(3)}, {"floor(0-2,5)", value(-3)}, {"ceil(0-2,5)", value(-2)},
-           {"(0-9223372036854775807)mod(-1)", value(0)}});
-}
-
-TEST_F(MathParserTest, PowerRules) {
-    check({{"0^0", value(1)}, {"0^2", value(0)}, {"0^0,5", value(0)}, {"(0-2)^3", value(-8)},
+           {"(0-9223372036854775807)mod(-1)", value(0)},
+           // Powers: 0^0 is 1, whole exponents multiply out, others go through the logarithm.
+           {"0^0", value(1)}, {"0^2", value(0)}, {"0^0,5", value(0)}, {"(0-2)^3", value(-8)},
            {"2^(0-2)", value(0.25L)}, {"2^10", value(1024)}, {"x^2", value(2.25L)}, {"x^3", value(1.5L * 1.5L * 1.5L)},
            {"2^0,5", value(std::exp(0.5L * std::log(2.0L)))}});
 }
@@ -151,9 +123,10 @@ TEST_F(MathParserTest, AngleFunctionsFollowDegreeMode) {
     check({{"sin(pi)", value(0)}, {"sin(-pi)", value(0)}, {"tanh(6000)", value(1)}, {"tanh(0-6000)", value(-1)},
            {"deg2rad(180)", value(180 * (3.141592653589793238462643383279502884L / 180))}});
     DegreeMode = 1;
-    check({{"sin(30)", value(0.5L), 1e-12}, {"cos(60)", value(0.5L), 1e-12}, {"arcsin(1)", value(90), 1e-12},
-           {"arctan(1)", value(45), 1e-12}, {"sinh(1)", value(std::sinh(1.0L)), 1e-12},
-           {"deg2rad(180)", value(kPi), 1e-12}});  // ignores the mode
+    check({{"tan(90)", error(2, "Division durch Null", 1, 3)}});
+    for (auto [text, expected] : {std::pair{"sin(30)", 0.5L}, {"cos(60)", 0.5L}, {"arcsin(1)", 90.0L}, {"arctan(1)", 45.0L},
+                                  {"sinh(1)", std::sinh(1.0L)}, {"deg2rad(180)", kPi}})  // the last two ignore the mode
+        EXPECT_NEAR(static_cast<double>(eval(text).value), static_cast<double>(expected), 1e-12) << text;
 }
 
 TEST_F(MathParserTest, ConstantsAndOperatorsCanBeAddedAndReplaced) {
@@ -165,9 +138,6 @@ TEST_F(MathParserTest, ConstantsAndOperatorsCanBeAddedAndReplaced) {
     check({{"a+1", value(3)}});
     parser.SetConstant("a", 5);
     check({{"a+1", value(6)}});
-    EXPECT_EQ(parser.FindConstant(u"a"), 3);  // after e, pi, x
-    EXPECT_EQ(parser.FindConstant(u"A"), -1);
-    EXPECT_EQ(parser.FindOperator(u"sin"), 23);
 
     const auto setupMessage = [](auto setup) {
         try {
@@ -187,20 +157,18 @@ TEST_F(MathParserTest, ConstantsAndOperatorsCanBeAddedAndReplaced) {
     check({{"2^5#1", value(16)}, {"10-5#1", value(6)}, {"1+3#4", error(3, "zu klein", 4, 1)}});
 }
 
-TEST_F(MathParserTest, ParserStaysUsableAfterAnError) {
+TEST_F(MathParserTest, ParserStaysUsableAfterAnErrorAndDeepNestingFails) {
     EXPECT_THROW(parser.Evaluate("1/0"), EMathParsing);
     EXPECT_EQ((std::pair{parser.ErrorCode, parser.ErrorPos}), (std::pair{2, 2}));
     EXPECT_EQ(parser.Evaluate("1+1"), 2);
     EXPECT_EQ((std::pair{parser.ErrorCode, parser.ErrorMessage}), (std::pair{0, QString("Unbekannter Fehler")}));
 
     TMathParser bare(false);  // without the built-in operators and constants
-    EXPECT_EQ((std::tuple{bare.ErrorCode, bare.ErrorPos, bare.ErrorLen, bare.ErrorMessage}), (std::tuple{0, 0, 0, QString()}));
     EXPECT_TRUE(bare.Operators().empty() && bare.Constants().empty());
     EXPECT_THROW(bare.Evaluate("1+2"), EMathParsing);
     EXPECT_EQ(bare.Evaluate("12"), 12);
-}
 
-TEST_F(MathParserTest, DeepNestingEndsInAnErrorNotACrash) {
+    // Nesting deeper than the evaluators recurse ends in an error, not a crash.
     const Outcome o = eval(QString(1001, u'(') + "1" + QString(1001, u')'));
     EXPECT_EQ((std::pair{o.ok, o.code}), (std::pair{false, 0}));
     check({{"1" + QString("+1").repeated(500), value(501)}});
