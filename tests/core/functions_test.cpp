@@ -60,13 +60,16 @@ TEST_F(CalculatorTest, MemoryKeysWorkWithTheActiveNumber) {
     calc.NumberDivideByMemory();
     EXPECT_EQ(dialogs.last(), "Division durch Null ist nicht erlaubt!");
     press("12");
-    const std::pair<void (Calculator::*)(), const char*> steps[] = {
-        {&Calculator::MemoryStore, "12"},     {&Calculator::MemoryAdd, "24"},  {&Calculator::MemoryMultiply, "288"},
-        {&Calculator::MemorySubtract, "276"}, {&Calculator::MemoryClear, "0.0"}};
-    for (const auto& [key, memory] : steps) {
-        (calc.*key)();
-        EXPECT_EQ(calc.Label6, memory);
-    }
+    calc.MemoryStore();
+    EXPECT_EQ(calc.Label6, "12");
+    calc.MemoryAdd();
+    EXPECT_EQ(calc.Label6, "24");
+    calc.MemoryMultiply();
+    EXPECT_EQ(calc.Label6, "288");
+    calc.MemorySubtract();
+    EXPECT_EQ(calc.Label6, "276");
+    calc.MemoryClear();
+    EXPECT_EQ(calc.Label6, "0.0");
     press("+");
     calc.MemoryDivideByNumber();  // the number is the empty second field
     EXPECT_EQ(dialogs.last(), "Division durch Null ist nicht erlaubt!");
