@@ -2,8 +2,10 @@
 // The adding-machine calculator: two calculators R1/R2 sharing one display, entry, the four
 // operators with two chaining modes, "=", percent, functions, memory, repeat and undo.
 // State is public and named as the rest of Kalkulo knows it; windows render from it.
-#include "calculatorhooks.h"
+#include "converterhooks.h"
 #include "dialogs.h"
+#include "plotterhooks.h"
+#include "sidepanelhooks.h"
 #include "tape.h"
 
 #include <QString>
@@ -26,9 +28,12 @@ struct CalculatorSlot {
 
 class Calculator {
 public:
-    explicit Calculator(Dialogs& dialogs, Tape* tape = nullptr, CalculatorHooks* hooks = nullptr);
+    explicit Calculator(Dialogs& dialogs, Tape* tape = nullptr);
     void setTape(Tape* tape) { tape_ = tape; }
-    void setHooks(CalculatorHooks* hooks);
+    // The subsystems that follow the calculator; nullptr unwires one.
+    void setSidePanelHooks(SidePanelHooks* hooks) { sidePanels_ = hooks ? hooks : &noSidePanels_; }
+    void setConverterHooks(ConverterHooks* hooks) { converter_ = hooks ? hooks : &noConverter_; }
+    void setPlotterHooks(PlotterHooks* hooks) { plotter_ = hooks ? hooks : &noPlotter_; }
 
     // ---- State of the calculator that is on ----
     long double WorkValue = 0;
@@ -188,6 +193,10 @@ private:
     QString functionArgument_;  // base or exponent as the user typed it, for the mark
     Dialogs& dialogs_;
     Tape* tape_ = nullptr;
-    CalculatorHooks defaultHooks_;
-    CalculatorHooks* hooks_ = &defaultHooks_;
+    SidePanelHooks noSidePanels_;
+    ConverterHooks noConverter_;
+    PlotterHooks noPlotter_;
+    SidePanelHooks* sidePanels_ = &noSidePanels_;
+    ConverterHooks* converter_ = &noConverter_;
+    PlotterHooks* plotter_ = &noPlotter_;
 };

@@ -8,11 +8,7 @@
 using numtext::str;
 using numtext::valValue;
 
-Calculator::Calculator(Dialogs& dialogs, Tape* tape, CalculatorHooks* hooks) : dialogs_(dialogs), tape_(tape) {
-    setHooks(hooks);
-}
-
-void Calculator::setHooks(CalculatorHooks* hooks) { hooks_ = hooks ? hooks : &defaultHooks_; }
+Calculator::Calculator(Dialogs& dialogs, Tape* tape) : dialogs_(dialogs), tape_(tape) {}
 
 QString Calculator::CalculatorTag() const { return CalculatorOn == 1 ? QStringLiteral("(R1) ") : QStringLiteral("(R2) "); }
 
@@ -174,7 +170,7 @@ void Calculator::SelectCalculator(int which) {
         if (ActiveField == 1) FirstLineWritten = true;
     }
     EntryState = 1;
-    if (PanelFunction >= 1 && PanelFunction <= 7) hooks_->rerunPanelFunction(PanelFunction);
+    if (PanelFunction >= 1 && PanelFunction <= 7) sidePanels_->rerunPanelFunction(PanelFunction);
 }
 
 void Calculator::TakeFromOtherCalculator() {
@@ -228,18 +224,18 @@ long double Calculator::ActiveNumber() const {
 }
 
 void Calculator::rerunPanelAfterFirstOperandChange() {
-    if (PanelFunction >= 1 && PanelFunction <= 6) hooks_->rerunPanelFunction(PanelFunction);
-    else if (PanelFunction == 7 && !hooks_->plotHoldDown()) hooks_->rerunPanelFunction(PanelFunction);
+    if (PanelFunction >= 1 && PanelFunction <= 6) sidePanels_->rerunPanelFunction(PanelFunction);
+    else if (PanelFunction == 7 && !plotter_->plotHoldDown()) sidePanels_->rerunPanelFunction(PanelFunction);
 }
 
 void Calculator::recomputeUnitConversionIfPending() {
-    if (hooks_->unitConversionPending()) hooks_->recomputeUnitConversion();
+    if (sidePanels_->unitConversionPending()) sidePanels_->recomputeUnitConversion();
 }
 
 void Calculator::leaveEditField() {
     if (PanelFunction == 0) {
         ActiveField = (SavedActiveField == 0 || SavedActiveField == 4) ? 1 : SavedActiveField;
-        hooks_->stopConverterHints();
+        converter_->stopConverterHints();
     } else {
         ActiveField = 1;
     }

@@ -82,5 +82,5 @@ void Calculator::StepFirstOperand(bool up) {
     Operand1Text = str(next);
     FormatNumber();
     Label1 = FormattedText;
-    if (PanelFunction >= 1 && PanelFunction <= 7) hooks_->rerunPanelFunction(PanelFunction);
+    if (PanelFunction >= 1 && PanelFunction <= 7) sidePanels_->rerunPanelFunction(PanelFunction);
 }

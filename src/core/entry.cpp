@@ -104,13 +104,13 @@ void Calculator::ClearFields() {
     Label3.clear();
     Label4.clear();
     Label5 = QStringLiteral("0");
-    hooks_->dropUnitConversion();
+    sidePanels_->dropUnitConversion();
     RepeatCount = 0;
     OperatorClass = 0;
     setActiveField(1);
     PanelFunction = 0;
-    if (hooks_->plotterVisible()) hooks_->resetPlotter();
-    hooks_->resetFunctionPanel();
+    if (plotter_->plotterVisible()) plotter_->resetPlotter();
+    sidePanels_->resetFunctionPanel();
     Caption = CalculatorOn == 1 ? QStringLiteral("Kalkulo (R1)") : QStringLiteral("Kalkulo (R2)");
 }
 

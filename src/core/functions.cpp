@@ -131,7 +131,7 @@ void Calculator::confirmFunctionResult() {
     if (TapeVisible()) {
         tape_->SetBold(true);
         tape_->ClearUndo();
-        if (hooks_->unitConversionPending()) {
+        if (sidePanels_->unitConversionPending()) {
             if (tape_->LineCount() > 1) tape_->AppendLine(QString());
             else tape_->Clear();
             tape_->AppendLine(Label1 + Label4);
@@ -147,7 +147,7 @@ void Calculator::confirmFunctionResult() {
     Operand2Text.clear();
     Label3.clear();
     OperatorClass = 0;
-    hooks_->dropUnitConversion();
+    sidePanels_->dropUnitConversion();
     Label2.clear();
     Label4 = QStringLiteral("=");
 }

@@ -71,9 +71,9 @@ void Calculator::PressOperator(QChar op) {
     WriteFirstOperandLine();
     PercentMode = 0;
     PanelFunction = 0;
-    if (NumberFormat == 2 && hooks_->converterVisible()) {
-        if (ActiveField == 1) hooks_->handToConverter(Operand1Text);
-        else if (ActiveField == 3) hooks_->handToConverter(PreviousOperand2Text);
+    if (NumberFormat == 2 && converter_->converterVisible()) {
+        if (ActiveField == 1) converter_->handToConverter(Operand1Text);
+        else if (ActiveField == 3) converter_->handToConverter(PreviousOperand2Text);
     }
     PreviousOperand2Text.clear();
     setActiveField(2);
@@ -174,9 +174,9 @@ void Calculator::PressEquals() {
 }
 
 void Calculator::EndEditField() {
-    if (hooks_->plotterVisible()) {
+    if (plotter_->plotterVisible()) {
         ActiveField = 1;
-        hooks_->plotterTakesKey();
+        plotter_->plotterTakesKey();
     }
     leaveEditField();
 }
@@ -188,7 +188,7 @@ void Calculator::normalClose() {
     Operand1Text = str(WorkValue);
     PreviousOperand2Text = Operand2Text;
     Operand2Text.clear();
-    if (NumberFormat == 2) hooks_->handToConverter(Operand1Text);
+    if (NumberFormat == 2) converter_->handToConverter(Operand1Text);
 
     if (TapeVisible()) {
         tape_->SetBold(true);
@@ -211,7 +211,7 @@ void Calculator::normalClose() {
             if (NumberFormat == 2 && SubtotalMode == 0 && InsertSecondCurrency == 1) writeSecondCurrencyLine();
         }
     }
-    hooks_->recomputeTax();
+    sidePanels_->recomputeTax();
 
     setActiveField(3);
     OperatorClass = 0;
@@ -222,7 +222,7 @@ void Calculator::normalClose() {
     PendingOperator = u'0';
     EntryState = 0;
     SubtotalMode = 0;
-    hooks_->dropUnitConversion();
+    sidePanels_->dropUnitConversion();
 }
 
 void Calculator::writeTotalOrSubtotal(bool resultNegative) {
@@ -238,10 +238,10 @@ void Calculator::writeTotalOrSubtotal(bool resultNegative) {
 }
 
 void Calculator::writeSecondCurrencyLine() {
-    const int direction = hooks_->converterDirection();
+    const int direction = converter_->converterDirection();
     QString line;
-    if (direction == 1) line = ConverterCurrencyCode + u' ' + hooks_->converterSecondAmountText() + QStringLiteral(" =");
-    else if (direction == 2) line = SecondCurrencyCode + u' ' + hooks_->converterFirstAmountText() + QStringLiteral(" =");
+    if (direction == 1) line = ConverterCurrencyCode + u' ' + converter_->converterSecondAmountText() + QStringLiteral(" =");
+    else if (direction == 2) line = SecondCurrencyCode + u' ' + converter_->converterFirstAmountText() + QStringLiteral(" =");
     else return;
     tape_->SetBold(false);
     tape_->SetSize(8);
@@ -266,7 +266,7 @@ void Calculator::closeSidePanelFunction() {
             if (ActiveField != 3) tape_->AppendLine(Label1 + u' ' + Label4);
             tape_->SetBold(false);
             tape_->SetSize(8);
-            tape_->AppendLine(u'[' + hooks_->functionPanelTerm() + u']');
+            tape_->AppendLine(u'[' + sidePanels_->functionPanelTerm() + u']');
             tape_->SetBold(true);
             tape_->SetSize(10);
             tape_->AppendToLastLine(QStringLiteral(" f"));

@@ -37,7 +37,7 @@ void Calculator::finishRepeatStep(long double result, long double y) {
 
 void Calculator::closeRepetition() {
     if (PendingOperator == u'%') SubtotalMode = 1;
-    if (NumberFormat == 2) hooks_->handToConverter(Operand1Text);
+    if (NumberFormat == 2) converter_->handToConverter(Operand1Text);
     if (TapeVisible() && EntryState == 7) {
         tape_->SetBold(true);
         tape_->ClearUndo();
@@ -64,7 +64,7 @@ void Calculator::closeRepetition() {
     }
     SaveCalculatorState();
     SubtotalMode = 0;
-    hooks_->dropUnitConversion();
+    sidePanels_->dropUnitConversion();
     setActiveField(3);
     OperatorClass = 0;
     Operand2Text.clear();
@@ -127,7 +127,7 @@ void Calculator::restoreSnapshot() {
     RepeatMode = s.RepeatMode;
     PercentMode = s.PercentMode;
     PanelFunction = s.PanelFunction;
-    hooks_->recomputeTax();
+    sidePanels_->recomputeTaxFromOperand();
     SnapshotUsed = true;
 }
 

@@ -30,4 +30,6 @@ public:
     virtual void SetBold(bool bold) = 0;
     virtual void SetColour(uint32_t bgr) = 0;
     virtual void SetSize(int points) = 0;
+    virtual void SetAlignment(Alignment alignment) = 0;
+    virtual void SetFontName(const QString& name) = 0;
 };

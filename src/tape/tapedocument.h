@@ -64,8 +64,8 @@ public:
     void SetBold(bool bold) override;
     void SetColour(uint32_t bgr) override;
     void SetSize(int points) override;
-    void SetAlignment(Alignment alignment);
-    void SetFontName(const QString& name);
+    void SetAlignment(Alignment alignment) override;
+    void SetFontName(const QString& name) override;
     void SetItalic(bool italic);
     void SetUnderline(bool underline);
     void SetStrikeOut(bool strikeOut);

@@ -7,7 +7,7 @@ QString MemoryTape::Line(int index) const {
 
 QString MemoryTape::Text() const { return texts().join(u'\n'); }
 
-void MemoryTape::AppendLine(const QString& text) { lines.push_back({text, bold_, colour_, size_}); }
+void MemoryTape::AppendLine(const QString& text) { lines.push_back({text, bold_, colour_, size_, alignment_, font_}); }
 
 void MemoryTape::AppendToLastLine(const QString& text) {
     if (lines.empty()) AppendLine(text);

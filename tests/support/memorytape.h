@@ -12,6 +12,8 @@ public:
         bool bold = false;
         uint32_t colour = Black;
         int size = 10;
+        Alignment alignment = Alignment::Right;
+        QString font = QStringLiteral("Arial");
     };
     std::vector<Entry> lines;
     bool visible = true;
@@ -29,6 +31,8 @@ public:
     void SetBold(bool bold) override { bold_ = bold; }
     void SetColour(uint32_t bgr) override { colour_ = bgr; }
     void SetSize(int points) override { size_ = points; }
+    void SetAlignment(Alignment alignment) override { alignment_ = alignment; }
+    void SetFontName(const QString& name) override { font_ = name; }
 
     QStringList texts() const;
 
@@ -36,4 +40,6 @@ private:
     bool bold_ = false;
     uint32_t colour_ = Black;
     int size_ = 10;
+    Alignment alignment_ = Alignment::Right;
+    QString font_ = QStringLiteral("Arial");
 };
