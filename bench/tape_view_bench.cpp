@@ -2,9 +2,9 @@
 // empty Tape, on one of 100 lines and on one of 100 000 lines, which should cost the same as the
 // 100-line one, and on one of 100 350 lines, where every record also opens a new section. The
 // panel follows the end of the strip, so every record is laid out and painted.
-#include "core/silentdialogs.h"
+#include "tools/silentdialogs.h"
 #include "tape/rtfdocument.h"
-#include "tape/tframe4.h"
+#include "tape/views/tframe4.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -23,9 +23,9 @@ void record(Tape& tape) {
 void BM_TwelvePlusFiveShown(benchmark::State& state) {
     QTemporaryDir dir;
     SilentDialogs dialogs;
-    TFrame4 frame(dialogs, nullptr, dir.path());
+    TapeDocument tape;
+    TFrame4 frame(tape, dialogs, nullptr, nullptr, dir.path());
     frame.show();
-    TapeDocument& tape = frame.tape();
     for (int i = 0; i < state.range(0); ++i) tape.AppendLine(QStringLiteral("%1,00 +").arg(i));
     tape.ClearUndo();
     QApplication::processEvents();
@@ -45,7 +45,8 @@ BENCHMARK(BM_TwelvePlusFiveShown)->Arg(0)->Arg(100)->Arg(100000)->Arg(100350)->U
 void BM_OpenLongTapeShown(benchmark::State& state) {
     QTemporaryDir dir;
     SilentDialogs dialogs;
-    TFrame4 frame(dialogs, nullptr, dir.path());
+    TapeDocument tape;
+    TFrame4 frame(tape, dialogs, nullptr, nullptr, dir.path());
     frame.show();
     rtf::Document file;
     file.plain = true;

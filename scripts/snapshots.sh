@@ -8,7 +8,7 @@ bash scripts/setup.sh
 bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
-for program in build/src/*/snapshot_*; do
+for program in build/tools/snapshot_*; do
   [[ -f "$program" && -x "$program" ]] || continue
   "$program" "$out" 2>/dev/null
 done

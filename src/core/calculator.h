@@ -2,11 +2,11 @@
 // The adding-machine calculator: two calculators R1/R2 sharing one display, entry, the four
 // operators with two chaining modes, "=", percent, functions, memory, repeat and undo.
 // State is public and named as the rest of Kalkulo knows it; windows render from it.
-#include "converterhooks.h"
-#include "dialogs.h"
-#include "plotterhooks.h"
-#include "sidepanelhooks.h"
-#include "tape.h"
+#include "core/converterhooks.h"
+#include "core/dialogs.h"
+#include "core/plotterhooks.h"
+#include "core/sidepanelhooks.h"
+#include "core/tape.h"
 
 #include <QString>
 #include <optional>
@@ -94,6 +94,9 @@ public:
     void SetFormatWhileTyping(int mode);
     void SetChainMode(int mode);
     void SelectCalculator(int which);
+    // Marks of the side panels: cleared when a panel closes; the function panel shows its own.
+    void ClearPanelMarks();
+    void ShowFunctionMarks();
     void TakeFromOtherCalculator();
     // Puts a value into the active field as every panel does; false when the user keeps a shown result.
     bool PutValue(long double value);

@@ -1,6 +1,6 @@
-#include "calculator.h"
-#include "normalize.h"
-#include "numtext.h"
+#include "core/calculator.h"
+#include "core/normalize.h"
+#include "core/numtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -93,6 +93,17 @@ void Calculator::loadFields(const CalculatorSlot& s) {
     RepeatCount = s.RepeatCount;
     Label5 = QString::number(RepeatCount);
     PendingOperator = s.PendingOperator;
+}
+
+void Calculator::ClearPanelMarks() {
+    Label4.clear();
+    Label2.clear();
+}
+
+void Calculator::ShowFunctionMarks() {
+    if (NumberFormat != 3) SetNumberFormat(3);
+    Label4 = QStringLiteral("(x)");
+    Label2 = QStringLiteral("f(x)");
 }
 
 void Calculator::SetNumberFormat(int format) {

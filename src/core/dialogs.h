@@ -3,7 +3,12 @@
 // and engines never show a window themselves.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 #include <optional>
+
+class QPrinter;
+class QTextCharFormat;
 
 class Dialogs {
 public:
@@ -23,4 +28,11 @@ public:
     virtual QString openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) = 0;
     virtual QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                                  int* chosenFilter) = 0;
+    // Colour dialog, colours as 0x00BBGGRR; nullopt when the user cancels.
+    virtual std::optional<uint32_t> chooseColour(uint32_t initial) = 0;
+    // Font dialog with "Übernehmen", which runs `apply` while the dialog stays open. On OK the
+    // choice is in `format`; false when the user cancels.
+    virtual bool chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) = 0;
+    // Printer set-up before printing; false when the user cancels.
+    virtual bool setUpPrinter(QPrinter& printer) = 0;
 };

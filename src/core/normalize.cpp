@@ -1,4 +1,4 @@
-#include "normalize.h"
+#include "core/normalize.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "calculator.h"
-#include "numtext.h"
+#include "core/calculator.h"
+#include "core/numtext.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "calculator.h"
+#include "core/calculator.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "parser/mathparser.h"
 
-#include "parser/builtinoperators.h"
-#include "parser/formulaprogram.h"
+#include "parser/detail/builtinoperators.h"
+#include "parser/detail/formulaprogram.h"
 
 using mathparser::OpStatus;
 using mathparser::Program;

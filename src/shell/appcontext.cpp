@@ -1,9 +1,8 @@
-#include "appcontext.h"
+#include "shell/appcontext.h"
 
-#include "tform1.h"
+#include "shell/tform1.h"
 
-#include "finance/tfinanzrechner.h"
-#include "tape/tframe4.h"
+#include "finance/views/tfinanzrechner.h"
 
 namespace {
 // The values a first start shows: currency format with two decimals, formatted while typing,
@@ -16,17 +15,16 @@ void applyFirstRunSettings(Calculator& calc) {
 }
 }  // namespace
 
-AppContext::AppContext() : calculator_(dialogs_) {
-    applyFirstRunSettings(calculator_);
-    mainWindow_ = std::make_unique<TForm1>(calculator_, dialogs_);
+AppContext::AppContext() {
+    applyFirstRunSettings(engines_.calculator);
+    mainWindow_ = std::make_unique<TForm1>(engines_);
     dialogs_.setParent(mainWindow_.get());
-    calculator_.setTape(&mainWindow_->Frame41->tape());
-    mainWindow_->onShowFinance = [this] {
+    QObject::connect(mainWindow_.get(), &TForm1::financeRequested, mainWindow_.get(), [this] {
         TFinanzrechner& window = financeWindow();
         window.show();
         window.raise();
         window.activateWindow();
-    };
+    });
 }
 
 TFinanzrechner& AppContext::financeWindow() {

@@ -1,7 +1,7 @@
 #pragma once
 // Owns every engine and window of one running Kalkulo and wires them together.
-#include "core/calculator.h"
-#include "qtdialogs.h"
+#include "shell/engines.h"
+#include "shell/qtdialogs.h"
 
 #include <memory>
 
@@ -13,14 +13,15 @@ public:
     AppContext();
     ~AppContext();
 
-    Calculator& calculator() { return calculator_; }
+    Engines& engines() { return engines_; }
+    Calculator& calculator() { return engines_.calculator; }
     TForm1& mainWindow() { return *mainWindow_; }
     // Built on first use so that start-up never pays for it; it keeps its contents from then on.
     TFinanzrechner& financeWindow();
 
 private:
     QtDialogs dialogs_;
-    Calculator calculator_;
+    Engines engines_{dialogs_};
     std::unique_ptr<TForm1> mainWindow_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
 };

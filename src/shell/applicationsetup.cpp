@@ -1,4 +1,4 @@
-#include "applicationsetup.h"
+#include "shell/applicationsetup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

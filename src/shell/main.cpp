@@ -1,6 +1,6 @@
-#include "appcontext.h"
-#include "applicationsetup.h"
-#include "tform1.h"
+#include "shell/appcontext.h"
+#include "shell/applicationsetup.h"
+#include "shell/tform1.h"
 
 #include <QApplication>
 

@@ -1,6 +1,11 @@
-#include "qtdialogs.h"
+#include "shell/qtdialogs.h"
+
+#include "tape/views/tapefontdialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -59,4 +64,25 @@ QString QtDialogs::saveFileName(const QString& caption, const QString& proposedN
                                                       filters.join(QStringLiteral(";;")), &selected);
     if (chosenFilter) *chosenFilter = std::max<int>(0, static_cast<int>(filters.indexOf(selected)));
     return name;
+}
+
+std::optional<uint32_t> QtDialogs::chooseColour(uint32_t initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, parent_, QStringLiteral("Farbe"));
+    if (!chosen.isValid()) return std::nullopt;
+    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
+           static_cast<uint32_t>(chosen.blue()) << 16;
+}
+
+bool QtDialogs::chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) {
+    TapeFontDialog dialog(format, apply, parent_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    format = dialog.chosen();
+    return true;
+}
+
+bool QtDialogs::setUpPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -16,6 +16,9 @@ public:
     QString openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) override;
     QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                          int* chosenFilter) override;
+    std::optional<uint32_t> chooseColour(uint32_t initial) override;
+    bool chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) override;
+    bool setUpPrinter(QPrinter& printer) override;
 
 private:
     QWidget* parent_;

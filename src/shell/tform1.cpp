@@ -1,7 +1,7 @@
-#include "tform1.h"
+#include "shell/tform1.h"
 
 #include "core/numtext.h"
-#include "tape/tframe4.h"
+#include "tape/views/tframe4.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -14,8 +14,12 @@
 #include <QSpinBox>
 #include <QToolTip>
 
-TForm1::TForm1(Calculator& calculator, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), calc_(calculator), dialogs_(dialogs) {
+TForm1::TForm1(Engines& engines, QWidget* parent)
+    : QMainWindow(parent),
+      calc_(engines.calculator),
+      tape_(engines.tape),
+      layout_(engines.layout),
+      dialogs_(engines.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
@@ -27,6 +31,7 @@ TForm1::TForm1(Calculator& calculator, Dialogs& dialogs, QWidget* parent)
     qApp->installEventFilter(this);  // key preview: the calculator sees every key first
     SetBackgroundScheme(1);
     SetFieldScheme(2);
+    apply(layout_.current());
     render();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -101,9 +106,7 @@ void TForm1::buildMenus() {
     tools->addSeparator();
     Finanz = tools->addAction(QStringLiteral("Finanzrechner (F)"));
     Finanz->setObjectName(QStringLiteral("Finanz"));
-    connect(Finanz, &QAction::triggered, this, [this] {
-        if (onShowFinance) onShowFinance();
-    });
+    connect(Finanz, &QAction::triggered, this, &TForm1::financeRequested);
 }
 
 void TForm1::bind(QPushButton* button, std::function<void()> command) {

@@ -2,11 +2,11 @@
 // The main window: a thin view over the calculator engine. Every user command runs one
 // engine command, then the window renders from the engine's state and the focus returns to "=".
 #include "core/calculator.h"
+#include "shell/engines.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <map>
-#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -22,23 +22,14 @@ class QSpinBox;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(Calculator& calculator, Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit TForm1(Engines& engines, QWidget* parent = nullptr);
 
     Calculator& calculator() { return calc_; }
+    PanelLayout& panelLayout() { return layout_; }
     // Runs one command against the engine, shows a conversion error as the runtime does,
     // then renders and gives the focus back to "=".
     void run(const std::function<void()>& command);
     void render();
-
-    // Entry points of other subsystems, bound by the application; each may be left unbound.
-    std::function<void()> onShowFinance;
-    std::function<void()> onClearTape;                   // Ctrl+Delete: the Tape's "Löschen"
-    std::function<void()> onHelp;                        // F1
-    std::function<void(int)> onTrigonometryKey;          // F5..F8 as 0..3
-    std::function<void(int)> onSelectCurrency;           // Ctrl+digit: entry 1..10 of the currency list
-    std::function<bool()> onPlotterVisible;
-    std::function<bool()> onEnterInEditField;            // true when a panel took the Enter key
-    std::map<QChar, std::function<void()>> characterActions;  // letters of panels built elsewhere
 
 
     // Display fields and marks
@@ -77,17 +68,12 @@ public:
     QFrame *Frame31 = nullptr, *Frame21 = nullptr;
     TFrame4* Frame41 = nullptr;
 
-    // Layout values and panel flags.
-    int DesignHeight = 417, DesignWidth = 249, ExtensionHeight = 190, TapeWidth = 248, PlotterWidth = 420;
-    int ExtensionOpen = 0, SidePanel = 0, TapeShown = 0;
+    // Colour schemes.
     int BackgroundScheme = 1, FieldScheme = 2;
     uint32_t FieldColour = 0, OwnBackgroundColour = 0x938368;
     int StayOnTop = 0;
 
-    // Panel switching and colours.
-    void OpenExtension();
-    void CloseExtension();
-    void HidePanels();
+    // Panel switching: the layout engine decides, the window applies what it returns.
     void ShowSidePanel(int panel);
     void LetterClicked();
     void ArrowClicked();
@@ -97,12 +83,17 @@ public:
     void SetBackgroundScheme(int scheme);
     void SetFieldScheme(int scheme);
     void ApplyFieldColour();
-    // Colour dialog seam: nullopt when cancelled.
-    std::function<std::optional<uint32_t>(uint32_t initial)> chooseColour;
     QMenu* PopupMenu1 = nullptr;
 
     void copyToClipboard();
     void pasteFromClipboard();
+
+signals:
+    // Requests for windows and panels that the application owns.
+    void financeRequested();
+    void helpRequested();                    // F1
+    void trigonometryKeyPressed(int key);    // F5..F8 as 0..3
+    void currencySelected(int entry);        // Ctrl+digit: entry 1..10 of the currency list
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,17 +114,18 @@ private:
     void buildFieldMenu();
     void buildPanels();
     void buildPanelMenus(QMenu* tools, QMenu* settings);
-    void resizeFace();
+    void apply(const Layout& shown);
     QFrame* sidePanel(int panel) const;
     QAction* panelItem(int panel) const;
-    void closeGraphIfVisible();
     void startFieldDrag(int field);
 
     Calculator& calc_;
+    TapeDocument& tape_;
+    PanelLayout& layout_;
     Dialogs& dialogs_;
+    std::map<QChar, std::function<void()>> characterActions_;  // letters that reach the panels
     QWidget* face_ = nullptr;
     bool rendering_ = false;
     QPoint dragStart_;
     int dragField_ = 0;
-    bool extensionAreaShown_ = false;  // the window's height includes the extension area
 };

@@ -1,5 +1,5 @@
 // The face of the main window: every control at its place, size and font.
-#include "tform1.h"
+#include "shell/tform1.h"
 
 #include <QButtonGroup>
 #include <QLabel>

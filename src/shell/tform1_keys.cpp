@@ -1,6 +1,8 @@
 // Key preview of the main window: every key reaches the calculator first, whatever control
 // has the focus, and is turned into a press of a button or menu item.
-#include "tform1.h"
+#include "shell/tform1.h"
+
+#include "tape/views/tframe4.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,7 +48,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
     if (calc_.ActiveField == 4) {
         // An edit field owns the keyboard: only Esc and Enter are the calculator's.
         if (key == Qt::Key_Escape) return press([this] { calc_.EndEditField(); });
-        if (enter && onEnterInEditField) return onEnterInEditField();
+        // Everything else, Enter included, belongs to the field itself.
         return false;
     }
 
@@ -69,7 +71,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
     const int digit = keypad ? -1 : topRowDigit(e);
     if (digit >= 0) {
         if (ctrl) {
-            if (onSelectCurrency) onSelectCurrency(digit == 0 ? 10 : digit);
+            emit currencySelected(digit == 0 ? 10 : digit);
             return true;
         }
         if (shift && digit == 5) return press([this] { calc_.PressPercent(); });
@@ -98,7 +100,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
         return press([this] { calc_.DeleteLastDigit(); });
     case Qt::Key_Delete:
         if (ctrl) {
-            call(onClearTape);
+            Frame41->clearTape();
             return true;
         }
         return press([this] { calc_.ClearFields(); });
@@ -117,9 +119,9 @@ bool TForm1::handleKey(QKeyEvent* e) {
     case Qt::Key_End: return press([this] { calc_.Undo(); });
     case Qt::Key_PageUp: return press([this] { calc_.SelectCalculator(1); });
     case Qt::Key_PageDown: return press([this] { calc_.SelectCalculator(2); });
-    case Qt::Key_F1: call(onHelp); return true;
+    case Qt::Key_F1: emit helpRequested(); return true;
     case Qt::Key_F5: case Qt::Key_F6: case Qt::Key_F7: case Qt::Key_F8:
-        if (onTrigonometryKey) onTrigonometryKey(key - Qt::Key_F5);
+        emit trigonometryKeyPressed(key - Qt::Key_F5);
         return true;
     case Qt::Key_F9: return press([this] { calc_.TakeFromOtherCalculator(); });
     case Qt::Key_Space: return true;  // no binding; must not click the focused "="
@@ -144,15 +146,15 @@ bool TForm1::handleCharacter(const QString& text) {
     case u'I': return press([this] { calc_.AskStepSize(); });
     case u'i':
     case u'u':
-        if (onPlotterVisible && onPlotterVisible()) {
+        if (layout_.PlotterShown) {
             const bool up = text[0] == u'i';
             return press([this, up] { calc_.StepFirstOperand(up); });
         }
         return true;
     default: break;
     }
-    const auto bound = characterActions.find(text[0]);
-    if (bound != characterActions.end()) {
+    const auto bound = characterActions_.find(text[0]);
+    if (bound != characterActions_.end()) {
         call(bound->second);
         return true;
     }

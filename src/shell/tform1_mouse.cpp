@@ -1,6 +1,6 @@
 // Mouse on the display fields: double-clicks choose the field, a right click opens the
 // field menu, and dragging carries the number to the Tape or the currency converter.
-#include "tform1.h"
+#include "shell/tform1.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -74,7 +74,7 @@ bool TForm1::handleMouse(QObject* watched, QEvent* event) {
         // The wheel steps the first operand only while the plotter is shown; otherwise the
         // control under the mouse scrolls as usual.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || widget->window() != this || !onPlotterVisible || !onPlotterVisible()) return false;
+        if (!widget || widget->window() != this || !layout_.PlotterShown) return false;
         const bool up = static_cast<QWheelEvent*>(event)->angleDelta().y() > 0;
         return press([this, up] { calc_.StepFirstOperand(up); });
     }

@@ -1,13 +1,12 @@
 // The window grows downwards by the extension area with one side panel, and to the right
 // by either the Tape or the plotter; the currency converter sits below the Tape while the
 // extension area is open.
-#include "tform1.h"
+#include "shell/tform1.h"
 
-#include "tape/tframe4.h"
+#include "tape/views/tframe4.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QColorDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -18,13 +17,7 @@
 #include <QToolTip>
 
 namespace {
-const char* const kLetters[] = {"T", "E", "S", "F"};
-
-QColor fromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-uint32_t toBgr(const QColor& c) {
-    return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 | static_cast<uint32_t>(c.blue()) << 16;
-}
-uint32_t infoBackground() { return toBgr(QToolTip::palette().color(QPalette::ToolTipBase)); }
+uint32_t infoBackground() { return TapeDocument::toBgr(QToolTip::palette().color(QPalette::ToolTipBase)); }
 
 QFrame* makePanel(QWidget* parent, const char* name, QRect rect) {
     auto* frame = new QFrame(parent);
@@ -37,19 +30,18 @@ QFrame* makePanel(QWidget* parent, const char* name, QRect rect) {
 }  // namespace
 
 void TForm1::buildPanels() {
-    const QRect below(0, 412, DesignWidth, ExtensionHeight);
+    const PanelLayout& l = layout_;
+    const QRect below(0, 412, l.DesignWidth, l.ExtensionHeight);
     Frame11 = makePanel(face_, "Frame11", below);  // trigonometry
     Frame51 = makePanel(face_, "Frame51", below);  // units
     Frame61 = makePanel(face_, "Frame61", below);  // tax
     Frame71 = makePanel(face_, "Frame71", below);  // functions
-    Frame31 = makePanel(face_, "Frame31", {248, 412, TapeWidth + 2, ExtensionHeight});  // currency
-    Frame21 = makePanel(face_, "Frame21", {248, 0, PlotterWidth, DesignHeight});        // plotter
-    Frame41 = new TFrame4(dialogs_, face_);
+    Frame31 = makePanel(face_, "Frame31", {248, 412, l.TapeWidth + 2, l.ExtensionHeight});  // currency
+    Frame21 = makePanel(face_, "Frame21", {248, 0, l.PlotterWidth, l.DesignHeight});        // plotter
+    Frame41 = new TFrame4(tape_, dialogs_, &calc_, face_);
     Frame41->move(248, 0);
     Frame41->hide();
-    TapeWidth = Frame41->width() - 2;
-    Frame41->tape().setVisible(false);
-    Frame41->setActiveFieldSource([this] { return calc_.ActiveField; });
+    tape_.setVisible(false);
     connect(Frame41, &TFrame4::focusEqualsRequested, this, [this] { Button16->setFocus(); });
     connect(Frame41, &TFrame4::editModeEntered, this, [this] {
         if (calc_.ActiveField < 4) calc_.SavedActiveField = calc_.ActiveField;
@@ -66,7 +58,6 @@ void TForm1::buildPanels() {
         Frame41->restoreTape();
         Button16->setFocus();
     });
-    onClearTape = [this] { Frame41->clearTape(); };
     connect(Button46, &QPushButton::clicked, this, [this] { ToggleTape(); });
     connect(Button41, &QPushButton::clicked, this, [this] { ArrowClicked(); });
 }
@@ -90,16 +81,16 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     connect(Tape1, &QAction::triggered, this, [this] { ToggleTape(); });
     connect(Graf1, &QAction::triggered, this, [this] { ToggleGraph(); });
     connect(Whrungsrechner1, &QAction::triggered, this, [this] { ToggleCurrency(); });
-    characterActions[u'r'] = [this] { Trigon->trigger(); };
-    characterActions[u'e'] = [this] { Einheiten->trigger(); };
-    characterActions[u'E'] = [this] {
+    characterActions_[u'r'] = [this] { Trigon->trigger(); };
+    characterActions_[u'e'] = [this] { Einheiten->trigger(); };
+    characterActions_[u'E'] = [this] {
         if (!Frame51->isVisible()) Einheiten->trigger();
     };
-    characterActions[u's'] = [this] { Steuer1->trigger(); };
-    characterActions[u'g'] = [this] { Graf1->trigger(); };
-    characterActions[u'w'] = [this] { Whrungsrechner1->trigger(); };
+    characterActions_[u's'] = [this] { Steuer1->trigger(); };
+    characterActions_[u'g'] = [this] { Graf1->trigger(); };
+    characterActions_[u'w'] = [this] { Whrungsrechner1->trigger(); };
     // Keys of the currency converter; bound now so they never reach another control.
-    for (QChar converterKey : {u'q', u'<', u'>'}) characterActions[converterKey] = {};
+    for (QChar converterKey : {u'q', u'<', u'>'}) characterActions_[converterKey] = {};
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -127,11 +118,6 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
         connect(schemes[i], &QAction::triggered, this, [this, i] { SetBackgroundScheme(i + 1); });
         connect(fieldSchemes[i], &QAction::triggered, this, [this, i] { SetFieldScheme(i + 1); });
     }
-    chooseColour = [this](uint32_t initial) -> std::optional<uint32_t> {
-        const QColor chosen = QColorDialog::getColor(fromBgr(initial), this, QStringLiteral("Farbe"));
-        if (!chosen.isValid()) return std::nullopt;
-        return toBgr(chosen);
-    };
 }
 
 QFrame* TForm1::sidePanel(int panel) const {
@@ -144,159 +130,62 @@ QAction* TForm1::panelItem(int panel) const {
     return items[panel];
 }
 
-void TForm1::resizeFace() {
-    int width = DesignWidth;
-    if (Frame41->isVisibleTo(face_)) width += TapeWidth;
-    else if (Frame21->isVisibleTo(face_)) width += PlotterWidth;
-    const int height = extensionAreaShown_ ? DesignHeight + ExtensionHeight : DesignHeight;
-    face_->setFixedSize(width, height);
-    layout()->activate();  // the window follows at once, not on the next event loop turn
-}
-
-void TForm1::OpenExtension() {
-    extensionAreaShown_ = true;
-    Button41->setText(QStringLiteral("↑"));
-    Button41->setToolTip(QStringLiteral("Erweiterungen schließen"));
-    resizeFace();
-}
-
-void TForm1::CloseExtension() {
-    Frame11->hide();
-    closeGraphIfVisible();
-    for (QFrame* f : {Frame31, Frame51, Frame61, Frame71}) f->hide();
-    extensionAreaShown_ = false;
-    Button41->setText(QStringLiteral("↓"));
-    Button41->setToolTip(QStringLiteral("Erweiterungen öffnen"));
-    resizeFace();
-}
-
-void TForm1::HidePanels() {
-    calc_.Label4.clear();
-    calc_.Label2.clear();
+void TForm1::apply(const Layout& shown) {
+    const bool tapeWasShown = tape_.Visible();
     for (int k = 0; k < 4; ++k) {
-        panelItem(k)->setChecked(false);
-        sidePanel(k)->hide();
+        sidePanel(k)->setVisible(shown.sidePanels[k]);
+        panelItem(k)->setChecked(shown.sidePanels[k]);
     }
+    Frame21->setVisible(shown.plotter);
+    Graf1->setChecked(shown.plotter);
+    Frame31->setVisible(shown.converter);
+    Whrungsrechner1->setChecked(shown.converterItemChecked);
+    if (tapeWasShown && !shown.tape) tape_.SetBold(true);
+    Frame41->setVisible(shown.tape);
+    tape_.setVisible(shown.tape);
+    Tape1->setChecked(shown.tape);
+    Button46->setText(shown.tapeCaption);
+    Label8->setText(shown.letter);
+    Button41->setText(shown.arrowCaption);
+    Button41->setToolTip(shown.arrowHint);
+    face_->setFixedSize(shown.face);
+    layout()->activate();  // the window follows at once, not on the next event loop turn
+    // A result shown while the Tape opens starts a record on it.
+    if (!tapeWasShown && shown.tape && calc_.ActiveField == 3) Frame41->carryResult(calc_.Label1);
 }
 
 void TForm1::ShowSidePanel(int panel) {
-    if (panel == 1 || panel == 2) closeGraphIfVisible();
-    const bool shown = sidePanel(panel)->isVisibleTo(face_);
-    if (ExtensionOpen == 1 && shown) {
-        if (panel == 0 || panel == 3) closeGraphIfVisible();
-        CloseExtension();
-        HidePanels();
-        Whrungsrechner1->setChecked(false);
-        ExtensionOpen = 0;
-        Button41->setToolTip(QStringLiteral("Erweiterungen öffnen"));
-        if (panel == 2 && TapeShown) Frame31->hide();
-    } else {
-        HidePanels();
-        SidePanel = panel;
-        OpenExtension();
-        if (panel == 0) calc_.PanelFunction = 0;
-        if (panel == 3) {
-            if (calc_.NumberFormat != 3) calc_.SetNumberFormat(3);
-            calc_.Label4 = QStringLiteral("(x)");
-            calc_.Label2 = QStringLiteral("f(x)");
-        }
-        sidePanel(panel)->show();
-        panelItem(panel)->setChecked(true);
-        if (TapeShown) {
-            Frame31->show();
-            Whrungsrechner1->setChecked(true);
-            Graf1->setChecked(false);
-        }
-        ExtensionOpen = 1;
-        Label8->setText(QString::fromLatin1(kLetters[panel]));
-        Button41->setToolTip(QStringLiteral("Erweiterungen schließen"));
-    }
-    resizeFace();
+    apply(layout_.ShowSidePanel(panel));
     render();
-    if (panel == 0 || panel == 3) Button16->setFocus();
+    const auto kind = static_cast<SidePanelKind>(panel);
+    if (kind == SidePanelKind::Trigonometry || kind == SidePanelKind::Functions) Button16->setFocus();
 }
 
 void TForm1::LetterClicked() {
-    SidePanel = (SidePanel + 1) % 4;
-    Label8->setText(QString::fromLatin1(kLetters[SidePanel]));
-    if (ExtensionOpen == 1) ShowSidePanel(SidePanel);
+    apply(layout_.LetterClicked());
+    render();
     Button16->setFocus();
 }
 
 void TForm1::ArrowClicked() {
-    if (ExtensionOpen == 1) {
-        CloseExtension();
-        HidePanels();
-        closeGraphIfVisible();
-        if (TapeShown) Frame31->hide();
-        ExtensionOpen = 0;
-        resizeFace();
-        render();
-    } else {
-        OpenExtension();
-        ShowSidePanel(SidePanel);
-    }
+    apply(layout_.ArrowClicked());
+    render();
     Button16->setFocus();
 }
 
-void TForm1::closeGraphIfVisible() {
-    if (!Frame21->isVisibleTo(face_)) return;
-    Frame21->hide();
-    Graf1->setChecked(false);
-    resizeFace();
-}
-
 void TForm1::ToggleGraph() {
-    if (Frame21->isVisibleTo(face_)) {
-        closeGraphIfVisible();
-    } else {
-        if (TapeShown) ToggleTape();
-        Frame21->show();
-        Graf1->setChecked(true);
-        resizeFace();
-    }
+    apply(layout_.ToggleGraph());
     Button16->setFocus();
 }
 
 void TForm1::ToggleCurrency() {
-    // The converter lives below the Tape; it needs the Tape and the extension area.
-    if (Frame31->isVisibleTo(face_)) {
-        Frame31->hide();
-        Whrungsrechner1->setChecked(false);
-    } else {
-        if (!TapeShown) ToggleTape();
-        if (!ExtensionOpen) ShowSidePanel(SidePanel);
-        Frame31->show();
-        Whrungsrechner1->setChecked(true);
-    }
+    apply(layout_.ToggleCurrency());
+    render();
     Button16->setFocus();
 }
 
 void TForm1::ToggleTape() {
-    TapeDocument& tape = Frame41->tape();
-    if (TapeShown) {
-        tape.SetBold(true);
-        Frame41->hide();
-        Frame31->hide();
-        tape.setVisible(false);
-        Button46->setText(QStringLiteral("Tape->"));
-        TapeShown = 0;
-        Tape1->setChecked(false);
-        Whrungsrechner1->setChecked(false);
-    } else {
-        closeGraphIfVisible();
-        Button46->setText(QStringLiteral("<-Tape"));
-        Frame41->show();
-        tape.setVisible(true);
-        if (ExtensionOpen) {
-            Frame31->show();
-            Whrungsrechner1->setChecked(true);
-        }
-        if (calc_.ActiveField == 3) Frame41->carryResult(calc_.Label1);
-        TapeShown = 1;
-        Tape1->setChecked(true);
-    }
-    resizeFace();
+    apply(layout_.ToggleTape());
     Button16->setFocus();
 }
 
@@ -304,7 +193,7 @@ void TForm1::SetBackgroundScheme(int scheme) {
     static const uint32_t colours[] = {0x938368, 0x8DA591, 0xA27153};
     uint32_t colour = 0;
     if (scheme == 4) {
-        const auto chosen = chooseColour ? chooseColour(OwnBackgroundColour) : std::nullopt;
+        const auto chosen = dialogs_.chooseColour(OwnBackgroundColour);
         if (!chosen) {
             // A cancelled dialog changes nothing.
             QAction* items[] = {Graugruen, Gruen, Blau, EigeneFarben1};
@@ -319,7 +208,7 @@ void TForm1::SetBackgroundScheme(int scheme) {
     BackgroundScheme = scheme;
     const QColor text = scheme == 3 ? Qt::white : Qt::black;
     QPalette window = face_->palette();
-    window.setColor(QPalette::Window, fromBgr(colour));
+    window.setColor(QPalette::Window, TapeDocument::fromBgr(colour));
     face_->setPalette(window);
     QWidget* smallTexts[] = {Label2, Label4, Label5, Label6, Label7, StaticText1, Radio1, Radio2};
     for (QWidget* w : smallTexts) {
@@ -341,7 +230,7 @@ void TForm1::SetFieldScheme(int scheme) {
     case 2: FieldColour = tapeColour = infoBackground(); break;
     case 3: FieldColour = 0xFFFFFF; break;
     default: {
-        const auto chosen = chooseColour ? chooseColour(FieldColour) : std::nullopt;
+        const auto chosen = dialogs_.chooseColour(FieldColour);
         if (!chosen) {
             QAction* items[] = {Gelb, Beige, Weiss, EigeneFarben2};
             items[FieldScheme - 1]->setChecked(true);
@@ -352,7 +241,7 @@ void TForm1::SetFieldScheme(int scheme) {
     }
     FieldScheme = scheme;
     ApplyFieldColour();
-    Frame41->setFieldColour(fromBgr(tapeColour));
+    Frame41->setFieldColour(TapeDocument::fromBgr(tapeColour));
     QAction* items[] = {Gelb, Beige, Weiss, EigeneFarben2};
     items[scheme - 1]->setChecked(true);
 }
@@ -360,9 +249,9 @@ void TForm1::SetFieldScheme(int scheme) {
 void TForm1::ApplyFieldColour() {
     for (QLabel* label : {Label1, Label3}) {
         QPalette p = label->palette();
-        p.setColor(QPalette::Window, fromBgr(FieldColour));
+        p.setColor(QPalette::Window, TapeDocument::fromBgr(FieldColour));
         p.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(p);
     }
-    Frame41->setFieldColour(fromBgr(FieldColour));
+    Frame41->setFieldColour(TapeDocument::fromBgr(FieldColour));
 }

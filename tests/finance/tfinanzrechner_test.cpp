@@ -1,4 +1,4 @@
-#include "finance/tfinanzrechner.h"
+#include "finance/views/tfinanzrechner.h"
 #include "financetestutil.h"
 #include "support/scripteddialogs.h"
 #include "support/testapplication.h"

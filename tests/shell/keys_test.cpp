@@ -91,7 +91,7 @@ TEST_F(KeysTest, LetterKeys) {
     type("y");
     EXPECT_EQ(label("Label2"), "% Pi");
     bool financeShown = false;
-    window.onShowFinance = [&] { financeShown = true; };
+    QObject::connect(&window, &TForm1::financeRequested, [&] { financeShown = true; });
     type("f");
     EXPECT_TRUE(financeShown);
     type("W");
@@ -131,8 +131,7 @@ TEST_F(KeysTest, TheWheelAndStepKeysMoveTheFirstOperandOnlyWithThePlotter) {
     QApplication::sendEvent(window.Label1, &wheel);
     EXPECT_EQ(label("Label1"), "5");
 
-    bool plotter = true;
-    window.onPlotterVisible = [&] { return plotter; };
+    layout.PlotterShown = true;
     QApplication::sendEvent(window.Label1, &wheel);
     EXPECT_EQ(label("Label1"), "6");
     dialogs.inputs = {QStringLiteral("0,5")};

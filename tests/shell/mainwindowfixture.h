@@ -16,10 +16,13 @@ protected:
     TestApplicationFirst appFirst;
     ScriptedDialogs dialogs;
     MemoryTape tape;
-    Calculator calc{dialogs, &tape};
-    TForm1 window{calc, dialogs};
+    Engines engines{dialogs};
+    Calculator& calc = engines.calculator;
+    PanelLayout& layout = engines.layout;
+    TForm1 window{engines};
 
     void SetUp() override {
+        calc.setTape(&tape);  // the records are read back with their attributes
         calc.ApplyDisplaySettings(3, 2, 1, 0);
         window.render();
         window.show();

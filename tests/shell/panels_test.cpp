@@ -1,8 +1,8 @@
 // Panel switching, the Tape beside the calculator, and the colour schemes.
 #include "mainwindowfixture.h"
 
-#include "tape/tframe4.h"
-#include "tape/tapeview.h"
+#include "tape/views/tframe4.h"
+#include "tape/views/tapeview.h"
 
 #include <QAction>
 #include <QFrame>
@@ -26,7 +26,7 @@ protected:
 
 TEST_F(PanelsTest, TheLetterCyclesThroughTheFourPanels) {
     window.Button41->click();
-    EXPECT_EQ(face()->height(), window.DesignHeight + window.ExtensionHeight);
+    EXPECT_EQ(face()->height(), layout.DesignHeight + layout.ExtensionHeight);
     EXPECT_TRUE(window.Frame11->isVisibleTo(face()));
     const char* letters[] = {"E", "S", "F", "T"};
     QFrame* panels[] = {window.Frame51, window.Frame61, window.Frame71, window.Frame11};
@@ -38,7 +38,7 @@ TEST_F(PanelsTest, TheLetterCyclesThroughTheFourPanels) {
         EXPECT_EQ(checkedPanelItems(), 1);
     }
     window.Button41->click();
-    EXPECT_EQ(face()->height(), window.DesignHeight);
+    EXPECT_EQ(face()->height(), layout.DesignHeight);
     EXPECT_EQ(visibleSidePanels(), 0);
 }
 
@@ -47,16 +47,16 @@ TEST_F(PanelsTest, ThePanelItemClosesItsOwnPanelAndSwitchesOthers) {
     EXPECT_TRUE(window.Frame61->isVisibleTo(face()));
     window.Einheiten->trigger();
     EXPECT_TRUE(window.Frame51->isVisibleTo(face()));
-    EXPECT_EQ(window.ExtensionOpen, 1);
+    EXPECT_EQ(layout.ExtensionOpen, 1);
     window.Einheiten->trigger();
-    EXPECT_EQ(window.ExtensionOpen, 0);
+    EXPECT_EQ(layout.ExtensionOpen, 0);
     EXPECT_EQ(visibleSidePanels(), 0);
 }
 
 TEST_F(PanelsTest, TheTapeWidensTheWindowAndBringsTheConverterWithTheExtension) {
     window.Button46->click();
     EXPECT_EQ(window.Button46->text(), "<-Tape");
-    EXPECT_EQ(face()->width(), window.DesignWidth + window.TapeWidth);
+    EXPECT_EQ(face()->width(), layout.DesignWidth + layout.TapeWidth);
     EXPECT_TRUE(window.Tape1->isChecked());
     EXPECT_TRUE(window.Frame41->tape().Visible());
     window.Steuer1->trigger();
@@ -84,11 +84,10 @@ TEST_F(PanelsTest, FieldSchemesColourFieldsAndTape) {
     window.SetFieldScheme(3);
     EXPECT_EQ(window.Label3->palette().color(QPalette::Window), QColor(Qt::white));
 
-    window.chooseColour = [](uint32_t) { return std::nullopt; };
     window.SetFieldScheme(4);
     EXPECT_EQ(window.FieldScheme, 3) << "a cancelled colour dialog changes nothing";
     EXPECT_TRUE(window.Weiss->isChecked());
-    window.chooseColour = [](uint32_t) { return std::optional<uint32_t>(0x0000FF); };
+    dialogs.colours = {0x0000FF};
     window.SetBackgroundScheme(4);
     EXPECT_EQ(window.OwnBackgroundColour, 0x0000FFu);
     EXPECT_EQ(face()->palette().color(QPalette::Window), QColor(255, 0, 0));

@@ -36,3 +36,13 @@ QString ScriptedDialogs::saveFileName(const QString& caption, const QString& pro
     if (chosenFilter) *chosenFilter = take(fileFilters, 0);
     return take(fileNames, QString());
 }
+
+std::optional<uint32_t> ScriptedDialogs::chooseColour(uint32_t) {
+    return take(colours, std::optional<uint32_t>());
+}
+
+bool ScriptedDialogs::chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) {
+    return fontDialog && fontDialog(format, apply);
+}
+
+bool ScriptedDialogs::setUpPrinter(QPrinter& printer) { return printerSetup && printerSetup(printer); }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class ScriptedDialogs : public Dialogs {
 public:
@@ -16,6 +17,11 @@ public:
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> fileNames;
     std::deque<int> fileFilters;
+    // Colour answers in order; cancelled when empty.
+    std::deque<std::optional<uint32_t>> colours;
+    // What the font dialog and the printer set-up do; both cancel when unset.
+    std::function<bool(QTextCharFormat&, const std::function<void(const QTextCharFormat&)>&)> fontDialog;
+    std::function<bool(QPrinter&)> printerSetup;
 
     void message(const QString& text) override;
     bool askYesNo(const QString& text) override;
@@ -24,6 +30,9 @@ public:
     QString openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) override;
     QString saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                          int* chosenFilter) override;
+    std::optional<uint32_t> chooseColour(uint32_t initial) override;
+    bool chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) override;
+    bool setUpPrinter(QPrinter& printer) override;
 
     QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
 };

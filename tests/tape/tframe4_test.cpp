@@ -1,9 +1,10 @@
-#include "tape/tframe4.h"
+#include "tape/views/tframe4.h"
 
+#include "core/calculator.h"
 #include "support/scripteddialogs.h"
 #include "support/testapplication.h"
-#include "tape/tapeedit.h"
-#include "tape/tapeview.h"
+#include "tape/views/tapeedit.h"
+#include "tape/views/tapeview.h"
 #include "tapetesting.h"
 
 #include <QApplication>
@@ -49,7 +50,9 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    TFrame4 frame{dialogs, nullptr, dir.path()};
+    Calculator calc{dialogs};
+    TapeDocument tape;
+    TFrame4 frame{tape, dialogs, &calc, nullptr, dir.path()};
 };
 
 QStringList menuTexts(const QMenu* menu) {
@@ -112,8 +115,6 @@ TEST_F(TFrame4Test, RecordAndEditModesAreOneGroup) {
 }
 
 TEST_F(TFrame4Test, RecordsWhileShownAndMousePressReturnsFocusToEqualsWhileRecording) {
-    int activeField = 1;
-    frame.setActiveFieldSource([&] { return activeField; });
     QSignalSpy equals(&frame, &TFrame4::focusEqualsRequested);
     EXPECT_FALSE(frame.tape().Visible());
     frame.show();
@@ -122,7 +123,7 @@ TEST_F(TFrame4Test, RecordsWhileShownAndMousePressReturnsFocusToEqualsWhileRecor
     EXPECT_EQ(equals.count(), 1);
     QTest::mousePress(frame.richEdit()->editor(0)->viewport(), Qt::RightButton);
     EXPECT_EQ(equals.count(), 1);
-    activeField = 4;
+    calc.ActiveField = 4;
     QTest::mousePress(frame.richEdit()->editor(0)->viewport(), Qt::LeftButton);
     EXPECT_EQ(equals.count(), 1);
 
@@ -185,15 +186,16 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
     EXPECT_EQ(look(frame.tape(), 1), "R Arial 10 B #ff0000") << "\"Tape\" keeps the colour";
 
     std::vector<int> applied;
-    frame.setFontChooser([&](const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply) {
-        EXPECT_EQ(initial.fontPointSize(), 10);
+    dialogs.fontDialog = [&](QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) {
+        EXPECT_EQ(format.fontPointSize(), 10);
         QTextCharFormat f;
         f.setFontItalic(true);
         apply(f);
         applied.push_back(1);
         f.setFontUnderline(true);
-        return std::optional<QTextCharFormat>(f);
-    });
+        format = f;
+        return true;
+    };
     selectLine(3);
     frame.chooseFont();
     EXPECT_EQ(applied.size(), 1u);
@@ -216,12 +218,12 @@ TEST_F(TFrame4Test, ContextMenuFormatsTheSelection) {
 TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdfPageAfterPage) {
     const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
     bool asked = false;
-    frame.setPrinterSetup([&](QPrinter& printer) {
+    dialogs.printerSetup = [&](QPrinter& printer) {
         asked = true;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
-    });
+    };
     frame.tape().AppendLine(QStringLiteral("abc"));
     frame.printTape();
     EXPECT_TRUE(asked) << "the printer setup comes first";
@@ -239,7 +241,7 @@ TEST_F(TFrame4Test, PrintsAsKalkuloTapeIntoAPdfPageAfterPage) {
     EXPECT_GT(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1)
         << "300 lines need more than one page";
 
-    frame.setPrinterSetup([](QPrinter&) { return false; });
+    dialogs.printerSetup = [](QPrinter&) { return false; };
     dialogs.shown.clear();
     frame.printTape();
     EXPECT_TRUE(dialogs.shown.isEmpty());
@@ -257,7 +259,6 @@ TEST_F(TFrame4Test, AShownTapeRecordsRightAfterAClear) {
 }
 
 TEST_F(TFrame4Test, BelowTheLastLineTheTapeTakesPressesDropsAndItsMenu) {
-    frame.setActiveFieldSource([] { return 1; });
     frame.show();
     QWidget* below = frame.richEdit()->viewport();
     const QPoint at(20, below->height() - 10);

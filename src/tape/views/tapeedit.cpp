@@ -1,4 +1,4 @@
-#include "tape/tapeedit.h"
+#include "tape/views/tapeedit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDragEnterEvent>

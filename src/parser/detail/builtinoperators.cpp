@@ -1,4 +1,4 @@
-#include "parser/builtinoperators.h"
+#include "parser/detail/builtinoperators.h"
 
 namespace mathparser {
 

@@ -1,6 +1,6 @@
 // Renders the main window in telling states to PNG files: snapshot_main OUTPUT_FOLDER
-#include "appcontext.h"
-#include "tform1.h"
+#include "shell/appcontext.h"
+#include "shell/tform1.h"
 
 #include <QApplication>
 #include <QDir>

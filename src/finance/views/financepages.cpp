@@ -1,5 +1,5 @@
 // The two pages of the financial window: their controls with captions, hints and initial values.
-#include "finance/tfinanzrechner.h"
+#include "finance/views/tfinanzrechner.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

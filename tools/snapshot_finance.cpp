@@ -1,7 +1,7 @@
 // Renders both pages of the financial window after a computation to PNG files, for a look by eye:
 // snapshot_finance <output folder>
-#include "core/dialogs.h"
-#include "finance/tfinanzrechner.h"
+#include "tools/silentdialogs.h"
+#include "finance/views/tfinanzrechner.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -13,14 +13,10 @@
 
 namespace {
 
-class PrintingDialogs : public Dialogs {
+class PrintingDialogs : public SilentDialogs {
 public:
     void message(const QString& text) override { std::fprintf(stderr, "Meldung: %s\n", qPrintable(text)); }
-    bool askYesNo(const QString&) override { return true; }
     Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    QString openFileName(const QString&, const QString&, const QStringList&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QStringList&, int*) override { return {}; }
 };
 
 void put(QTableWidget* grid, int row, const QString& date, const QString& value) {

@@ -1,8 +1,8 @@
 // The text walk: every evaluation splits the text anew at the operators, in table order.
 // Slow by design; it is the yardstick for the compiled path.
-#include "parser/builtinoperators.h"
+#include "parser/detail/builtinoperators.h"
 #include "parser/mathparser.h"
-#include "parser/numberreader.h"
+#include "parser/detail/numberreader.h"
 
 namespace {
 struct NumberConversionFailed {};

@@ -1,6 +1,6 @@
 // Splits a formula exactly as the text walk does and records the steps instead of doing them.
-#include "parser/formulaprogram.h"
-#include "parser/numberreader.h"
+#include "parser/detail/formulaprogram.h"
+#include "parser/detail/numberreader.h"
 
 #include <cmath>
 

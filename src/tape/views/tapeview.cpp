@@ -1,7 +1,7 @@
-#include "tape/tapeview.h"
+#include "tape/views/tapeview.h"
 
 #include "tape/tapedocument.h"
-#include "tape/tapeedit.h"
+#include "tape/views/tapeedit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

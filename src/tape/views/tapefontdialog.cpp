@@ -1,4 +1,4 @@
-#include "tape/tapefontdialog.h"
+#include "tape/views/tapefontdialog.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

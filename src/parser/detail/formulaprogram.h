@@ -4,7 +4,7 @@
 // is done once; running the code does the operator calls in exactly the order in which the
 // text walk does them (left side, right side, operator), and a part that cannot be read
 // becomes an instruction that fails when reached.
-#include "parser/builtinoperators.h"
+#include "parser/detail/builtinoperators.h"
 #include "parser/mathparser.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Renders the Tape panel in telling states to PNG files: snapshot_tape <folder>
-#include "core/silentdialogs.h"
-#include "tape/tapeedit.h"
-#include "tape/tapeview.h"
-#include "tape/tframe4.h"
+#include "tools/silentdialogs.h"
+#include "tape/views/tapeedit.h"
+#include "tape/views/tapeview.h"
+#include "tape/views/tframe4.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(QStringLiteral("."))) return 1;
     SilentDialogs dialogs;
-    TFrame4 frame(dialogs, nullptr, QDir::tempPath());
+    TapeDocument tape;
+    TFrame4 frame(tape, dialogs, nullptr, nullptr, QDir::tempPath());
     frame.setFieldColour(Qt::white);
     frame.show();
     bool ok = save(frame, dir, QStringLiteral("tape_empty.png"));

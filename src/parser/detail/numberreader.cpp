@@ -1,6 +1,6 @@
-#include "parser/numberreader.h"
+#include "parser/detail/numberreader.h"
 
-#include "parser/builtinoperators.h"
+#include "parser/detail/builtinoperators.h"
 
 #include <clocale>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "parser/formulaprogram.h"
+#include "parser/detail/formulaprogram.h"
 
 #include <algorithm>
 #include <cstring>

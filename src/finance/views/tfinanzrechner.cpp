@@ -1,4 +1,4 @@
-#include "finance/tfinanzrechner.h"
+#include "finance/views/tfinanzrechner.h"
 
 #include "core/dialogs.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// TFrame4: the Tape panel beside the calculator. It owns the Tape document shown in RichEdit1,
+// TFrame4: the Tape panel beside the calculator. It shows the Tape document in RichEdit1, with
 // its buttons and context menu. The main window embeds it, reacts to its signals (focus back
 // to "=", `ActiveField` 4 while editing, the restore menu item) and calls its public commands
 // for show/hide, restore and drops.
@@ -9,9 +9,8 @@
 #include <QDir>
 #include <QFrame>
 #include <QTextCharFormat>
-#include <functional>
-#include <optional>
 
+class Calculator;
 class Dialogs;
 class QMenu;
 class QPrinter;
@@ -25,13 +24,10 @@ public:
     static constexpr int PanelWidth = 250;
     static constexpr int PanelHeight = 412;
 
-    // Shows the font dialog; `apply` is run for "Übernehmen". nullopt when cancelled.
-    using FontChooser = std::function<std::optional<QTextCharFormat>(
-        const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply)>;
-    // Printer setup; false when the user cancels.
-    using PrinterSetup = std::function<bool(QPrinter& printer)>;
-
-    explicit TFrame4(Dialogs& dialogs, QWidget* parent = nullptr, const QString& directory = QDir::currentPath());
+    // `calculator` tells the focus rules whether an edit field owns the keyboard (`ActiveField` 4);
+    // without one the panel's own edit mode decides.
+    TFrame4(TapeDocument& tape, Dialogs& dialogs, const Calculator* calculator = nullptr, QWidget* parent = nullptr,
+            const QString& directory = QDir::currentPath());
     ~TFrame4() override;
 
     // The calculator writes only while the panel is shown (`TapeShown`): show() and hide()
@@ -43,10 +39,6 @@ public:
     TapeView* richEdit() const { return richEdit_; }
     QMenu* contextMenu() const { return menu_; }
 
-    // The main window's `ActiveField`, for the focus rules (4: an edit field owns the keyboard).
-    void setActiveFieldSource(std::function<int()> source) { activeField_ = std::move(source); }
-    void setFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
-    void setPrinterSetup(PrinterSetup setup) { printerSetup_ = std::move(setup); }
     // `ApplyFieldColour`: the Tape's background.
     void setFieldColour(const QColor& colour);
 
@@ -98,17 +90,15 @@ private:
     void followText();
     int activeField() const;
 
-    TapeDocument tape_;
+    TapeDocument& tape_;
     Dialogs& dialogs_;
+    const Calculator* calculator_;
     TapeCommands commands_;
     TapeView* richEdit_;
     QMenu* menu_ = nullptr;
     QPushButton* button1_ = nullptr;
     QToolButton* speedButton1_ = nullptr;
     QToolButton* speedButton2_ = nullptr;
-    std::function<int()> activeField_;
-    FontChooser fontChooser_;
-    PrinterSetup printerSetup_;
     // The empty line edit mode opened for typing; dropped again when nothing was typed into it.
     bool openedCommentLine_ = false;
 };

@@ -1,15 +1,14 @@
-#include "tape/tframe4.h"
+#include "tape/views/tframe4.h"
 
+#include "core/calculator.h"
 #include "core/dialogs.h"
-#include "tape/tapeedit.h"
-#include "tape/tapeview.h"
-#include "tape/tapefontdialog.h"
-#include "tape/tapeicons.h"
+#include "tape/views/tapeedit.h"
+#include "tape/views/tapeview.h"
+#include "tape/views/tapeicons.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBlock>
@@ -32,8 +31,14 @@ QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon
 
 }  // namespace
 
-TFrame4::TFrame4(Dialogs& dialogs, QWidget* parent, const QString& directory)
-    : QFrame(parent), dialogs_(dialogs), commands_(tape_, dialogs, directory), richEdit_(new TapeView(tape_, this)) {
+TFrame4::TFrame4(TapeDocument& tape, Dialogs& dialogs, const Calculator* calculator, QWidget* parent,
+                 const QString& directory)
+    : QFrame(parent),
+      tape_(tape),
+      dialogs_(dialogs),
+      calculator_(calculator),
+      commands_(tape_, dialogs, directory),
+      richEdit_(new TapeView(tape_, this)) {
     setObjectName(QStringLiteral("Frame41"));
     setFrameShape(QFrame::StyledPanel);
     resize(PanelWidth, PanelHeight);
@@ -54,17 +59,6 @@ TFrame4::TFrame4(Dialogs& dialogs, QWidget* parent, const QString& directory)
     });
     connect(&tape_, &TapeDocument::contentsChanged, this, &TFrame4::followText);
 
-    fontChooser_ = [this](const QTextCharFormat& initial, const std::function<void(const QTextCharFormat&)>& apply)
-        -> std::optional<QTextCharFormat> {
-        TapeFontDialog dialog(initial, apply, this);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.chosen();
-    };
-    printerSetup_ = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("Drucken"));
-        return dialog.exec() == QDialog::Accepted;
-    };
 
     tape_.setVisible(false);
     recordMode();
@@ -143,7 +137,7 @@ void TFrame4::buildMenu() {
 
 void TFrame4::setFieldColour(const QColor& colour) { richEdit_->setFieldColour(colour); }
 
-int TFrame4::activeField() const { return activeField_ ? activeField_() : (editing() ? 4 : 1); }
+int TFrame4::activeField() const { return calculator_ ? calculator_->ActiveField : (editing() ? 4 : 1); }
 
 bool TFrame4::editing() const { return speedButton1_->isChecked(); }
 
@@ -228,7 +222,7 @@ void TFrame4::printTape() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Kalkulo Tape"));
     printer.setCreator(QStringLiteral("Kalkulo"));
-    if (printerSetup_ && printerSetup_(printer)) commands_.print(printer);
+    if (dialogs_.setUpPrinter(printer)) commands_.print(printer);
     emit focusEqualsRequested();
 }
 
@@ -241,11 +235,10 @@ void TFrame4::mergeIntoSelection(const QTextCharFormat& format) {
 }
 
 void TFrame4::chooseFont() {
-    if (!fontChooser_) return;
-    QTextCharFormat initial = richEdit_->currentCharFormat();
-    if (initial.fontFamilies().toStringList().isEmpty()) initial.setFontFamilies(QStringList{tape_.defaultFont().family()});
+    QTextCharFormat chosen = richEdit_->currentCharFormat();
+    if (chosen.fontFamilies().toStringList().isEmpty()) chosen.setFontFamilies(QStringList{tape_.defaultFont().family()});
     const auto apply = [this](const QTextCharFormat& f) { mergeIntoSelection(f); };
-    if (const auto chosen = fontChooser_(initial, apply)) apply(*chosen);
+    if (dialogs_.chooseFont(chosen, apply)) apply(chosen);
 }
 
 void TFrame4::setSelectionSize(int points) {

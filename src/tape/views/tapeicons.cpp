@@ -1,4 +1,4 @@
-#include "tape/tapeicons.h"
+#include "tape/views/tapeicons.h"
 
 #include <QPainter>
 #include <QPainterPath>
