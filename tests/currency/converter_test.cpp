@@ -3,25 +3,17 @@
 #include "converterfixture.h"
 
 #include <functional>
+#include <vector>
 
 TEST_F(ConverterTest, FirstRunStateIsTheBuiltInListConvertingOneMarkToEuro) {
     EXPECT_EQ(conv.Names.size(), 7);
     EXPECT_EQ(conv.Rates.size(), 7);
-    EXPECT_EQ(conv.Names[6], "PLZ, Pol. Zl.");
-    EXPECT_EQ(conv.Rates[5], "121.882");
-    EXPECT_EQ(conv.SelectedIndex, 1);
-    EXPECT_EQ(conv.ConverterDirection, 1);
-    EXPECT_EQ(conv.Label6, "€,Euro");
-    EXPECT_EQ(conv.Label3, "DM, De. Mark");
-    EXPECT_EQ(conv.Edit4, "1.95583");
-    EXPECT_EQ(conv.Label4, "←");
-    EXPECT_EQ(conv.Edit3, "1");
-    EXPECT_EQ(conv.Edit2, "0,51");
-    EXPECT_EQ(calc.CurrencyCode, "€");
-    EXPECT_EQ(calc.SecondCurrencyCode, "€");
-    EXPECT_EQ(calc.InsertSecondCurrency, 1);
-    EXPECT_EQ(conv.ConverterChain, 0);
-    EXPECT_EQ(conv.ListEditMode, 0);
+    EXPECT_EQ((QStringList{conv.Names[6], conv.Rates[5], conv.Label6, conv.Label3, conv.Edit4, conv.Label4, conv.Edit2,
+                           conv.Edit3, calc.CurrencyCode, calc.SecondCurrencyCode}),
+              (QStringList{"PLZ, Pol. Zl.", "121.882", "€,Euro", "DM, De. Mark", "1.95583", "←", "0,51", "1", "€", "€"}));
+    EXPECT_EQ((std::vector<int>{conv.SelectedIndex, conv.ConverterDirection, calc.InsertSecondCurrency,
+                                conv.ConverterChain, conv.ListEditMode}),
+              (std::vector<int>{1, 1, 1, 0, 0}));
 }
 
 struct Example {

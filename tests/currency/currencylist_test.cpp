@@ -35,26 +35,18 @@ TEST_F(ConverterTest, AddingAnEntrySelectsAndConvertsIt) {
     calc.ActiveField = 2;
     conv.PressNewEntry();
     EXPECT_EQ(calc.ActiveField, 4);
-    EXPECT_EQ(conv.Label1, "Neue W.");
-    EXPECT_EQ(conv.Label2, "Neuer Kurs");
-    EXPECT_TRUE(conv.EntryEditorShown);
-    EXPECT_FALSE(conv.Edit4ReadOnly);
-    EXPECT_FALSE(conv.SpeedButton4Enabled);
-    EXPECT_EQ(conv.SpeedButton2Hint, "Neuen Eintrag speichern");
-    EXPECT_EQ(conv.SpeedButton3Hint, "Abbrechen");
+    EXPECT_TRUE(conv.EntryEditorShown && !conv.Edit4ReadOnly && !conv.SpeedButton4Enabled);
+    EXPECT_EQ((QStringList{conv.Label1, conv.Label2, conv.SpeedButton2Hint, conv.SpeedButton3Hint}),
+              (QStringList{"Neue W.", "Neuer Kurs", "Neuen Eintrag speichern", "Abbrechen"}));
 
     conv.EntryNameEdited("¥, Yen");
     conv.RateTextEdited("160.5");
     conv.PressNewEntry();
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.last().toStdString();
-    EXPECT_EQ(conv.Names.last(), "¥, Yen");
-    EXPECT_EQ(conv.Rates.last(), "160.5");
     EXPECT_EQ(conv.SelectedIndex, 7);
-    EXPECT_EQ(conv.Label3, "¥, Yen");
-    EXPECT_EQ(conv.Edit4, "160.5");
-    EXPECT_EQ(conv.Edit2, "0,01");  // 1 yen, direction 1
-    EXPECT_EQ(conv.Label1, "Währung");
-    EXPECT_EQ(conv.SpeedButton2Hint, "Neuer Eintrag");
+    EXPECT_EQ((QStringList{conv.Names.last(), conv.Rates.last(), conv.Label3, conv.Edit4, conv.Edit2, conv.Label1,
+                           conv.SpeedButton2Hint}),
+              (QStringList{"¥, Yen", "160.5", "¥, Yen", "160.5", "0,01", "Währung", "Neuer Eintrag"}));
     EXPECT_FALSE(conv.EntryEditorShown);
     EXPECT_EQ(conv.ListEditMode, 0);
     EXPECT_EQ(calc.ActiveField, 2);
@@ -74,16 +66,12 @@ TEST_F(ConverterTest, EditingEntryZeroRenamesTheBaseCurrencyAndKeepsItsRate) {
     conv.PressEditEntry();
     EXPECT_EQ(conv.Label1, "W.ng bearb.");
     EXPECT_EQ(conv.Edit1, "€,Euro");
-    EXPECT_TRUE(conv.Edit4ReadOnly);
-    EXPECT_FALSE(conv.SpeedButton2Enabled);
+    EXPECT_TRUE(conv.Edit4ReadOnly && !conv.SpeedButton2Enabled);
     conv.RateTextEdited("7");
     conv.EntryNameEdited("EUR,Euro");
     conv.PressEditEntry();
-    EXPECT_EQ(conv.Names[0], "EUR,Euro");
-    EXPECT_EQ(conv.Rates[0], "1.0");
-    EXPECT_EQ(calc.SecondCurrencyCode, "EUR");
-    EXPECT_EQ(conv.Label6, "EUR,Euro");
-    EXPECT_EQ(conv.Label3, "EUR,Euro");
+    EXPECT_EQ((QStringList{conv.Names[0], conv.Rates[0], calc.SecondCurrencyCode, conv.Label6, conv.Label3}),
+              (QStringList{"EUR,Euro", "1.0", "EUR", "EUR,Euro", "EUR,Euro"}));
     EXPECT_EQ(conv.ListEditMode, 0);
     EXPECT_EQ(calc.ActiveField, 1);  // the keys are the calculator's again
 }
@@ -102,10 +90,9 @@ TEST_F(ConverterTest, DeletingAsksExceptForTheBaseCurrency) {
     EXPECT_EQ(dialogs.shown, QStringList(2, "Eintrag löschen?"));
     EXPECT_EQ(conv.Names.size(), 6);
     EXPECT_EQ(conv.Rates.size(), 6);
-    EXPECT_EQ(conv.Names[3], "CHF,Schw. Fr.");
     EXPECT_EQ(conv.SelectedIndex, 2);
-    EXPECT_EQ(conv.Label3, "FRF, Fr. Franc");
-    EXPECT_EQ(conv.Edit4, "6.55957");
+    EXPECT_EQ((QStringList{conv.Names[3], conv.Label3, conv.Edit4}),
+              (QStringList{"CHF,Schw. Fr.", "FRF, Fr. Franc", "6.55957"}));
 }
 
 TEST_F(ConverterTest, EscCancelsAddingAndEditing) {

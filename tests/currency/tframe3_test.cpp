@@ -28,10 +28,9 @@ TEST_F(TFrame3Test, ControlsCarryTheirNamesTextsAndHints) {
         EXPECT_TRUE(frame.rect().contains(w->geometry())) << name;
     }
     EXPECT_EQ(frame.ComboBox1->count(), 7);
-    EXPECT_EQ(frame.ComboBox1->currentText(), "DM, De. Mark");
-    EXPECT_EQ(frame.Label4->text(), "←");
-    EXPECT_EQ(frame.SpeedButton1->toolTip(), "Ergebnis in aktives Feld übernehmen");
-    EXPECT_EQ(frame.SpeedButton5->toolTip(), "Ergebnis in Tape übernehmen");
+    EXPECT_EQ((QStringList{frame.ComboBox1->currentText(), frame.Label4->text(), frame.SpeedButton1->toolTip(),
+                           frame.SpeedButton5->toolTip()}),
+              (QStringList{"DM, De. Mark", "←", "Ergebnis in aktives Feld übernehmen", "Ergebnis in Tape übernehmen"}));
     EXPECT_TRUE(frame.Edit4->isReadOnly());
 }
 
@@ -65,11 +64,8 @@ TEST_F(TFrame3Test, ArrowClickTurnsTheDirectionAndCtrlClickAsksForTheRatePages) 
 TEST_F(TFrame3Test, NewEntryShowsTheEntryEditorInPlaceOfTheList) {
     frame.show();
     QTest::mouseClick(frame.SpeedButton2, Qt::LeftButton);
-    EXPECT_TRUE(frame.Edit1->isVisible());
-    EXPECT_FALSE(frame.ComboBox1->isVisible());
-    EXPECT_TRUE(frame.Label5->isVisible());
-    EXPECT_TRUE(frame.SpeedButton2->isChecked());
-    EXPECT_FALSE(frame.SpeedButton4->isEnabled());
+    EXPECT_TRUE(frame.Edit1->isVisible() && frame.Label5->isVisible() && frame.SpeedButton2->isChecked());
+    EXPECT_FALSE(frame.ComboBox1->isVisible() || frame.SpeedButton4->isEnabled());
     QTest::keyClicks(frame.Edit1, "¥, Yen");
     QTest::keyClicks(frame.Edit4, "160,5");
     EXPECT_EQ(frame.Edit4->text(), "160.5");
