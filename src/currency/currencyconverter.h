@@ -108,7 +108,7 @@ public:
 
     // ---- Helpers the view and the calculator share ----
     QString Abbreviation(int index) const;  // the name text before its first comma
-    bool RateValid() const;                 // CurrentRate is a number above 0
+    bool RateValid() const;                 // the selected entry's rate reads as a number above 0
     QString& AmountText(AmountField field) { return field == AmountField::Left ? Edit2 : Edit3; }
 
     // ---- ConverterHooks ----
