@@ -88,6 +88,12 @@ public:
     // "Löschen" while the function panel is shown.
     void ResetFormulas();
 
+    // The undo button: the backup goes back onto the surface and the button hides.
+    void UndoClick() {
+        Image1 = Image2.copy();
+        UndoVisible = false;
+    }
+
     // The intersection search of hold mode; it comes with the plotter's analysis tools.
     void SearchIntersections() {}
 
