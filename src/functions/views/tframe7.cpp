@@ -88,7 +88,8 @@ void TFrame7::build() {
     ListBox1 = make<QListWidget>(this, "ListBox1", {8, 144, 100, 40});
     ListBox1->hide();
 
-    QWidget* inputs[] = {ComboBox1->lineEdit(), Edit1, Edit2, Edit3};
+    // The drop-down is its line edit's focus proxy: focus and keys arrive at the drop-down.
+    QWidget* inputs[] = {ComboBox1, Edit1, Edit2, Edit3};
     for (QWidget* input : inputs) input->installEventFilter(this);
 }
 
@@ -135,13 +136,13 @@ void TFrame7::connectControls() {
 
 void TFrame7::trackCaret() {
     QLineEdit* edit = ComboBox1->lineEdit();
-    if (rendering_ || !edit->hasFocus()) return;
+    if (rendering_ || !ComboBox1->hasFocus()) return;
     panel_.CaretPos = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
     panel_.CaretSel = static_cast<int>(edit->selectedText().size());
 }
 
 bool TFrame7::isInput(QObject* object) const {
-    return object == ComboBox1->lineEdit() || object == Edit1 || object == Edit2 || object == Edit3;
+    return object == ComboBox1 || object == Edit1 || object == Edit2 || object == Edit3;
 }
 
 bool TFrame7::eventFilter(QObject* watched, QEvent* event) {
@@ -162,7 +163,7 @@ bool TFrame7::eventFilter(QObject* watched, QEvent* event) {
             run([this] { panel_.Button1Click(); }, true);
             return true;
         }
-        if (key == Qt::Key_Space && watched == ComboBox1->lineEdit()) return true;  // formulas hold no blanks
+        if (key == Qt::Key_Space && watched == ComboBox1) return true;  // formulas hold no blanks
         break;
     }
     default: break;
