@@ -1,6 +1,6 @@
 // Renders both pages of the financial window after a computation to PNG files, for a look by eye:
 // snapshot_finance <output folder>
-#include "tools/silentdialogs.h"
+#include "tools/printingdialogs.h"
 #include "finance/views/tfinanzrechner.h"
 
 #include <QApplication>
@@ -13,11 +13,6 @@
 
 namespace {
 
-class PrintingDialogs : public SilentDialogs {
-public:
-    void message(const QString& text) override { std::fprintf(stderr, "Meldung: %s\n", qPrintable(text)); }
-    Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
-};
 
 void put(QTableWidget* grid, int row, const QString& date, const QString& value) {
     grid->setItem(row, 1, new QTableWidgetItem(date));
