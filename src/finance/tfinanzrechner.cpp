@@ -152,6 +152,18 @@ void TFinanzrechner::OKBtnClick() {
 
 namespace {
 
+// A result field shows the start of its value, where the large digits stand; when the value does not fit,
+// its tooltip holds all of it.
+void showBeginning(QLineEdit* edit) {
+    edit->setCursorPosition(0);
+    const QMargins margins = edit->textMargins();
+    // A line edit keeps 2 pixels on each side of its text within the frame.
+    const int room = edit->contentsRect().width() - margins.left() - margins.right() - 4 -
+                     2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const bool fits = edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+    edit->setToolTip(fits ? QString() : edit->text());
+}
+
 void readGrid(const QTableWidget* grid, FinanceGrid& into) {
     into.rows.assign(static_cast<size_t>(grid->rowCount()), {});
     for (int r = 0; r < grid->rowCount(); ++r) {
@@ -207,7 +219,9 @@ void TFinanzrechner::showState() {
         {Edit16, &f.Edit16}, {Edit17, &f.Edit17}, {Edit18, &f.Edit18}, {Edit19, &f.Edit19}, {Edit23, &f.Edit23},
         {Edit24, &f.Edit24}, {Edit21, &f.Edit21}, {Edit20, &f.Edit20}, {Edit22, &f.Edit22}};
     for (const auto& [edit, text] : texts) {
-        if (edit->text() != *text) edit->setText(*text);
+        if (edit->text() == *text) continue;
+        edit->setText(*text);
+        if (edit->isReadOnly()) showBeginning(edit);
     }
     const std::pair<QDateEdit*, const QDate*> dates[] = {{Datum1, &f.Datum1}, {Datum2, &f.Datum2}, {Datum3, &f.Datum3},
                                                          {Datum4, &f.Datum4}, {Datum5, &f.Datum5}, {Datum6, &f.Datum6}};

@@ -72,6 +72,16 @@ TEST_F(FinanceWindow, StartsOnTheLoanPageAndComputesTheLoanFromTypedFields) {
     EXPECT_EQ(texts({"Edit10"}), QStringList{"132.797,22"});
 }
 
+TEST_F(FinanceWindow, ResultFieldsShowTheirBeginningAndTheWholeOfALongValueInTheTooltip) {
+    window.show();
+    compute({{"Edit1", "1000000000000"}, {"Edit2", "6"}, {"Edit13", "10"}, {"Edit14", "0"}});
+    for (const char* name : {"Edit10", "Edit11", "Edit3", "Edit15"}) EXPECT_EQ(child<QLineEdit>(name)->cursorPosition(), 0) << name;
+    // "Gesamt gezahlt" is far too long for its field; the term in years and the last payment are short.
+    EXPECT_EQ((QStringList{child<QLineEdit>("Edit10")->toolTip(), child<QLineEdit>("Edit3")->toolTip(),
+                           child<QLineEdit>("Edit15")->toolTip()}),
+              (QStringList{"1.332.260.848.558,66", "", ""}));
+}
+
 TEST_F(FinanceWindow, SavingsPageReadsItsGrid) {
     window.show();
     child<QTabWidget>("PageControl1")->setCurrentIndex(1);
