@@ -114,9 +114,10 @@ FinanceOutcome FinanceCalculator::computeLoan() {
     in.statusPeriod = MonthIndex(Datum3, Datum1);
     in.rate = numtext::strToFloat(Edit2);
     in.maxPeriods = 12 * static_cast<qint64>(numtext::strToInt(Edit13)) + numtext::strToInt(Edit14);
+    // The subsidy counts only while its box is ticked, in the estimates as in the deductions.
     in.subsidy = BauFi;
-    in.subsidyPerYear = SubsidyPerYear;
-    in.subsidyTotal = SubsidyTotal;
+    in.subsidyPerYear = BauFi ? SubsidyPerYear : 0;
+    in.subsidyTotal = BauFi ? SubsidyTotal : 0;
     in.adjustment = Radio1 ? LoanAdjustment::Payment : (Radio2 ? LoanAdjustment::Amount : LoanAdjustment::None);
     // At -100 % a year or less a debt would grow by being repaid; no schedule means anything then.
     if (in.rate <= -100) return {kRateTooLow, QStringLiteral("Edit2")};
@@ -174,7 +175,6 @@ FinanceOutcome FinanceCalculator::computeSavings() {
 
     const SavingsResult r = ::computeSavings(in);
     if (!r.finite) return {kTooLarge, QString()};
-    FinanceAmount = r.capital;
     if (r.statusCapital) Edit24 = amountText(*r.statusCapital);
     Datum5 = financedate::addMonths(Datum4, in.term);
     Edit21 = totalText(r.capital);
