@@ -1,9 +1,16 @@
-// Renders both pages of the financial window after a computation to PNG files, for a look by eye:
+// Renders both pages of the financial window after a computation, the loan page with its interest changes and
+// the subsidy window in both regimes to PNG files, for a look by eye:
 // snapshot_finance <output folder>
 #include "tools/printingdialogs.h"
 #include "finance/views/tfinanzrechner.h"
+#include "finance/views/tfoerder.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
@@ -53,6 +60,24 @@ int main(int argc, char** argv) {
     put(window.Grid2, 0, start.addYears(1).toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("5000"));
     window.OKBtnClick();
     bool ok = save(window, folder, QStringLiteral("finance_tilgung.png"));
+
+    // The subsidy window opens from the loan page, first in the regime from 1.1.2006 with its amounts of 0.
+    window.BauFi->click();
+    TFoerder& foerder = window.foerder();
+    ok = save(foerder, folder, QStringLiteral("foerder_neu.png")) && ok;
+    foerder.Alt->click();
+    foerder.Edit1->setText(QStringLiteral("150000"));
+    foerder.Kinder->setValue(2);
+    ok = save(foerder, folder, QStringLiteral("foerder_alt.png")) && ok;
+    foerder.OKBtn->click();
+
+    // Interest changes in place of the special repayments.
+    window.vproz->click();
+    window.SpeedButton7->click();
+    put(window.Grid3, 0, start.addYears(3).toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("4,5"));
+    put(window.Grid3, 1, start.addYears(6).toString(QStringLiteral("dd.MM.yy")), QStringLiteral("5"));
+    window.OKBtnClick();
+    ok = save(window, folder, QStringLiteral("finance_tilgung_zins.png")) && ok;
 
     window.PageControl1->setCurrentIndex(1);
     window.Edit16->setText(QStringLiteral("1.000,00"));

@@ -15,3 +15,15 @@ long double CleanAmountText(const QString& text) {
         throw numtext::ConversionError(numtext::invalidFloatMessage(text));
     }
 }
+
+bool holdsNumber(const QString& text, bool integer) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || QStringLiteral("+-,eE").contains(t.back())) return false;
+    try {
+        if (integer) numtext::strToInt(t);
+        else numtext::strToFloat(t);
+        return true;
+    } catch (const numtext::ConversionError&) {
+        return false;
+    }
+}

@@ -19,10 +19,22 @@ const QString kNoProgress = QStringLiteral(
 const QString kTooLarge =
     QStringLiteral("Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.");
 const QString kRateTooLow = QStringLiteral("Der Zinssatz muss größer als -100 % sein.");
-const QString kTermTooLong = QStringLiteral("Die Laufzeit ist zu lang. Bitte höchstens 100.000 Jahre eingeben.");
+const QString kCutOff = QStringLiteral(
+    "Die Anpassung wurde abgebrochen, weil sie zu lange dauern würde. Bitte eine kürzere maximale Laufzeit eingeben.");
 
-// A savings term is computed month by month; this keeps one computation short.
-constexpr long double kMaxSavingsMonths = 1'200'000;
+// The date fields end with 31.12.9999; a term must keep the date it leads to within them.
+const QDate kLastDate(9999, 12, 31);
+
+qint64 monthsUntilLastDate(const QDate& start) {
+    return 12 * static_cast<qint64>(kLastDate.year() - start.year()) + (kLastDate.month() - start.month());
+}
+
+// `what` names the date that would leave the range.
+QString termTooLong(const QString& what, qint64 months) {
+    return QStringLiteral("Die Laufzeit ist zu lang. %1 darf nicht nach dem 31.12.9999 liegen: bitte höchstens %2 Jahre "
+                          "und %3 Monate eingeben.")
+        .arg(what, numtext::formatN(static_cast<long double>(months / 12), 0, 0), QString::number(months % 12));
+}
 
 QString amountText(long double v) { return numtext::formatN(v, 6, 2); }
 QString totalText(long double v) { return numtext::formatN(v, 2, 2); }
@@ -55,6 +67,9 @@ FinanceOutcome FinanceCalculator::CheckFinanceInputs() {
             const qint64 months = numtext::strToInt(Edit14);
             // A negative year count with positive months passes the sum but leaves no term at all.
             if (years + months < 1 || 12 * years + months < 1) return fail(kTermMissing, QStringLiteral("Edit13"));
+            const qint64 limit = monthsUntilLastDate(Datum1);
+            if (12 * years + months > limit)
+                return fail(termTooLong(QStringLiteral("Die letzte Rate"), limit), QStringLiteral("Edit13"));
             if (Edit12.isEmpty()) {
                 if (!Radio1) return fail(kPaymentMissing, QStringLiteral("Edit12"));
                 Edit12 = QStringLiteral("0");
@@ -66,7 +81,9 @@ FinanceOutcome FinanceCalculator::CheckFinanceInputs() {
             const long double years = numtext::strToFloat(Edit19);
             const long double months = numtext::strToFloat(Edit23);
             if (years + months == 0 || 12 * years + months <= 0) return fail(kSavingsMissing, QStringLiteral("Edit19"));
-            if (12 * years + months > kMaxSavingsMonths) return fail(kTermTooLong, QStringLiteral("Edit19"));
+            const qint64 limit = monthsUntilLastDate(Datum4);
+            if (12 * years + months > limit)
+                return fail(termTooLong(QStringLiteral("Das Auszahlungsdatum"), limit), QStringLiteral("Edit19"));
         }
     } catch (const numtext::ConversionError& e) {
         InputsValid = 0;
@@ -97,9 +114,10 @@ FinanceOutcome FinanceCalculator::computeLoan() {
     in.statusPeriod = MonthIndex(Datum3, Datum1);
     in.rate = numtext::strToFloat(Edit2);
     in.maxPeriods = 12 * static_cast<qint64>(numtext::strToInt(Edit13)) + numtext::strToInt(Edit14);
+    // The subsidy counts only while its box is ticked, in the estimates as in the deductions.
     in.subsidy = BauFi;
-    in.subsidyPerYear = SubsidyPerYear;
-    in.subsidyTotal = SubsidyTotal;
+    in.subsidyPerYear = BauFi ? SubsidyPerYear : 0;
+    in.subsidyTotal = BauFi ? SubsidyTotal : 0;
     in.adjustment = Radio1 ? LoanAdjustment::Payment : (Radio2 ? LoanAdjustment::Amount : LoanAdjustment::None);
     // At -100 % a year or less a debt would grow by being repaid; no schedule means anything then.
     if (in.rate <= -100) return {kRateTooLow, QStringLiteral("Edit2")};
@@ -117,6 +135,8 @@ FinanceOutcome FinanceCalculator::computeLoan() {
         return {kNoProgress, QString()};
     case LoanOutcome::TooLarge:
         return {kTooLarge, QString()};
+    case LoanOutcome::CutOff:
+        return {kCutOff, QStringLiteral("Edit13")};
     case LoanOutcome::Done:
         break;
     }
@@ -147,14 +167,14 @@ FinanceOutcome FinanceCalculator::computeSavings() {
     in.rate = numtext::strToFloat(Edit17);
     const qint64 term = 12 * static_cast<qint64>(numtext::strToInt(Edit19)) + numtext::strToInt(Edit23);
     if (term <= 0) return {kSavingsMissing, QStringLiteral("Edit19")};
-    if (term > static_cast<qint64>(kMaxSavingsMonths)) return {kTermTooLong, QStringLiteral("Edit19")};
+    const qint64 limit = monthsUntilLastDate(Datum4);
+    if (term > limit) return {termTooLong(QStringLiteral("Das Auszahlungsdatum"), limit), QStringLiteral("Edit19")};
     in.term = static_cast<int>(term);
     in.statusPeriod = MonthIndex(Datum6, Datum4);
     in.yearly = Zins2;
 
     const SavingsResult r = ::computeSavings(in);
     if (!r.finite) return {kTooLarge, QString()};
-    FinanceAmount = r.capital;
     if (r.statusCapital) Edit24 = amountText(*r.statusCapital);
     Datum5 = financedate::addMonths(Datum4, in.term);
     Edit21 = totalText(r.capital);

@@ -3,18 +3,13 @@
 // `Tilgung` and the savings page `Anlage`, the input check and the two computations. The window
 // copies its controls in, runs a command and shows the texts that come out.
 #include "finance/financegrid.h"
+#include "finance/financeoutcome.h"
+#include "finance/subsidy.h"
 
 #include <QDate>
 #include <QString>
 
 enum class FinancePage { Tilgung, Anlage };
-
-// What a command asks the window to do besides showing the new texts: show `message` (when not
-// empty) and move the keyboard focus to the control named `focus` (when not empty).
-struct FinanceOutcome {
-    QString message;
-    QString focus;
-};
 
 class FinanceCalculator {
 public:
@@ -37,6 +32,13 @@ public:
     bool vproz = false;   // interest changes are used
     bool BauFi = false;   // subsidy is deducted
     QString Edit7;        // total subsidy text
+    bool Edit7Enabled = false;
+    QString Edit2Hint = QStringLiteral("Nominalzins");
+    QString vprozHint = QStringLiteral("Datum und neuen Zins eingeben");
+    // The "%" toggle shows the interest changes instead of the special repayments; it is shown while `vproz` is ticked.
+    bool SpeedButton7Down = false;
+    QString SpeedButton7Hint = QStringLiteral("Veränderten Zinssatz eingeben");
+    QString SonderCaption = QStringLiteral(" Sondertilgungen ");
     FinanceGrid Grid2{4};  // special repayments
     FinanceGrid Grid3{4};  // interest changes
 
@@ -57,7 +59,13 @@ public:
     QString Edit18;      // regular payment
     QString Edit19 = QStringLiteral("0");
     QString Edit23 = QStringLiteral("0");  // term, years and months
+    bool Edit23Enabled = true;
+    QString Label24 = QStringLiteral("Monatl. Zahlung");
     bool vproz2 = false;
+    QString vproz2Hint = QStringLiteral("Einen veränderlichen Zinssatz eingeben");
+    bool SpeedButton8Down = false;
+    QString SpeedButton8Hint = QStringLiteral(" Veränderten Zinssatz eingeben ");
+    QString SonderCaption2 = QStringLiteral(" Sonderzahlungen ");
     FinanceGrid Grid1{6};  // special payments
     FinanceGrid Grid4{6};  // interest changes
     QDate Datum6;          // status date
@@ -67,7 +75,11 @@ public:
     QDate Datum5;    // payout date
     QString Edit21, Edit20, Edit22;  // final capital, paid in, interest
 
-    // Shared with the subsidy window.
+    // The selected scenario.
+    QString ComboBox1;
+
+    // The subsidy window's engine, and the values it shares with the loan page.
+    SubsidyCalculator Subsidy;
     long double FinanceAmount = 0;
     long double SubsidyPerYear = 0;
     long double SubsidyTotal = 0;
@@ -84,7 +96,39 @@ public:
     // date yields the runtime's message and leaves every output as it was.
     FinanceOutcome Compute();
 
+    // The window's reactions between computations. Each runs on the state the user left in the fields.
+    FinanceReaction Datum1Change();
+    FinanceReaction DateChange();  // `Datum3`, `Datum4`, `Datum6`
+    FinanceReaction Datum5Change();
+    FinanceReaction Edit2Change();
+    FinanceReaction Edit13Change();
+    FinanceReaction Edit14Change();
+    FinanceReaction Zins1Click();
+    FinanceReaction Zins2Click();
+    FinanceReaction vprozClick();
+    FinanceReaction vproz2Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    // `BauFi` as it now stands; a click on `Edit7` runs it too.
+    FinanceReaction BauFiClick();
+    // The unticked box: the subsidy is dropped and, when the inputs are usable, the loan computed.
+    FinanceReaction BauFiUnticked();
+    // "Neue Zeile einfügen" / "Letzte Zeile löschen" on the visible list of the active page.
+    void AddRow();
+    void DeleteLastRow();
+    // "Neue Berechnung" on the active page.
+    FinanceReaction SpeedButton5Click();
+
+    // The subsidy box unticked without a check or a computation.
+    void dropSubsidy();
+    // The field the adjustment searches ("Rate": the payment, "Darl.": the loan amount) is set to "0", so that the
+    // next computation searches it again.
+    void resetAdjustedField();
+
 private:
+    // Toggle, lists, captions and hints as the variable interest boxes stand.
+    void showVprozState();
+    void showVproz2State();
     FinanceOutcome computeLoan();
     FinanceOutcome computeSavings();
 };

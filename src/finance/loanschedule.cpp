@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -21,7 +22,10 @@ struct Pass {
 
 class LoanSearch {
 public:
-    explicit LoanSearch(const LoanInputs& in) : in_(in), f_(14 - in.startMonth) {}
+    explicit LoanSearch(const LoanInputs& in) : in_(in), f_(14 - in.startMonth) {
+        for (const auto* list : {&in.specialRepayments, &in.interestChanges})
+            for (const ScheduleEntry& e : *list) lastEvent_ = std::max(lastEvent_, e.period);
+    }
 
     qint64 periodsLeft = kLoanPeriodBudget;
 
@@ -44,6 +48,7 @@ public:
                 r.overBudget = true;
                 return r;
             }
+            const long double before = B;
             I = B * p / 100 / 12;
             B = B + I - R;
             if (B > 0) ++k;
@@ -89,7 +94,12 @@ public:
             }
             subsidyThisPeriod = false;
             if (k <= N - 1) {
-                if (R < B) continue;
+                if (R < B) {
+                    if (!settled(before, B, p, k, nextSubsidy)) continue;
+                    // The term is exceeded for sure; the remaining periods would only cost time.
+                    r.exceeded = true;
+                    break;
+                }
                 break;
             }
             r.exceeded = true;
@@ -132,8 +142,18 @@ public:
     int subsidyOffset() const { return f_; }
 
 private:
+    // True when the balance can never fall again: no deduction, repayment or rate change took place in period k or
+    // lies ahead, the rate is not negative, and this plain step did not lower a positive balance. With a rate of 0 or
+    // more one step maps a larger balance to a larger one, also in rounded arithmetic, so every later balance stays
+    // at least this one: above the payment, and the loan runs past any term.
+    bool settled(long double before, long double after, long double p, int k, qint64 nextSubsidy) const {
+        if (!(after >= before && after > 0 && p >= 0) || k <= lastEvent_) return false;
+        return !in_.subsidy || (k > 1 && nextSubsidy < k);
+    }
+
     const LoanInputs& in_;
     int f_;
+    int lastEvent_ = std::numeric_limits<int>::min();
 };
 
 // A larger payment or a smaller loan amount never makes a pass longer while every period keeps a
@@ -228,7 +248,7 @@ LoanResult computeLoan(const LoanInputs& in) {
     LoanSearch search(in);
     qint64 nextSubsidy = 0;
     Pass first = search.run(A0, R0, nextSubsidy);
-    if (first.overBudget) return stopped(LoanOutcome::NoProgress, A0, R0, 1);
+    if (first.overBudget) return stopped(LoanOutcome::CutOff, A0, R0, 1);
     if (!first.exceeded) {
         LoanResult res = search.finish(first, A0, R0);
         res.passes = 1;
@@ -256,7 +276,7 @@ LoanResult computeLoan(const LoanInputs& in) {
         for (qint64 j = 1;; ++j) {
             if (noPositiveAmount(v)) return stopped(LoanOutcome::PaymentTooLow, v + 50, R0, j);
             Pass pass = passAt(v, nextSubsidy);
-            if (pass.overBudget) return stopped(LoanOutcome::NoProgress, byAmount ? v : A0, byAmount ? R0 : v, j);
+            if (pass.overBudget) return stopped(LoanOutcome::CutOff, byAmount ? v : A0, byAmount ? R0 : v, j);
             if (!pass.exceeded) return result(pass, v, j + 1);
             const long double next = v + delta;
             if (next == v) return stopped(LoanOutcome::NoProgress, byAmount ? v : A0, byAmount ? R0 : v, j + 1);
@@ -292,7 +312,7 @@ LoanResult computeLoan(const LoanInputs& in) {
         if (overBudget) break;
         lo = j;
     }
-    if (overBudget) return stopped(LoanOutcome::NoProgress, A0, R0, lo + 1);
+    if (overBudget) return stopped(LoanOutcome::CutOff, A0, R0, lo + 1);
     if (hi == 0) {
         if (byAmount) return stopped(LoanOutcome::PaymentTooLow, value(jMax), R0, jMax + 1);
         return stopped(LoanOutcome::NoProgress, A0, value(jMax), jMax + 1);
@@ -302,7 +322,7 @@ LoanResult computeLoan(const LoanInputs& in) {
         if (fits(mid, overBudget)) {
             hi = mid;
         } else {
-            if (overBudget) return stopped(LoanOutcome::NoProgress, A0, R0, lo + 1);
+            if (overBudget) return stopped(LoanOutcome::CutOff, A0, R0, lo + 1);
             lo = mid;
         }
     }
@@ -310,6 +330,6 @@ LoanResult computeLoan(const LoanInputs& in) {
     // the start, so the final pass never sees the initial 0.
     qint64 subsidyState = search.subsidyOffset() + 1;
     const Pass final = passAt(value(hi), subsidyState);
-    if (final.overBudget) return stopped(LoanOutcome::NoProgress, A0, R0, hi + 1);
+    if (final.overBudget) return stopped(LoanOutcome::CutOff, A0, R0, hi + 1);
     return result(final, value(hi), hi + 1);
 }

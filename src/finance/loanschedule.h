@@ -36,6 +36,7 @@ enum class LoanOutcome {
     PaymentTooLow,  // term exceeded and nothing may be adjusted
     NoProgress,     // the adjustment cannot reach the term
     TooLarge,       // the numbers leave the range of the arithmetic
+    CutOff,         // the period budget ran out before the search was decided
 };
 
 struct LoanResult {
@@ -51,7 +52,7 @@ struct LoanResult {
 };
 
 // Upper bound for the periods a single computation may evaluate; beyond it the search reports
-// NoProgress instead of keeping the window busy.
+// CutOff instead of keeping the window busy. Nothing is known about a solution then.
 inline constexpr qint64 kLoanPeriodBudget = 1'000'000;
 
 LoanResult computeLoan(const LoanInputs& in);

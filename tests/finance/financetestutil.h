@@ -5,6 +5,7 @@
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '"' << texts.join("\" \"").toStdString() << '"'; }
 
 inline const QDate kStart(2024, 3, 15);
 

@@ -44,6 +44,36 @@ TEST(LoanCheck, MessagesInOrderWithTheirFieldAndNoResult) {
     }
 }
 
+TEST(LoanCheck, LongTermsComputeUpToTheLastDateAndAreNeverCalledUnsolvable) {
+    // From 15.03.2024 the last payment can fall in December 9999 at the latest: 7975 years and 9 months.
+    struct Case { const char *name, *amount, *rate, *years, *months, *message, *payment, *termYears, *termMonths; };
+    const Case cases[] = {
+        {"a term past the date fields", "100000", "6", "10000", "0",
+         "Die Laufzeit ist zu lang. Die letzte Rate darf nicht nach dem 31.12.9999 liegen: bitte höchstens 7.975 Jahre "
+         "und 9 Monate eingeben.", "", "", ""},
+        {"one month too long", "100000", "6", "7975", "10", nullptr, "", "", ""},
+        {"the longest term", "100000", "6", "7975", "9", "", "510,00", "65", "9"},
+        // Payments up to the interest of 500 000 a month can never end the loan; each such pass stops early.
+        {"large loan, longest term", "100000000", "6", "7975", "9", "", "500.040,00", "157", "8"},
+        // Almost no interest: the payments near the zone's end each run the whole term, and the search is cut off.
+        {"cut off", "1000000000000", "0,0001", "7916", "8",
+         "Die Anpassung wurde abgebrochen, weil sie zu lange dauern würde. Bitte eine kürzere maximale Laufzeit eingeben.",
+         "", "", ""},
+    };
+    for (const Case& c : cases) {
+        FinanceCalculator f = exampleLoan();
+        f.Edit1 = c.amount;
+        f.Edit2 = c.rate;
+        f.Edit13 = c.years;
+        f.Edit14 = c.months;
+        const FinanceOutcome out = f.Compute();
+        if (c.message) { EXPECT_EQ(out.message, QString::fromUtf8(c.message)) << c.name; }
+        else { EXPECT_TRUE(out.message.startsWith("Die Laufzeit ist zu lang.")) << c.name; }
+        EXPECT_EQ((QStringList{f.Edit10.isEmpty() ? "" : f.Edit12, f.Edit3, f.Edit8}),
+                  (QStringList{c.payment, c.termYears, c.termMonths})) << c.name;
+    }
+}
+
 TEST(LoanCheck, FillsEmptyFieldsThatHaveADefault) {
     // The amount has a default only while it is adjusted, the payment only while it is not.
     FinanceCalculator byAmount = amountAdjustedLoan("100"), byPayment = exampleLoan();

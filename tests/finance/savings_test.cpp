@@ -1,5 +1,7 @@
 #include "financetestutil.h"
 
+#include "finance/amounttext.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -47,7 +49,9 @@ TEST(Savings, ComputesTheFinalCapital) {
         EXPECT_EQ(f.Compute().message, "") << name;
         EXPECT_EQ(results(f), shown) << name;
         EXPECT_EQ(f.Datum5, end) << name;
-        EXPECT_NEAR(static_cast<double>(f.FinanceAmount), capital, 1e-9) << name;
+        EXPECT_NEAR(static_cast<double>(CleanAmountText(f.Edit21)), capital, 0.005) << name;
+        // The loan amount that the subsidy window reads is the loan page's alone.
+        EXPECT_EQ(f.FinanceAmount, 0) << name;
     }
 }
 
@@ -68,11 +72,22 @@ TEST(Savings, StatusOutsideTheTerm) {
     }
 }
 
+TEST(Savings, TheLongestTermPaysOutInTheLastMonthOfTheDateFields) {
+    FinanceCalculator f = examplePlan(false);
+    f.Edit17 = "1";
+    f.Edit19 = "7975";
+    f.Edit23 = "11";
+    EXPECT_EQ(f.Compute().message, "");
+    EXPECT_EQ(f.Datum5, QDate(9999, 12, 1));
+}
+
 TEST(Savings, RefusedInputsLeaveTheResults) {
     FinanceCalculator f = examplePlan(false);
     f.Compute();
     const QStringList before = results(f) << f.Datum5.toString();
     const QStringList noTerm{"Angaben fehlen!", "Edit19"}, notANumber{"'x' ist kein gültiger Gleitkommawert", ""};
+    const QStringList tooLong{"Die Laufzeit ist zu lang. Das Auszahlungsdatum darf nicht nach dem 31.12.9999 liegen: "
+                              "bitte höchstens 7.974 Jahre und 11 Monate eingeben.", "Edit19"};
     // A term of 12 · years + months below 1 is missing, also when the months cancel the year out.
     const std::tuple<QString FinanceCalculator::*, const char*, QStringList> cases[] = {
         {&FinanceCalculator::Edit17, "", {"Angaben fehlen!", "Edit17"}}, {&FinanceCalculator::Edit19, "0", noTerm},
@@ -80,7 +95,8 @@ TEST(Savings, RefusedInputsLeaveTheResults) {
         {&FinanceCalculator::Edit17, "x", notANumber}, {&FinanceCalculator::Edit18, "x", notANumber},
         {&FinanceCalculator::Edit19, "x", notANumber},
         {&FinanceCalculator::Edit17, "1E4000", {"Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.", ""}},
-        {&FinanceCalculator::Edit19, "2000000000", {"Die Laufzeit ist zu lang. Bitte höchstens 100.000 Jahre eingeben.", "Edit19"}}};
+        // The payout date must stay within the date fields: from 01.01.2025 up to December 9999.
+        {&FinanceCalculator::Edit19, "2000000000", tooLong}, {&FinanceCalculator::Edit19, "7975", tooLong}};
     for (const auto& [field, text, shown] : cases) {
         FinanceCalculator g = f;
         g.*field = text;

@@ -1,6 +1,8 @@
 #include "finance/views/tfinanzrechner.h"
 
 #include "core/dialogs.h"
+#include "finance/settingssource.h"
+#include "finance/views/tfoerder.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -19,7 +21,11 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
-TFinanzrechner::TFinanzrechner(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+TFinanzrechner::TFinanzrechner(Dialogs& dialogs, QWidget* parent, SettingsSource* settings)
+    : QDialog(parent),
+      dialogs_(dialogs),
+      ownSettings_(settings ? nullptr : std::make_unique<MemorySettings>()),
+      settings_(settings ? settings : ownSettings_.get()) {
     setObjectName(QStringLiteral("TFinanzrechner"));
     setWindowTitle(QStringLiteral("Finanzrechner"));
     setModal(false);
@@ -61,6 +67,7 @@ TFinanzrechner::TFinanzrechner(Dialogs& dialogs, QWidget* parent) : QDialog(pare
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         Finance.ActivePage = index == 0 ? FinancePage::Tilgung : FinancePage::Anlage;
     });
+    connectReactions();
 
     Grid2->setRowCount(3);
     Grid3->setRowCount(3);
@@ -121,13 +128,7 @@ void TFinanzrechner::prepareGrids() {
         grid->setToolTip(QStringLiteral("Datumsformat : tt.mm.jj oder tt.mm.jjjj"));
         grid->setMinimumWidth(20 + setup.dateWidth + setup.valueWidth + 2 * grid->frameWidth() +
                               grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
-        // Column 0 numbers the data rows 1, 2, 3, ... and is not edited.
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            auto* number = new QTableWidgetItem(QString::number(r + 1));
-            number->setFlags(Qt::ItemIsEnabled);
-            number->setBackground(palette().button());
-            grid->setItem(r, 0, number);
-        }
+        numberRows(grid);
     }
 }
 
@@ -140,79 +141,36 @@ void TFinanzrechner::showEvent(QShowEvent* event) {
     (PageControl1->currentIndex() == 0 ? Edit1 : Edit16)->setFocus();
 }
 
+TFinanzrechner::~TFinanzrechner() = default;
+
 void TFinanzrechner::OKBtnClick() {
+    run([this] { return FinanceReaction(Finance.Compute()); });
+}
+
+TFoerder& TFinanzrechner::foerder() {
+    if (!foerder_) {
+        foerder_ = new TFoerder(Finance, *settings_, dialogs_, this);
+        connect(foerder_, &TFoerder::financeChanged, this, [this](const QString& focus) {
+            showState();
+            report({FinanceOutcome{QString(), focus}});
+        });
+    }
+    return *foerder_;
+}
+
+void TFinanzrechner::storeSubsidyParameters() { Finance.Subsidy.Shutdown(*settings_); }
+
+void TFinanzrechner::run(const std::function<FinanceReaction()>& command) {
     pullInputs();
-    const FinanceOutcome outcome = Finance.Compute();
+    const FinanceReaction reaction = command();
     showState();
-    if (!outcome.message.isEmpty()) dialogs_.message(outcome.message);
-    if (!outcome.focus.isEmpty()) {
-        if (auto* target = findChild<QWidget*>(outcome.focus)) target->setFocus();
-    }
+    report(reaction);
+    if (reaction.showSubsidy) foerder().showSubsidy();
 }
 
-namespace {
-
-void readGrid(const QTableWidget* grid, FinanceGrid& into) {
-    into.rows.assign(static_cast<size_t>(grid->rowCount()), {});
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        const QTableWidgetItem* date = grid->item(r, 1);
-        const QTableWidgetItem* value = grid->item(r, 2);
-        into.rows[static_cast<size_t>(r)] = {date ? date->text() : QString(), value ? value->text() : QString()};
-    }
+void TFinanzrechner::report(const FinanceReaction& reaction) {
+    for (const QString& message : reaction.messages) dialogs_.message(message);
+    if (reaction.focus.isEmpty()) return;
+    if (auto* target = findChild<QWidget*>(reaction.focus)) target->setFocus();
 }
 
-}  // namespace
-
-void TFinanzrechner::pullInputs() {
-    FinanceCalculator& f = Finance;
-    f.ActivePage = PageControl1->currentIndex() == 0 ? FinancePage::Tilgung : FinancePage::Anlage;
-    f.Edit1 = Edit1->text();
-    f.Edit2 = Edit2->text();
-    f.Edit12 = Edit12->text();
-    f.Edit13 = Edit13->text();
-    f.Edit14 = Edit14->text();
-    f.Edit7 = Edit7->text();
-    f.Datum1 = Datum1->date();
-    f.Datum2 = Datum2->date();
-    f.Datum3 = Datum3->date();
-    f.Radio1 = Radio1->isChecked();
-    f.Radio2 = Radio2->isChecked();
-    f.vproz = vproz->isChecked();
-    f.BauFi = BauFi->isChecked();
-    readGrid(Grid2, f.Grid2);
-    readGrid(Grid3, f.Grid3);
-
-    f.Zins1 = Zins1->isChecked();
-    f.Zins2 = Zins2->isChecked();
-    f.Edit16 = Edit16->text();
-    f.Edit17 = Edit17->text();
-    f.Edit18 = Edit18->text();
-    f.Edit19 = Edit19->text();
-    f.Edit23 = Edit23->text();
-    f.Edit24 = Edit24->text();
-    f.Datum4 = Datum4->date();
-    f.Datum5 = Datum5->date();
-    f.Datum6 = Datum6->date();
-    f.vproz2 = vproz2->isChecked();
-    readGrid(Grid1, f.Grid1);
-    readGrid(Grid4, f.Grid4);
-}
-
-void TFinanzrechner::showState() {
-    const FinanceCalculator& f = Finance;
-    const std::pair<QLineEdit*, const QString*> texts[] = {
-        {Edit1, &f.Edit1},   {Edit2, &f.Edit2},   {Edit12, &f.Edit12}, {Edit13, &f.Edit13}, {Edit14, &f.Edit14},
-        {Edit7, &f.Edit7},   {Edit3, &f.Edit3},   {Edit8, &f.Edit8},   {Edit15, &f.Edit15}, {Edit4, &f.Edit4},
-        {Edit5, &f.Edit5},   {Edit6, &f.Edit6},   {Edit9, &f.Edit9},   {Edit10, &f.Edit10}, {Edit11, &f.Edit11},
-        {Edit16, &f.Edit16}, {Edit17, &f.Edit17}, {Edit18, &f.Edit18}, {Edit19, &f.Edit19}, {Edit23, &f.Edit23},
-        {Edit24, &f.Edit24}, {Edit21, &f.Edit21}, {Edit20, &f.Edit20}, {Edit22, &f.Edit22}};
-    for (const auto& [edit, text] : texts) {
-        if (edit->text() != *text) edit->setText(*text);
-    }
-    const std::pair<QDateEdit*, const QDate*> dates[] = {{Datum1, &f.Datum1}, {Datum2, &f.Datum2}, {Datum3, &f.Datum3},
-                                                         {Datum4, &f.Datum4}, {Datum5, &f.Datum5}, {Datum6, &f.Datum6}};
-    for (const auto& [edit, date] : dates) {
-        if (edit->date() != *date) edit->setDate(*date);
-    }
-    StatusGroup->setTitle(f.StatusCaption);
-}

@@ -5,8 +5,12 @@
 #include "finance/financecalculator.h"
 
 #include <QDialog>
+#include <functional>
+#include <memory>
 
 class Dialogs;
+class SettingsSource;
+class TFoerder;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -22,7 +26,9 @@ class QToolButton;
 class TFinanzrechner : public QDialog {
     Q_OBJECT
 public:
-    TFinanzrechner(Dialogs& dialogs, QWidget* parent = nullptr);
+    // `settings` holds the subsidy's regime sections; without it they are kept in memory for this run.
+    TFinanzrechner(Dialogs& dialogs, QWidget* parent = nullptr, SettingsSource* settings = nullptr);
+    ~TFinanzrechner() override;
 
     // The engine, for the windows that share `FinanceAmount`, `SubsidyPerYear` and `SubsidyTotal`.
     FinanceCalculator& finance() { return Finance; }
@@ -31,14 +37,24 @@ public:
     // and any message, and moves the focus where the check asks.
     void OKBtnClick();
 
+    // The subsidy window, built on first use.
+    TFoerder& foerder();
+    // At shutdown an open subsidy window keeps its parameters, as closing it would.
+    void storeSubsidyParameters();
+
 signals:
     // "&Hilfe": the shell opens the help page.
     void helpRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectReactions();
+    // Copies the controls into the engine, runs one command, shows the new state, the messages and the focus.
+    void run(const std::function<FinanceReaction()>& command);
+    void report(const FinanceReaction& reaction);
     void buildTopBar();
     QWidget* buildLoanPage();
     QWidget* buildSavingsPage();
@@ -46,9 +62,17 @@ private:
     void prepareGrids();
     void pullInputs();
     void showState();
+    // Toggles, lists, captions and hints of the special payments and interest changes.
+    void showListState();
+    // Column 0 numbers the data rows 1, 2, 3, ... and is not edited.
+    void numberRows(QTableWidget* grid);
+    void renderGrid(QTableWidget* grid, const FinanceGrid& rows);
 
     Dialogs& dialogs_;
     FinanceCalculator Finance;
+    std::unique_ptr<SettingsSource> ownSettings_;
+    SettingsSource* settings_;
+    TFoerder* foerder_ = nullptr;
 
 public:
     // Controls, by their component names.
