@@ -1,6 +1,7 @@
 #include "core/calculator.h"
 #include "core/normalize.h"
 #include "core/numtext.h"
+#include "core/tapeline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,7 @@ using numtext::valValue;
 
 Calculator::Calculator(Dialogs& dialogs, Tape* tape) : dialogs_(dialogs), tape_(tape) {}
 
-QString Calculator::CalculatorTag() const { return CalculatorOn == 1 ? QStringLiteral("(R1) ") : QStringLiteral("(R2) "); }
+QString Calculator::CalculatorTag() const { return tapeline::calculatorTag(CalculatorOn); }
 
 void Calculator::ApplyDisplaySettings(int numberFormat, int decimals, int formatWhileTyping, int chainMode) {
     ChainMode = chainMode == 1 ? 1 : 0;
@@ -174,7 +175,7 @@ void Calculator::SelectCalculator(int which) {
         tape_->SetBold(true);
         if (WorkValue != 0) {
             tape_->SetColour(Operand1Text.startsWith(u'-') ? Tape::Red : Tape::Black);
-            tape_->AppendLine(CalculatorTag() + Label1 + QStringLiteral(" ^"));
+            tape_->AppendLine(CalculatorTag() + tapeline::marked(Label1, tapeline::FirstOperand));
         } else {
             tape_->AppendLine(CalculatorTag());
         }

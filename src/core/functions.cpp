@@ -1,5 +1,6 @@
 #include "core/calculator.h"
 #include "core/numtext.h"
+#include "core/tapeline.h"
 
 #include <cmath>
 #include <numbers>
@@ -114,10 +115,10 @@ void Calculator::finishFunction(long double result) {
         tape_->ClearUndo();
         if (tape_->LineCount() <= 1) {
             tape_->Clear();
-            tape_->AppendLine(Label1 + QStringLiteral(" ^"));
+            tape_->AppendLine(tapeline::marked(Label1, tapeline::FirstOperand));
         } else if (EntryState != 7) {
             tape_->AppendLine(QString());
-            tape_->AppendLine(Label1 + QStringLiteral(" ^"));
+            tape_->AppendLine(tapeline::marked(Label1, tapeline::FirstOperand));
         }
     }
     Operand2Text = str(result);
@@ -135,10 +136,10 @@ void Calculator::confirmFunctionResult() {
             if (tape_->LineCount() > 1) tape_->AppendLine(QString());
             else tape_->Clear();
             tape_->AppendLine(Label1 + Label4);
-            tape_->AppendLine(QStringLiteral("=  ") + Label3 + Label2);
+            tape_->AppendLine(tapeline::resultLine(Label3, Label2));
         } else {
             tape_->AppendLine(Label2);
-            tape_->AppendLine(Label3 + QStringLiteral(" ="));
+            tape_->AppendLine(tapeline::marked(Label3, tapeline::Result));
         }
     }
     Label1 = Label3;

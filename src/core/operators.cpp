@@ -1,5 +1,6 @@
 #include "core/calculator.h"
 #include "core/numtext.h"
+#include "core/tapeline.h"
 
 #include <cmath>
 
@@ -197,7 +198,7 @@ void Calculator::normalClose() {
         if (EntryState == 3) {
             if (!Label3.isEmpty()) {
                 tape_->SetColour(PendingOperator == u'-' ? Tape::Red : Tape::Black);
-                tape_->AppendLine(Label3 + u' ' + PendingOperator);
+                tape_->AppendLine(tapeline::marked(Label3, PendingOperator));
             }
         } else if (EntryState == 1 || EntryState == 6 || EntryState == 0) {
             if (EntryState == 6) {
@@ -205,7 +206,7 @@ void Calculator::normalClose() {
                 tape_->AppendLine(Label3 + u' ' + Label2);
             } else if (EntryState == 1 && !Label3.isEmpty()) {
                 tape_->SetColour(PendingOperator == u'-' ? Tape::Red : Tape::Black);
-                tape_->AppendLine(Label3 + u' ' + PendingOperator);
+                tape_->AppendLine(tapeline::marked(Label3, PendingOperator));
             }
             writeTotalOrSubtotal(negative);
             if (NumberFormat == 2 && SubtotalMode == 0 && InsertSecondCurrency == 1) writeSecondCurrencyLine();
@@ -229,10 +230,10 @@ void Calculator::writeTotalOrSubtotal(bool resultNegative) {
     tape_->SetColour(resultNegative ? Tape::Red : Tape::Black);
     if (SubtotalMode != 1) {
         WriteDashLine();
-        tape_->AppendLine(Label1 + QStringLiteral(" T"));
+        tape_->AppendLine(tapeline::marked(Label1, tapeline::Total));
     } else {
         tape_->SetColour(Tape::Green);
-        tape_->AppendLine(Label1 + QStringLiteral(" S"));
+        tape_->AppendLine(tapeline::marked(Label1, tapeline::Subtotal));
         tape_->SetColour(Tape::Black);
     }
 }
@@ -259,7 +260,7 @@ void Calculator::closeSidePanelFunction() {
             if (tape_->LineCount() > 1) tape_->AppendLine(QString());
             else tape_->Clear();
             tape_->AppendLine(Label1 + u' ' + Label4);
-            tape_->AppendLine(QStringLiteral("=  ") + Label3 + u' ' + Label2);
+            tape_->AppendLine(tapeline::resultLine(Label3, u' ' + Label2));
         } else {
             tape_->ClearUndo();
             if (tape_->LineCount() <= 1) tape_->Clear();
@@ -270,7 +271,7 @@ void Calculator::closeSidePanelFunction() {
             tape_->SetBold(true);
             tape_->SetSize(10);
             tape_->AppendToLastLine(QStringLiteral(" f"));
-            tape_->AppendLine(QStringLiteral("=  ") + Label3 + u' ' + Label2);
+            tape_->AppendLine(tapeline::resultLine(Label3, u' ' + Label2));
         }
     }
     SaveCalculatorState();

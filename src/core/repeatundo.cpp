@@ -1,5 +1,6 @@
 #include "core/calculator.h"
 #include "core/numtext.h"
+#include "core/tapeline.h"
 
 #include <cmath>
 
@@ -43,13 +44,13 @@ void Calculator::closeRepetition() {
         tape_->ClearUndo();
         WorkValue = RepeatSum;
         FormatNumber();
-        const QString sumLine = FormattedText + QStringLiteral(" Z");
+        const QString sumLine = tapeline::marked(FormattedText, tapeline::RepeatSum);
         tape_->SetColour(Label2.contains(u'-') ? Tape::Red : Tape::Black);
         if (!Label3.isEmpty()) tape_->AppendLine(Label5 + QStringLiteral("x   ") + Label3 + u' ' + Label2);
         tape_->SetColour(Tape::Green);
         if (SubtotalMode == 1) {
             if (RepeatSum > 0) tape_->AppendLine(sumLine);
-            tape_->AppendLine(Label1 + QStringLiteral(" S"));
+            tape_->AppendLine(tapeline::marked(Label1, tapeline::Subtotal));
             tape_->SetColour(Tape::Black);
         } else if (SubtotalMode == 2) {
             tape_->AppendLine(sumLine);
@@ -58,7 +59,7 @@ void Calculator::closeRepetition() {
             if (RepeatSum > 0) tape_->AppendLine(sumLine);
             WriteDashLine();
             tape_->SetColour(RepeatSum < 0 ? Tape::Red : Tape::Black);
-            tape_->AppendLine(Label1 + QStringLiteral(" T"));
+            tape_->AppendLine(tapeline::marked(Label1, tapeline::Total));
             if (NumberFormat == 2 && InsertSecondCurrency == 1) writeSecondCurrencyLine();
         }
     }
@@ -139,10 +140,10 @@ void Calculator::FindLastTapeLine() {
             continue;
         }
         LastTapeLine = line;
-        LastTapeMark = line.back();
+        LastTapeMark = tapeline::markOf(line);
         return;
     }
-    LastTapeMark = u'#';
+    LastTapeMark = tapeline::NoLine;
 }
 
 namespace {
@@ -177,47 +178,47 @@ void Calculator::walkBackTape() {
     tape_->SetSize(10);
     tape_->SetBold(true);
     tape_->SetColour(Tape::Black);
-    if (LastTapeMark == u'#') return;
-    if ((LastTapeMark == u'T' || LastTapeMark == u'S') && NumberFormat == 1 && Decimals == 0)
+    if (LastTapeMark == tapeline::NoLine) return;
+    if ((LastTapeMark == tapeline::Total || LastTapeMark == tapeline::Subtotal) && NumberFormat == 1 && Decimals == 0)
         LastTapeLine.remove(u'.');
-    if (LastTapeMark == u'%') {
+    if (LastTapeMark == tapeline::Percent) {
         tape_->DeleteLastLine();
         FindLastTapeLine();
     }
-    if (LastTapeMark == QChar(0x2014)) {
+    if (LastTapeMark == tapeline::Dash) {
         tape_->DeleteLastLine();
         return;
     }
-    if (LastTapeMark == u'=') {
+    if (LastTapeMark == tapeline::Result) {
         tape_->DeleteLastLine();
         FindLastTapeLine();
-        if (LastTapeMark == u'T') return;
+        if (LastTapeMark == tapeline::Total) return;
         if (LastTapeMark.isDigit()) {
             tape_->DeleteLastLine();
             FindLastTapeLine();
         }
     }
-    if (LastTapeMark == u'#') return;
+    if (LastTapeMark == tapeline::NoLine) return;
     if (!LastTapeLine.isEmpty()) {
         if (LastTapeLine.size() <= 2 || LastTapeLine[0] < u' ') {
             tape_->DeleteLastLine();
             return;
         }
-        if (LastTapeLine.startsWith(QStringLiteral("(R"))) {
+        if (tapeline::hasCalculatorTag(LastTapeLine)) {
             if (LastTapeLine.size() < 8) {
                 tape_->DeleteLastLine();
                 return;
             }
-            LastTapeLine.remove(0, 5);
+            LastTapeLine.remove(0, tapeline::CalculatorTagLength);
         }
         if (LastTapeLine[0] >= u'?' && LastTapeLine[0] <= u'~' && isTextLine(LastTapeLine)) {
             tape_->DeleteLastLine();
             return;
         }
-        if (LastTapeLine.startsWith(u'=')) {
+        if (LastTapeLine.startsWith(tapeline::Result)) {
             tape_->DeleteLastLine();
             FindLastTapeLine();
-            LastTapeMark = u'^';
+            LastTapeMark = tapeline::FirstOperand;
             PanelFunction = 0;
         }
         QString cleaned = normalize(LastTapeLine);
@@ -232,8 +233,8 @@ void Calculator::walkBackTape() {
         }
         const long double n = number.value;
         const QChar mark = LastTapeMark;
-        if (mark != u'T' && mark != u'^' && mark != u'S') {
-            if (mark == u'Z') {
+        if (!tapeline::isFieldMark(mark)) {
+            if (mark == tapeline::RepeatSum) {
                 tape_->DeleteLastLine();
                 FindLastTapeLine();
             }
@@ -262,7 +263,7 @@ void Calculator::walkBackTape() {
             tape_->DeleteLastLine();
             return;
         }
-        if (mark == u'^') setActiveField(1);
+        if (mark == tapeline::FirstOperand) setActiveField(1);
         Operand1Text = cleaned;
         Operand2Text.clear();
         WorkValue = n;

@@ -1,4 +1,5 @@
 #include "core/calculator.h"
+#include "core/tapeline.h"
 
 #include <algorithm>
 
@@ -9,7 +10,7 @@ void Calculator::WriteFirstOperandLine() {
     tape_->ClearUndo();
     if (Operand1Text.startsWith(u'-')) tape_->SetColour(Tape::Red);
     else if (!Operand1Text.isEmpty()) tape_->SetColour(Tape::Black);
-    const QString line = Label1 + QStringLiteral(" ^");
+    const QString line = tapeline::marked(Label1, tapeline::FirstOperand);
     if (tape_->LineCount() > 1) {
         if (!FirstLineWritten) tape_->AppendLine(QString());
         tape_->AppendLine(line);
@@ -23,9 +24,9 @@ void Calculator::WriteFirstOperandLine() {
 void Calculator::WriteRunningSubtotal() {
     if (!TapeVisible() || tape_->LineCount() <= 1) return;
     const QString last = tape_->Line(tape_->LineCount() - 1);
-    if (last.endsWith(u'+') || last.endsWith(u'Z') || last.endsWith(u'-')) {
+    if (tapeline::continuesSum(tapeline::markOf(last))) {
         tape_->SetColour(Tape::Green);
-        tape_->AppendLine(Label1 + QStringLiteral(" S"));
+        tape_->AppendLine(tapeline::marked(Label1, tapeline::Subtotal));
         tape_->SetColour(Tape::Black);
     }
 }
@@ -36,5 +37,5 @@ void Calculator::WriteDashLine() {
     const qsizetype lastLength = count > 0 ? tape_->Line(count - 1).size() : 0;
     const qsizetype n = std::max(Label1.size(), lastLength);
     const qsizetype dashes = NumberFormat == 2 ? n / 2 : n / 2 + 1;
-    tape_->AppendLine(QString(dashes, QChar(0x2014)));
+    tape_->AppendLine(tapeline::dashes(dashes));
 }
