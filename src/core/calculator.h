@@ -2,6 +2,7 @@
 // The adding-machine calculator: two calculators R1/R2 sharing one display, entry, the four
 // operators with two chaining modes, "=", percent, functions, memory, repeat and undo.
 // State is public and named as the rest of Kalkulo knows it; windows render from it.
+#include "core/calculatorcodes.h"
 #include "core/converterhooks.h"
 #include "core/dialogs.h"
 #include "core/plotterhooks.h"
@@ -162,6 +163,12 @@ public:
 
 private:
     CalculatorSlot& slotOfCalculatorOn() { return Slots[CalculatorOn - 1]; }
+    // What the operator field shows; some rules follow the display rather than PendingOperator.
+    bool showsOperator(QChar op) const { return Label2.size() == 1 && Label2[0] == op; }
+    // A pending "%" (or the other sign's "+%"/"-%") turns into "+%" or "-%" with the next sign.
+    bool percentTakesSign(bool plus) const {
+        return showsOperator(u'%') || Label2 == (plus ? QStringLiteral("-%") : QStringLiteral("+%"));
+    }
     void setActiveField(int field);
     void rerunPanelAfterFirstOperandChange();
     void recomputeUnitConversionIfPending();

@@ -43,16 +43,16 @@ void Calculator::formatAs(int format, int decimals) {
 }
 
 void Calculator::ShowTypedNumber() {
-    if (ActiveField == 1) {
+    if (ActiveField == field::First) {
         WorkValue = valValue(Operand1Text);
         if (NumberFormat == 2) formatAs(1, 2);  // no currency suffix while typing
         else FormatNumber();
         Label1 = FormattedText;
-    } else if (ActiveField == 2) {
+    } else if (ActiveField == field::Second) {
         WorkValue = valValue(Operand2Text);
         if (NumberFormat == 2) {
             // A factor or a percentage is not an amount.
-            if (PercentMode == 0 && OperatorClass == 1) formatAs(1, 2);
+            if (PercentMode == percent::Plain && OperatorClass == opclass::Additive) formatAs(1, 2);
             else formatAs(3, Decimals);
         } else {
             FormatNumber();
@@ -179,21 +179,21 @@ void Calculator::SelectCalculator(int which) {
         } else {
             tape_->AppendLine(CalculatorTag());
         }
-        if (ActiveField == 1) FirstLineWritten = true;
+        if (ActiveField == field::First) FirstLineWritten = true;
     }
-    EntryState = 1;
+    EntryState = entry::Typed;
     if (PanelFunction >= 1 && PanelFunction <= 7) sidePanels_->rerunPanelFunction(PanelFunction);
 }
 
 void Calculator::TakeFromOtherCalculator() {
     const QString source = Slots[CalculatorOn == 1 ? 1 : 0].Operand1Text;
-    if (ActiveField == 2) {
+    if (ActiveField == field::Second) {
         SaveCalculatorState();
         Operand2Text = source;
         WorkValue = valValue(Operand2Text);
         FormatNumber();
         Label3 = FormattedText;
-        EntryState = 1;
+        EntryState = entry::Typed;
         return;
     }
     if (!Operand1Text.isEmpty() && !dialogs_.askYesNo(QStringLiteral("Inhalt überschreiben?"))) return;
@@ -209,11 +209,11 @@ bool Calculator::PutValue(long double value) {
         dialogs_.message(QStringLiteral("Zahl zu hoch, Vorgang abgebrochen!"));
         return false;
     }
-    if (ActiveField == 4) return false;
-    if (ActiveField == 3 && !Operand1Text.isEmpty() &&
+    if (ActiveField == field::EditOwnsKeys) return false;
+    if (ActiveField == field::Result && !Operand1Text.isEmpty() &&
         !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
         return false;
-    putIntoField(value, ActiveField == 2);
+    putIntoField(value, ActiveField == field::Second);
     return true;
 }
 
@@ -228,11 +228,11 @@ void Calculator::putIntoField(long double value, bool intoSecondField) {
         Operand1Text = str(value);
         Label1 = FormattedText;
     }
-    EntryState = 1;
+    EntryState = entry::Typed;
 }
 
 long double Calculator::ActiveNumber() const {
-    return valValue(ActiveField == 2 ? Operand2Text : Operand1Text);
+    return valValue(ActiveField == field::Second ? Operand2Text : Operand1Text);
 }
 
 void Calculator::rerunPanelAfterFirstOperandChange() {
@@ -246,15 +246,15 @@ void Calculator::recomputeUnitConversionIfPending() {
 
 void Calculator::leaveEditField() {
     if (PanelFunction == 0) {
-        ActiveField = (SavedActiveField == 0 || SavedActiveField == 4) ? 1 : SavedActiveField;
+        ActiveField = (SavedActiveField == 0 || SavedActiveField == field::EditOwnsKeys) ? 1 : SavedActiveField;
         converter_->stopConverterHints();
     } else {
-        ActiveField = 1;
+        ActiveField = field::First;
     }
 }
 
 void Calculator::resetRepeat() {
-    RepeatMode = 0;
+    RepeatMode = repeat::Off;
     RepeatCount = 0;
     Label5 = QStringLiteral("0");
 }

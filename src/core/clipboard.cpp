@@ -37,12 +37,12 @@ void Calculator::Paste(const std::optional<QString>& clipboardText) {
         dialogs_.message(QStringLiteral("Zwischenablage muß eine Zahl beinhalten"));
         return;
     }
-    if (ActiveField == 4) return;
+    if (ActiveField == field::EditOwnsKeys) return;
     long double value = 0;
     if (!readPastedNumber(*clipboardText, false, value)) return;
-    if (ActiveField == 3 && !Operand1Text.isEmpty() && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
+    if (ActiveField == field::Result && !Operand1Text.isEmpty() && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
         return;
-    putIntoField(value, ActiveField == 2);
+    putIntoField(value, ActiveField == field::Second);
 }
 
 void Calculator::PasteIntoTarget(const QString& text) {

@@ -15,23 +15,23 @@ void continueFromShownText(QString& operand, const QString& shown) {
 }  // namespace
 
 void Calculator::EnterDigit(QChar c) {
-    if (ActiveField == 4) {
+    if (ActiveField == field::EditOwnsKeys) {
         if (PanelFunction != 0) {
-            ActiveField = 1;
+            ActiveField = field::First;
             return;
         }
-        ActiveField = (SavedActiveField == 0 || SavedActiveField == 4) ? 1 : SavedActiveField;
+        ActiveField = (SavedActiveField == 0 || SavedActiveField == field::EditOwnsKeys) ? 1 : SavedActiveField;
     }
-    if (PercentMode == 0) EntryState = 1;
+    if (PercentMode == percent::Plain) EntryState = entry::Typed;
 
-    if (ActiveField == 1) {
+    if (ActiveField == field::First) {
         continueFromShownText(Operand1Text, Label1);
         Operand1Text.append(c);
         if (FormatWhileTyping == 1) ShowTypedNumber();
         else Label1 = Operand1Text;
         rerunPanelAfterFirstOperandChange();
         recomputeUnitConversionIfPending();
-    } else if (ActiveField == 2) {
+    } else if (ActiveField == field::Second) {
         continueFromShownText(Operand2Text, Label3);
         Operand2Text.append(c);
         if (FormatWhileTyping == 1) ShowTypedNumber();
@@ -40,8 +40,8 @@ void Calculator::EnterDigit(QChar c) {
 }
 
 void Calculator::DeleteLastDigit() {
-    if (ActiveField == 4) return;
-    const bool second = ActiveField == 2;
+    if (ActiveField == field::EditOwnsKeys) return;
+    const bool second = ActiveField == field::Second;
     QString& operand = second ? Operand2Text : Operand1Text;
     QString& label = second ? Label3 : Label1;
     QString s = numtext::formatG(valValue(operand));
@@ -59,19 +59,19 @@ void Calculator::DeleteLastDigit() {
     operand = s;
     if (!second) {
         setActiveField(1);
-        EntryState = 1;
+        EntryState = entry::Typed;
         rerunPanelAfterFirstOperandChange();
         recomputeUnitConversionIfPending();
     }
 }
 
 void Calculator::ChangeSign() {
-    if (ActiveField == 4) return;
-    if (ActiveField == 3 && Operand1Text.isEmpty()) return;
-    const bool second = ActiveField == 2;
+    if (ActiveField == field::EditOwnsKeys) return;
+    if (ActiveField == field::Result && Operand1Text.isEmpty()) return;
+    const bool second = ActiveField == field::Second;
     QString& operand = second ? Operand2Text : Operand1Text;
     QString& label = second ? Label3 : Label1;
-    if (operand.isEmpty() && ActiveField != 3) {
+    if (operand.isEmpty() && ActiveField != field::Result) {
         operand = QStringLiteral("-");
         label = operand;
         return;
@@ -92,12 +92,12 @@ void Calculator::ChangeSign() {
 }
 
 void Calculator::ClearFields() {
-    if (ActiveField == 4) {
+    if (ActiveField == field::EditOwnsKeys) {
         leaveEditField();
         return;
     }
     SaveCalculatorState();
-    if (ActiveField != 1) Operand2Text.clear();
+    if (ActiveField != field::First) Operand2Text.clear();
     Operand1Text.clear();
     Label1.clear();
     Label2.clear();
@@ -106,7 +106,7 @@ void Calculator::ClearFields() {
     Label5 = QStringLiteral("0");
     sidePanels_->dropUnitConversion();
     RepeatCount = 0;
-    OperatorClass = 0;
+    OperatorClass = opclass::MultiplicativeOrNone;
     setActiveField(1);
     PanelFunction = 0;
     if (plotter_->plotterVisible()) plotter_->resetPlotter();
@@ -123,7 +123,7 @@ void Calculator::Quit() {
 }
 
 void Calculator::FieldDoubleClicked(int field) {
-    if (field == 1) OperatorClass = 0;
+    if (field == 1) OperatorClass = opclass::MultiplicativeOrNone;
     setActiveField(field == 2 ? 2 : 1);
 }
 

@@ -12,20 +12,20 @@ void Calculator::PressPercent() {
     WriteRunningSubtotal();
     PendingOperator = u'%';
     resetRepeat();
-    if (Label2 == QStringLiteral("+") || Label2 == QStringLiteral("-")) {
-        const bool plus = Label2 == QStringLiteral("+");
+    if (showsOperator(u'+') || showsOperator(u'-')) {
+        const bool plus = showsOperator(u'+');
         Label2 = plus ? QStringLiteral("+%") : QStringLiteral("-%");
-        PercentMode = plus ? 1 : 2;
-        OperatorClass = 0;
-        ActiveField = 2;
-        EntryState = 6;
+        PercentMode = plus ? percent::Plus : percent::Minus;
+        OperatorClass = opclass::MultiplicativeOrNone;
+        ActiveField = field::Second;
+        EntryState = entry::PercentOrPi;
         return;
     }
-    EntryState = 1;
+    EntryState = entry::Typed;
     WriteFirstOperandLine();
     Label2 = QStringLiteral("%");
     Label4.clear();
-    PercentMode = 0;
+    PercentMode = percent::Plain;
     setActiveField(2);
     PanelFunction = 0;
 }
@@ -39,17 +39,17 @@ void Calculator::ApplyFunction(QChar code) {
     if (needsOperand && Operand1Text.isEmpty()) return;
     if (code == u's' && Operand1Text.startsWith(u'-')) {
         dialogs_.message(QStringLiteral("Von einer negativen Zahl kann keine Quadratwurzel gezogen werden"));
-        OperatorClass = 0;
-        ActiveField = 3;
+        OperatorClass = opclass::MultiplicativeOrNone;
+        ActiveField = field::Result;
         return;
     }
     SaveCalculatorState();
     if (NumberFormat == 2) SetNumberFormat(3);  // a function result is not an amount
     if (code == u's' || code == u'q') resetRepeat();
-    OperatorClass = 2;
+    OperatorClass = opclass::Function;
     PendingOperator = code;
-    EntryState = ActiveField == 3 ? 7 : 1;
-    ActiveField = 2;
+    EntryState = ActiveField == field::Result ? 7 : 1;
+    ActiveField = field::Second;
     if (code == u's' || code == u'q') SelectedRadio = 2;
     PressEquals();
 }
@@ -116,16 +116,16 @@ void Calculator::finishFunction(long double result) {
         if (tape_->LineCount() <= 1) {
             tape_->Clear();
             tape_->AppendLine(tapeline::marked(Label1, tapeline::FirstOperand));
-        } else if (EntryState != 7) {
+        } else if (EntryState != entry::OnResult) {
             tape_->AppendLine(QString());
             tape_->AppendLine(tapeline::marked(Label1, tapeline::FirstOperand));
         }
     }
     Operand2Text = str(result);
     Label3 = FormattedText;
-    ActiveField = 1;
+    ActiveField = field::First;
     Label2 = functionMark(PendingOperator, functionArgument_);
-    EntryState = 0;
+    EntryState = entry::Fresh;
 }
 
 void Calculator::confirmFunctionResult() {
@@ -147,7 +147,7 @@ void Calculator::confirmFunctionResult() {
     setActiveField(3);
     Operand2Text.clear();
     Label3.clear();
-    OperatorClass = 0;
+    OperatorClass = opclass::MultiplicativeOrNone;
     sidePanels_->dropUnitConversion();
     Label2.clear();
     Label4 = QStringLiteral("=");
@@ -157,20 +157,20 @@ void Calculator::EnterPi() {
     resetRepeat();
     SaveCalculatorState();
     const long double pi = std::numbers::pi_v<long double>;
-    if (ActiveField == 1) {
+    if (ActiveField == field::First) {
         Operand1Text = str(pi);
         WorkValue = pi;
         FormatNumber();
         Label1 = FormattedText;
         Label4 = QStringLiteral("Pi");
-        EntryState = 6;
-    } else if (ActiveField == 2) {
+        EntryState = entry::PercentOrPi;
+    } else if (ActiveField == field::Second) {
         Operand2Text = str(pi);
         WorkValue = pi;
         FormatNumber();
         Label3 = FormattedText;
         Label2 += QStringLiteral(" Pi");
-        EntryState = 6;
+        EntryState = entry::PercentOrPi;
     }
 }
 
@@ -185,14 +185,14 @@ void Calculator::MemoryClear() {
 
 void Calculator::MemoryStore() {
     MemoryValue = ActiveNumber();
-    EntryState = 1;
+    EntryState = entry::Typed;
     Label6 = memoryText(MemoryValue);
 }
 
 void Calculator::MemoryRecall() {
-    if (ActiveField == 4) return;
-    if (ActiveField == 3 && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?"))) return;
-    putIntoField(MemoryValue, ActiveField == 2);
+    if (ActiveField == field::EditOwnsKeys) return;
+    if (ActiveField == field::Result && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?"))) return;
+    putIntoField(MemoryValue, ActiveField == field::Second);
 }
 
 namespace {

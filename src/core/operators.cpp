@@ -10,17 +10,16 @@ using numtext::valValue;
 namespace {
 const QString kTooLarge = QStringLiteral("Zahl zu hoch, Vorgang abgebrochen!");
 const QString kDivisionByZero = QStringLiteral("Division durch Null ist nicht erlaubt!");
-bool isFunctionCode(QChar c) { return QStringLiteral("sqledmn").contains(c); }
 }  // namespace
 
 void Calculator::PressOperator(QChar op) {
     SaveCalculatorState();
-    if (RepeatMode == 2) {
-        SubtotalMode = (op == u'x' || op == u'/') ? 1 : 2;
-        if (PendingOperator == u'x' || PendingOperator == u'/') SubtotalMode = 1;
+    if (RepeatMode == repeat::Repeating) {
+        SubtotalMode = (op == u'x' || op == u'/') ? subtotal::SubtotalLine : subtotal::SumLineOnly;
+        if (PendingOperator == u'x' || PendingOperator == u'/') SubtotalMode = subtotal::SubtotalLine;
         PressEquals();
     }
-    EntryState = 1;
+    EntryState = entry::Typed;
     if (PanelFunction != 0) {
         Operand2Text = str(WorkValue);
         PanelFunction = 0;
@@ -29,26 +28,26 @@ void Calculator::PressOperator(QChar op) {
 
     if (op == u'x' || op == u'/') {
         if (ChainMode == 1 && !Label3.isEmpty()) {
-            if (Label2 == QStringLiteral("+")) PressOperator(u'+');
-            else if (Label2 == QStringLiteral("-")) PressOperator(u'-');
-            if (Label2 == QStringLiteral("/") || Label2 == QStringLiteral("x")) {
-                SubtotalMode = 1;
+            if (showsOperator(u'+')) PressOperator(u'+');
+            else if (showsOperator(u'-')) PressOperator(u'-');
+            if (showsOperator(u'/') || showsOperator(u'x')) {
+                SubtotalMode = subtotal::SubtotalLine;
                 PressEquals();
             }
         } else if (ChainMode == 0 && prev == op && !Label3.isEmpty()) {
-            SubtotalMode = 1;
+            SubtotalMode = subtotal::SubtotalLine;
             PressEquals();
         }
         PendingOperator = op;
-        OperatorClass = 0;
+        OperatorClass = opclass::MultiplicativeOrNone;
         WriteRunningSubtotal();
     } else {
         if (ChainMode == 1 && !Label3.isEmpty() && !Label2.isEmpty()) {
-            SubtotalMode = 1;
-            if (Label2 == QStringLiteral("x") || Label2 == QStringLiteral("/")) PressEquals();
+            SubtotalMode = subtotal::SubtotalLine;
+            if (showsOperator(u'x') || showsOperator(u'/')) PressEquals();
         }
-        if (OperatorClass == 1) {
-            EntryState = 3;
+        if (OperatorClass == opclass::Additive) {
+            EntryState = entry::AdditiveChain;
             if (ChainMode == 0) {
                 PendingOperator = op;
                 if (op == prev) PressEquals();
@@ -56,25 +55,24 @@ void Calculator::PressOperator(QChar op) {
                 PressEquals();
             }
         }
-        OperatorClass = 1;
+        OperatorClass = opclass::Additive;
         const bool plus = op == u'+';
-        if (Label2 == QStringLiteral("%") || (Label2 == QStringLiteral("-%") && plus) ||
-            (Label2 == QStringLiteral("+%") && !plus)) {
+        if (percentTakesSign(plus)) {
             // The percent operator stays pending and turns into "+%" or "-%".
             Label2 = plus ? QStringLiteral("+%") : QStringLiteral("-%");
-            PercentMode = plus ? 1 : 2;
-            EntryState = 6;
+            PercentMode = plus ? percent::Plus : percent::Minus;
+            EntryState = entry::PercentOrPi;
             return;
         }
         PendingOperator = op;
     }
 
     WriteFirstOperandLine();
-    PercentMode = 0;
+    PercentMode = percent::Plain;
     PanelFunction = 0;
     if (NumberFormat == 2 && converter_->converterVisible()) {
-        if (ActiveField == 1) converter_->handToConverter(Operand1Text);
-        else if (ActiveField == 3) converter_->handToConverter(PreviousOperand2Text);
+        if (ActiveField == field::First) converter_->handToConverter(Operand1Text);
+        else if (ActiveField == field::Result) converter_->handToConverter(PreviousOperand2Text);
     }
     PreviousOperand2Text.clear();
     setActiveField(2);
@@ -90,7 +88,7 @@ bool Calculator::computeOperation(long double x, long double y, long double& res
     case u'x': result = x * y; break;
     case u'/': result = x / y; break;
     case u'%':
-        result = PercentMode == 1 ? x * y / 100 + x : PercentMode == 2 ? x - x * y / 100 : x * y / 100;
+        result = PercentMode == percent::Plus ? x * y / 100 + x : PercentMode == percent::Minus ? x - x * y / 100 : x * y / 100;
         break;
     default: return false;
     }
@@ -99,7 +97,7 @@ bool Calculator::computeOperation(long double x, long double y, long double& res
 
 void Calculator::PressEquals() {
     if (NumberFormat == 0) NumberFormat = 3;
-    if (ActiveField == 4) {
+    if (ActiveField == field::EditOwnsKeys) {
         EndEditField();
         return;
     }
@@ -107,16 +105,16 @@ void Calculator::PressEquals() {
     enum class Branch { None, SidePanel, Confirm, Compute };
     Branch branch = Branch::None;
     if (PanelFunction != 0) branch = Branch::SidePanel;
-    else if (OperatorClass == 2 && EntryState == 0) branch = Branch::Confirm;
-    else if (PendingOperator != u'0' && ActiveField == 2) branch = Branch::Compute;
+    else if (OperatorClass == opclass::Function && EntryState == entry::Fresh) branch = Branch::Confirm;
+    else if (PendingOperator != u'0' && ActiveField == field::Second) branch = Branch::Compute;
 
     // The undo snapshot; a function awaiting its confirmation keeps the one it took itself.
-    if (!QStringLiteral("sqeldn").contains(PendingOperator) && !Operand2Text.isEmpty()) SaveCalculatorState();
+    if (!fn::keepsSnapshotAtEquals(PendingOperator) && !Operand2Text.isEmpty()) SaveCalculatorState();
 
     const long double x = valValue(Operand1Text);
     const long double y = valValue(Operand2Text);
     long double result = 0;
-    const bool function = OperatorClass == 2 && isFunctionCode(PendingOperator);
+    const bool function = OperatorClass == opclass::Function && fn::isFunctionCode(PendingOperator);
     const bool divisionByZero = !function && PendingOperator == u'/' && y == 0;
     const bool missingOperand =
         (PendingOperator == u'x' || PendingOperator == u'/' || PendingOperator == u'%') && Label3.isEmpty();
@@ -129,10 +127,10 @@ void Calculator::PressEquals() {
         }
     }
 
-    if (RepeatMode == 1) {
+    if (RepeatMode == repeat::StepRequested) {
         ++RepeatCount;
         Label5 = QString::number(RepeatCount);
-    } else if (RepeatMode == 0) {
+    } else if (RepeatMode == repeat::Off) {
         RepeatCount = 0;
         Label5 = QStringLiteral("0");
     }
@@ -150,8 +148,8 @@ void Calculator::PressEquals() {
         case FunctionOutcome::NoResult: return;
         case FunctionOutcome::TooLarge:
             dialogs_.message(kTooLarge);
-            OperatorClass = 0;
-            ActiveField = 2;
+            OperatorClass = opclass::MultiplicativeOrNone;
+            ActiveField = field::Second;
             return;
         }
     } else if (divisionByZero) {
@@ -169,14 +167,14 @@ void Calculator::PressEquals() {
     }
     WorkValue = result;
     FormatNumber();
-    if (RepeatMode == 1) finishRepeatStep(result, y);
-    else if (RepeatMode == 2) closeRepetition();
+    if (RepeatMode == repeat::StepRequested) finishRepeatStep(result, y);
+    else if (RepeatMode == repeat::Repeating) closeRepetition();
     else normalClose();
 }
 
 void Calculator::EndEditField() {
     if (plotter_->plotterVisible()) {
-        ActiveField = 1;
+        ActiveField = field::First;
         plotter_->plotterTakesKey();
     }
     leaveEditField();
@@ -184,7 +182,7 @@ void Calculator::EndEditField() {
 
 void Calculator::normalClose() {
     Label1 = FormattedText;
-    PercentMode = 0;
+    PercentMode = percent::Plain;
     PanelFunction = 0;
     Operand1Text = str(WorkValue);
     PreviousOperand2Text = Operand2Text;
@@ -195,40 +193,40 @@ void Calculator::normalClose() {
         tape_->SetBold(true);
         tape_->ClearUndo();
         const bool negative = WorkValue < 0;
-        if (EntryState == 3) {
+        if (EntryState == entry::AdditiveChain) {
             if (!Label3.isEmpty()) {
                 tape_->SetColour(PendingOperator == u'-' ? Tape::Red : Tape::Black);
                 tape_->AppendLine(tapeline::marked(Label3, PendingOperator));
             }
-        } else if (EntryState == 1 || EntryState == 6 || EntryState == 0) {
-            if (EntryState == 6) {
+        } else if (EntryState == entry::Typed || EntryState == entry::PercentOrPi || EntryState == entry::Fresh) {
+            if (EntryState == entry::PercentOrPi) {
                 tape_->SetColour(Label2.contains(u'-') ? Tape::Red : Tape::Black);
                 tape_->AppendLine(Label3 + u' ' + Label2);
-            } else if (EntryState == 1 && !Label3.isEmpty()) {
+            } else if (EntryState == entry::Typed && !Label3.isEmpty()) {
                 tape_->SetColour(PendingOperator == u'-' ? Tape::Red : Tape::Black);
                 tape_->AppendLine(tapeline::marked(Label3, PendingOperator));
             }
             writeTotalOrSubtotal(negative);
-            if (NumberFormat == 2 && SubtotalMode == 0 && InsertSecondCurrency == 1) writeSecondCurrencyLine();
+            if (NumberFormat == 2 && SubtotalMode == subtotal::Total && InsertSecondCurrency == 1) writeSecondCurrencyLine();
         }
     }
     sidePanels_->recomputeTax();
 
     setActiveField(3);
-    OperatorClass = 0;
+    OperatorClass = opclass::MultiplicativeOrNone;
     Label2.clear();
     Label3.clear();
     Label4 = QStringLiteral("=");
-    RepeatMode = 0;
+    RepeatMode = repeat::Off;
     PendingOperator = u'0';
-    EntryState = 0;
-    SubtotalMode = 0;
+    EntryState = entry::Fresh;
+    SubtotalMode = subtotal::Total;
     sidePanels_->dropUnitConversion();
 }
 
 void Calculator::writeTotalOrSubtotal(bool resultNegative) {
     tape_->SetColour(resultNegative ? Tape::Red : Tape::Black);
-    if (SubtotalMode != 1) {
+    if (SubtotalMode != subtotal::SubtotalLine) {
         WriteDashLine();
         tape_->AppendLine(tapeline::marked(Label1, tapeline::Total));
     } else {
@@ -264,7 +262,7 @@ void Calculator::closeSidePanelFunction() {
         } else {
             tape_->ClearUndo();
             if (tape_->LineCount() <= 1) tape_->Clear();
-            if (ActiveField != 3) tape_->AppendLine(Label1 + u' ' + Label4);
+            if (ActiveField != field::Result) tape_->AppendLine(Label1 + u' ' + Label4);
             tape_->SetBold(false);
             tape_->SetSize(8);
             tape_->AppendLine(u'[' + sidePanels_->functionPanelTerm() + u']');

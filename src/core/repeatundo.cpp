@@ -8,9 +8,9 @@ using numtext::str;
 using numtext::valValue;
 
 void Calculator::Repeat() {
-    if (ActiveField != 2 || Label3.isEmpty()) return;
+    if (ActiveField != field::Second || Label3.isEmpty()) return;
     if (!AskRepeatCount) {
-        RepeatMode = 1;
+        RepeatMode = repeat::StepRequested;
         PressEquals();
         return;
     }
@@ -20,9 +20,9 @@ void Calculator::Repeat() {
     if (!answer || answer->isEmpty()) return;
     const int count = numtext::strToInt(*answer);  // throws before any step
     for (int i = 0; i < count; ++i) {
-        RepeatMode = 1;
+        RepeatMode = repeat::StepRequested;
         PressEquals();
-        if (RepeatMode != 2) break;  // a refused step ends the series
+        if (RepeatMode != repeat::Repeating) break;  // a refused step ends the series
     }
 }
 
@@ -31,15 +31,15 @@ void Calculator::finishRepeatStep(long double result, long double y) {
     else if (PendingOperator == u'-') RepeatSum -= y;
     Label1 = FormattedText;
     Operand1Text = str(result);
-    OperatorClass = 0;
-    RepeatMode = 2;
-    EntryState = 7;
+    OperatorClass = opclass::MultiplicativeOrNone;
+    RepeatMode = repeat::Repeating;
+    EntryState = entry::OnResult;
 }
 
 void Calculator::closeRepetition() {
-    if (PendingOperator == u'%') SubtotalMode = 1;
+    if (PendingOperator == u'%') SubtotalMode = subtotal::SubtotalLine;
     if (NumberFormat == 2) converter_->handToConverter(Operand1Text);
-    if (TapeVisible() && EntryState == 7) {
+    if (TapeVisible() && EntryState == entry::OnResult) {
         tape_->SetBold(true);
         tape_->ClearUndo();
         WorkValue = RepeatSum;
@@ -48,11 +48,11 @@ void Calculator::closeRepetition() {
         tape_->SetColour(Label2.contains(u'-') ? Tape::Red : Tape::Black);
         if (!Label3.isEmpty()) tape_->AppendLine(Label5 + QStringLiteral("x   ") + Label3 + u' ' + Label2);
         tape_->SetColour(Tape::Green);
-        if (SubtotalMode == 1) {
+        if (SubtotalMode == subtotal::SubtotalLine) {
             if (RepeatSum > 0) tape_->AppendLine(sumLine);
             tape_->AppendLine(tapeline::marked(Label1, tapeline::Subtotal));
             tape_->SetColour(Tape::Black);
-        } else if (SubtotalMode == 2) {
+        } else if (SubtotalMode == subtotal::SumLineOnly) {
             tape_->AppendLine(sumLine);
             tape_->SetColour(Tape::Black);
         } else {
@@ -64,19 +64,19 @@ void Calculator::closeRepetition() {
         }
     }
     SaveCalculatorState();
-    SubtotalMode = 0;
+    SubtotalMode = subtotal::Total;
     sidePanels_->dropUnitConversion();
     setActiveField(3);
-    OperatorClass = 0;
+    OperatorClass = opclass::MultiplicativeOrNone;
     Operand2Text.clear();
     Label2.clear();
     Label3.clear();
     Label4 = QStringLiteral("=");
-    RepeatMode = 0;
-    PercentMode = 0;
+    RepeatMode = repeat::Off;
+    PercentMode = percent::Plain;
     PendingOperator = u'0';
     RepeatSum = 0;
-    EntryState = 0;
+    EntryState = entry::Fresh;
 }
 
 void Calculator::undoCompoundingStep(long double previous) {
@@ -92,9 +92,9 @@ void Calculator::undoCompoundingStep(long double previous) {
 void Calculator::Undo() {
     // Only a counted repeat step can be taken back; with none left ("Löschen" resets the count)
     // undo goes on to the Tape or the snapshot.
-    const bool repeating = RepeatMode == 2 && RepeatCount > 0;
-    if (repeating && (PercentMode == 1 || PercentMode == 2)) {
-        const long double divisor = PercentMode == 1 ? LastY + 100 : 100 - LastY;
+    const bool repeating = RepeatMode == repeat::Repeating && RepeatCount > 0;
+    if (repeating && (PercentMode == percent::Plus || PercentMode == percent::Minus)) {
+        const long double divisor = PercentMode == percent::Plus ? LastY + 100 : 100 - LastY;
         if (divisor != 0) undoCompoundingStep(WorkValue * 100 / divisor);
         return;
     }
@@ -124,7 +124,7 @@ void Calculator::restoreSnapshot() {
     const CalculatorSlot& s = slotOfCalculatorOn();
     loadFields(s);
     setActiveField(s.ActiveField);
-    EntryState = s.EntryState == 3 ? 1 : s.EntryState;
+    EntryState = s.EntryState == entry::AdditiveChain ? 1 : s.EntryState;
     RepeatMode = s.RepeatMode;
     PercentMode = s.PercentMode;
     PanelFunction = s.PanelFunction;
@@ -250,7 +250,7 @@ void Calculator::walkBackTape() {
             else if (op == u'x') w = x / n;
             else if (op == u'/') w = x * n;
             if (!std::isfinite(w)) w = n;
-            if (op == u'+' || op == u'-') OperatorClass = 1;
+            if (op == u'+' || op == u'-') OperatorClass = opclass::Additive;
             WorkValue = w;
             Operand1Text = str(w);
             Operand2Text = cleaned;
@@ -259,7 +259,7 @@ void Calculator::walkBackTape() {
             PendingOperator = op;
             Label2 = QString(op);
             setActiveField(2);
-            EntryState = 1;
+            EntryState = entry::Typed;
             tape_->DeleteLastLine();
             return;
         }

@@ -6,7 +6,7 @@
 void Calculator::WriteFirstOperandLine() {
     if (!TapeVisible()) return;
     tape_->SetBold(true);
-    if (ActiveField != 1) return;
+    if (ActiveField != field::First) return;
     tape_->ClearUndo();
     if (Operand1Text.startsWith(u'-')) tape_->SetColour(Tape::Red);
     else if (!Operand1Text.isEmpty()) tape_->SetColour(Tape::Black);

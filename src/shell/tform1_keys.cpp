@@ -45,7 +45,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
     const int key = e->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
 
-    if (calc_.ActiveField == 4) {
+    if (calc_.ActiveField == field::EditOwnsKeys) {
         // An edit field owns the keyboard: only Esc and Enter are the calculator's.
         if (key == Qt::Key_Escape) return press([this] { calc_.EndEditField(); });
         // Everything else, Enter included, belongs to the field itself.
@@ -88,7 +88,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return press([this, ctrl] {
-            if (ctrl) calc_.SubtotalMode = 1;  // close with a subtotal instead of a total
+            if (ctrl) calc_.SubtotalMode = subtotal::SubtotalLine;  // close with a subtotal instead of a total
             calc_.PressEquals();
         });
     case Qt::Key_Backspace:

@@ -44,12 +44,12 @@ void TForm1::buildPanels() {
     tape_.setVisible(false);
     connect(Frame41, &TFrame4::focusEqualsRequested, this, [this] { Button16->setFocus(); });
     connect(Frame41, &TFrame4::editModeEntered, this, [this] {
-        if (calc_.ActiveField < 4) calc_.SavedActiveField = calc_.ActiveField;
-        calc_.ActiveField = 4;
+        if (calc_.ActiveField < field::EditOwnsKeys) calc_.SavedActiveField = calc_.ActiveField;
+        calc_.ActiveField = field::EditOwnsKeys;
     });
     connect(Frame41, &TFrame4::recordModeEntered, this, [this] {
-        if (calc_.ActiveField == 4)
-            calc_.ActiveField = (calc_.SavedActiveField >= 1 && calc_.SavedActiveField <= 3) ? calc_.SavedActiveField : 1;
+        if (calc_.ActiveField == field::EditOwnsKeys)
+            calc_.ActiveField = (calc_.SavedActiveField >= field::First && calc_.SavedActiveField <= field::Result) ? calc_.SavedActiveField : 1;
         render();
     });
     connect(Frame41, &TFrame4::contextMenuOpened, this, [this] { calc_.PopupTarget = 3; });
@@ -151,7 +151,7 @@ void TForm1::apply(const Layout& shown) {
     face_->setFixedSize(shown.face);
     layout()->activate();  // the window follows at once, not on the next event loop turn
     // A result shown while the Tape opens starts a record on it.
-    if (!tapeWasShown && shown.tape && calc_.ActiveField == 3) Frame41->carryResult(calc_.Label1);
+    if (!tapeWasShown && shown.tape && calc_.ActiveField == field::Result) Frame41->carryResult(calc_.Label1);
 }
 
 void TForm1::ShowSidePanel(int panel) {
