@@ -1,0 +1,374 @@
+#include "core/inifile.h"
+
+#include "core/windows1252.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+namespace {
+
+const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+const QByteArray Crlf = QByteArrayLiteral("\r\n");
+
+bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+QByteArrayView trimmed(QByteArrayView bytes) {
+    qsizetype begin = 0, end = bytes.size();
+    while (begin < end && isBlank(bytes[begin])) ++begin;
+    while (end > begin && isBlank(bytes[end - 1])) --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+bool sameName(QStringView a, QStringView b) {
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Magnitude and sign of an integer text: decimal, or hexadecimal after "$". Nothing beyond
+// 32 bits of magnitude is read, so every caller can range-check without overflow.
+struct IntegerText {
+    bool hex = false;
+    bool negative = false;
+    uint64_t magnitude = 0;
+};
+
+std::optional<IntegerText> readIntegerText(QStringView text) {
+    IntegerText result;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) result.negative = text[i++] == u'-';
+    if (i < text.size() && text[i] == u'$') {
+        result.hex = true;
+        ++i;
+    }
+    if (i == text.size()) return std::nullopt;
+    const uint64_t base = result.hex ? 16 : 10;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const int digit = c >= u'0' && c <= u'9'                  ? c - u'0'
+                          : result.hex && c >= u'a' && c <= u'f' ? c - u'a' + 10
+                          : result.hex && c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                                                 : -1;
+        if (digit < 0) return std::nullopt;
+        result.magnitude = result.magnitude * base + static_cast<uint64_t>(digit);
+        if (result.magnitude > UINT32_MAX) return std::nullopt;
+    }
+    return result;
+}
+
+// The 32 bits of a hexadecimal text, its sign applied in 32-bit arithmetic.
+uint32_t hexBits(const IntegerText& t) {
+    const auto bits = static_cast<uint32_t>(t.magnitude);
+    return t.negative ? 0u - bits : bits;
+}
+
+}  // namespace
+
+// ---- Reading the bytes ----
+
+IniFile IniFile::parse(QByteArrayView bytes) {
+    IniFile ini;
+    if (bytes.startsWith(QByteArrayView(Bom))) {
+        ini.utf8_ = true;
+        bytes = bytes.sliced(Bom.size());
+    }
+    const qsizetype n = bytes.size();
+    qsizetype pos = 0;
+    while (pos < n) {
+        qsizetype end = pos;
+        while (end < n && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+        qsizetype next = end;
+        if (next < n) next += (bytes[next] == '\r' && next + 1 < n && bytes[next + 1] == '\n') ? 2 : 1;
+        ini.parseLine(bytes.sliced(pos, end - pos), bytes.sliced(end, next - end));
+        pos = next;
+    }
+    return ini;
+}
+
+QString IniFile::decodeText(QByteArrayView bytes) const {
+    return utf8_ ? QString::fromUtf8(bytes) : windows1252::decode(bytes);
+}
+
+void IniFile::parseLine(QByteArrayView raw, QByteArrayView eol) {
+    Line line;
+    line.raw = raw.toByteArray();
+    line.eol = eol.toByteArray();
+    const QByteArrayView text = trimmed(raw);
+    if (text.startsWith('[')) {
+        const qsizetype close = text.indexOf(']');
+        Section section;
+        section.name = decodeText(trimmed(text.sliced(1, (close < 0 ? text.size() : close) - 1)));
+        section.header = std::move(line);
+        sections_.push_back(std::move(section));
+        return;
+    }
+    if (const qsizetype eq = text.indexOf('='); eq > 0) {
+        line.key = decodeText(trimmed(text.first(eq)));
+        line.value = decodeText(trimmed(text.sliced(eq + 1)));
+    }
+    (sections_.empty() ? prelude_ : sections_.back().lines).push_back(std::move(line));
+}
+
+// ---- Reading values ----
+
+const IniFile::Section* IniFile::findSection(QStringView name) const {
+    for (const Section& s : sections_)
+        if (sameName(s.name, name)) return &s;
+    return nullptr;
+}
+
+const IniFile::Line* IniFile::findKey(QStringView section, QStringView key) const {
+    if (const Section* s = findSection(section))
+        for (const Line& line : s->lines)
+            if (!line.key.isEmpty() && sameName(line.key, key)) return &line;
+    return nullptr;
+}
+
+const QString* IniFile::value(QStringView section, QStringView key) const {
+    const Line* line = findKey(section, key);
+    return line ? &line->value : nullptr;
+}
+
+bool IniFile::sectionExists(QStringView section) const { return findSection(section) != nullptr; }
+
+bool IniFile::keyExists(QStringView section, QStringView key) const { return findKey(section, key) != nullptr; }
+
+QStringList IniFile::sectionNames() const {
+    QStringList names;
+    for (const Section& s : sections_)
+        if (findSection(s.name) == &s) names += s.name;
+    return names;
+}
+
+QStringList IniFile::keys(QStringView section) const {
+    QStringList result;
+    if (const Section* s = findSection(section))
+        for (const Line& line : s->lines)
+            if (!line.key.isEmpty() && findKey(section, line.key) == &line) result += line.key;
+    return result;
+}
+
+QString IniFile::readString(QStringView section, QStringView key, const QString& defaultValue) const {
+    const QString* v = value(section, key);
+    return v ? *v : defaultValue;
+}
+
+int IniFile::readInteger(QStringView section, QStringView key, int defaultValue) const {
+    const QString* v = value(section, key);
+    const std::optional<IntegerText> t = v ? readIntegerText(*v) : std::nullopt;
+    if (!t) return defaultValue;
+    if (t->hex) return static_cast<int>(hexBits(*t));
+    if (t->magnitude > (t->negative ? uint64_t(INT_MAX) + 1 : uint64_t(INT_MAX))) return defaultValue;
+    return t->negative ? static_cast<int>(-static_cast<int64_t>(t->magnitude)) : static_cast<int>(t->magnitude);
+}
+
+uint8_t IniFile::readByte(QStringView section, QStringView key, uint8_t defaultValue) const {
+    return static_cast<uint8_t>(readInteger(section, key, defaultValue) & 0xFF);
+}
+
+bool IniFile::readBool(QStringView section, QStringView key, bool defaultValue) const {
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+uint32_t IniFile::readColour(QStringView section, QStringView key, uint32_t defaultValue) const {
+    const QString* v = value(section, key);
+    const std::optional<IntegerText> t = v ? readIntegerText(*v) : std::nullopt;
+    if (!t) return defaultValue;
+    if (t->hex) return hexBits(*t);
+    if (t->negative && t->magnitude > uint64_t(INT_MAX) + 1) return defaultValue;
+    return t->negative ? 0u - static_cast<uint32_t>(t->magnitude) : static_cast<uint32_t>(t->magnitude);
+}
+
+QStringList IniFile::readCommaText(QStringView section, QStringView key, QStringView defaultText) const {
+    const QString* v = value(section, key);
+    return splitCommaText(v ? QStringView(*v) : defaultText);
+}
+
+QStringList IniFile::readList(QStringView section) const {
+    const Section* s = findSection(section);
+    if (!s) return {};
+    // One pass: the first line of every key "0" … "n-1" (n = the number of lines, so no larger
+    // key can belong to an unbroken list), then the list up to the first gap.
+    std::vector<const QString*> byIndex(s->lines.size(), nullptr);
+    for (const Line& line : s->lines) {
+        bool ok = false;
+        const uint index = line.key.toUInt(&ok);
+        if (ok && index < byIndex.size() && !byIndex[index] && line.key == QString::number(index))
+            byIndex[index] = &line.value;
+    }
+    QStringList list;
+    for (const QString* v : byIndex) {
+        if (!v) break;
+        list += *v;
+    }
+    return list;
+}
+
+// ---- Writing ----
+
+IniFile::Section& IniFile::sectionForWriting(QStringView name) {
+    for (Section& s : sections_)
+        if (sameName(s.name, name)) return s;
+    Section section;
+    section.name = name.toString();
+    section.name.replace(u'\r', u' ').replace(u'\n', u' ');
+    section.header.eol = Crlf;
+    section.header.changed = true;
+    section.header.text = u'[' + section.name + u']';
+    sections_.push_back(std::move(section));
+    return sections_.back();
+}
+
+int IniFile::rankOf(QStringView section, QStringView key) const {
+    for (const KeyOrder& order : orders_) {
+        if (!sameName(order.section, section)) continue;
+        for (qsizetype i = 0; i < order.keys.size(); ++i)
+            if (sameName(order.keys[i], key)) return static_cast<int>(i);
+    }
+    return INT_MAX;
+}
+
+void IniFile::writeString(QStringView section, QStringView key, const QString& value) {
+    QString v = value;
+    v.replace(u'\r', u' ').replace(u'\n', u' ');
+    Section& s = sectionForWriting(section);
+    const auto setLine = [&](Line& line) {
+        line.key = key.toString();
+        line.value = v;
+        line.text = line.key + u'=' + v;
+        line.raw.clear();
+        line.changed = true;
+    };
+    for (Line& line : s.lines) {
+        if (line.key.isEmpty() || !sameName(line.key, key)) continue;
+        // Writing what the line already says leaves it as it was, blanks and all.
+        if (line.key != key || line.value != v) setLine(line);
+        return;
+    }
+    Line line;
+    setLine(line);
+    line.eol = Crlf;
+    line.added = true;
+    line.rank = rankOf(s.name, key);
+    // After the section's last non-blank line (blank lines keep separating it from the next one),
+    // and among the keys added before by their rank.
+    size_t pos = s.lines.size();
+    while (pos > 0 && !s.lines[pos - 1].changed && trimmed(s.lines[pos - 1].raw).isEmpty()) --pos;
+    while (pos > 0 && s.lines[pos - 1].added && s.lines[pos - 1].rank > line.rank) --pos;
+    s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(pos), std::move(line));
+}
+
+void IniFile::writeInteger(QStringView section, QStringView key, int value) {
+    writeString(section, key, QString::number(value));
+}
+
+void IniFile::writeBool(QStringView section, QStringView key, bool value) {
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniFile::writeColour(QStringView section, QStringView key, uint32_t colour) {
+    writeInteger(section, key, static_cast<int>(colour));
+}
+
+void IniFile::writeCommaText(QStringView section, QStringView key, const QStringList& entries) {
+    writeString(section, key, joinCommaText(entries));
+}
+
+void IniFile::writeList(QStringView section, const QStringList& entries) {
+    eraseSection(section);
+    for (qsizetype i = 0; i < entries.size(); ++i) writeString(section, QString::number(i), entries[i]);
+}
+
+void IniFile::eraseSection(QStringView section) {
+    std::erase_if(sections_, [&](const Section& s) { return sameName(s.name, section); });
+}
+
+void IniFile::setKeyOrder(QStringView section, const QStringList& order) {
+    std::erase_if(orders_, [&](const KeyOrder& o) { return sameName(o.section, section); });
+    orders_.push_back({section.toString(), order});
+}
+
+// ---- Writing the bytes ----
+
+bool IniFile::fitsCodePage() const {
+    const auto fits = [](const Line& line) { return !line.changed || windows1252::canEncode(line.text); };
+    if (!std::all_of(prelude_.begin(), prelude_.end(), fits)) return false;
+    for (const Section& s : sections_)
+        if (!fits(s.header) || !std::all_of(s.lines.begin(), s.lines.end(), fits)) return false;
+    return true;
+}
+
+// A line read from a Windows-1252 file is re-encoded only when the file has to become UTF-8.
+void IniFile::appendLine(QByteArray& out, const Line& line, bool utf8, bool& breakPending) const {
+    if (breakPending) out += Crlf;
+    if (!line.changed) out += utf8 && !utf8_ ? windows1252::decode(line.raw).toUtf8() : line.raw;
+    else if (utf8) out += line.text.toUtf8();
+    else windows1252::encode(line.text, out);
+    out += line.eol;
+    breakPending = line.eol.isEmpty();
+}
+
+QByteArray IniFile::serialize() const {
+    const bool utf8 = utf8_ || !fitsCodePage();
+    QByteArray out;
+    if (utf8) out += Bom;
+    bool breakPending = false;
+    for (const Line& line : prelude_) appendLine(out, line, utf8, breakPending);
+    for (const Section& s : sections_) {
+        appendLine(out, s.header, utf8, breakPending);
+        for (const Line& line : s.lines) appendLine(out, line, utf8, breakPending);
+    }
+    return out;
+}
+
+// ---- Comma text ----
+
+QStringList splitCommaText(QStringView text) {
+    QStringList entries;
+    const qsizetype n = text.size();
+    qsizetype p = 0;
+    const auto skipBlanks = [&] {
+        while (p < n && text[p].unicode() <= u' ') ++p;
+    };
+    skipBlanks();
+    while (p < n) {
+        QString entry;
+        if (text[p] == u'"') {
+            for (++p; p < n; ++p) {
+                if (text[p] != u'"') entry += text[p];
+                else if (p + 1 < n && text[p + 1] == u'"') entry += text[++p];
+                else break;
+            }
+            p = std::min(p + 1, n);  // past the closing quote
+        } else {
+            const qsizetype start = p;
+            while (p < n && text[p].unicode() > u' ' && text[p] != u',') ++p;
+            entry = text.sliced(start, p - start).toString();
+        }
+        entries += entry;
+        skipBlanks();
+        if (p < n && text[p] == u',') {
+            ++p;
+            skipBlanks();
+        }
+    }
+    return entries;
+}
+
+QString joinCommaText(const QStringList& entries) {
+    QString text;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString& entry = entries[i];
+        if (i > 0) text += u',';
+        const bool quote = entry.isEmpty() || std::any_of(entry.begin(), entry.end(), [](QChar c) {
+                               return c.unicode() <= u' ' || c == u',' || c == u'"';
+                           });
+        if (!quote) {
+            text += entry;
+            continue;
+        }
+        text += u'"';
+        for (const QChar c : entry) text += c == u'"' ? QStringLiteral("\"\"") : QString(c);
+        text += u'"';
+    }
+    return text;
+}
