@@ -2,6 +2,9 @@
 
 #include "core/windows1252.h"
 
+#include <QSet>
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <climits>
 #include <optional>
@@ -85,7 +88,10 @@ IniFile IniFile::parse(QByteArrayView bytes) {
 }
 
 QString IniFile::decodeText(QByteArrayView bytes) const {
-    return utf8_ ? QString::fromUtf8(bytes) : windows1252::decode(bytes);
+    if (!utf8_) return windows1252::decode(bytes);
+    // A byte-order mark inside a line is text like any other: only the file's own one is dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 void IniFile::parseLine(QByteArrayView raw, QByteArrayView eol) {
@@ -134,16 +140,24 @@ bool IniFile::keyExists(QStringView section, QStringView key) const { return fin
 
 QStringList IniFile::sectionNames() const {
     QStringList names;
+    QSet<QString> seen;
     for (const Section& s : sections_)
-        if (findSection(s.name) == &s) names += s.name;
+        if (!seen.contains(s.name.toCaseFolded())) {
+            seen.insert(s.name.toCaseFolded());
+            names += s.name;
+        }
     return names;
 }
 
 QStringList IniFile::keys(QStringView section) const {
     QStringList result;
+    QSet<QString> seen;
     if (const Section* s = findSection(section))
         for (const Line& line : s->lines)
-            if (!line.key.isEmpty() && findKey(section, line.key) == &line) result += line.key;
+            if (!line.key.isEmpty() && !seen.contains(line.key.toCaseFolded())) {
+                seen.insert(line.key.toCaseFolded());
+                result += line.key;
+            }
     return result;
 }
 

@@ -186,4 +186,9 @@ TEST(IniFile, TextsBeyondTheCodePageMakeTheFileUtf8WithByteOrderMark) {
     EXPECT_EQ(again.readString(Config, u"waehr", {}), QStringLiteral("₺"));
     EXPECT_EQ(again.readString(Config, u"Name", {}), QStringLiteral("Müller"));
     EXPECT_EQ(again.serialize(), written) << "a UTF-8 file stays UTF-8";
+    // Only the file's own byte-order mark is dropped; one inside a value is text.
+    IniFile marked = IniFile::parse("\xEF\xBB\xBF[T]\r\nk=\xEF\xBB\xBFx\r\n");
+    EXPECT_EQ(marked.readString(u"T", u"k", {}), QStringLiteral("\uFEFFx"));
+    marked.writeString(u"T", u"k", marked.readString(u"T", u"k", {}) + u'y');
+    EXPECT_EQ(IniFile::parse(marked.serialize()).readString(u"T", u"k", {}), QStringLiteral("\uFEFFxy"));
 }
