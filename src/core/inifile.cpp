@@ -74,14 +74,16 @@ IniFile IniFile::parse(QByteArrayView bytes) {
         ini.utf8_ = true;
         bytes = bytes.sliced(Bom.size());
     }
-    const qsizetype n = bytes.size();
+    ini.source_ = bytes.toByteArray();
+    const char* data = ini.source_.constData();
+    const qsizetype n = ini.source_.size();
     qsizetype pos = 0;
     while (pos < n) {
         qsizetype end = pos;
-        while (end < n && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+        while (end < n && data[end] != '\n' && data[end] != '\r') ++end;
         qsizetype next = end;
-        if (next < n) next += (bytes[next] == '\r' && next + 1 < n && bytes[next + 1] == '\n') ? 2 : 1;
-        ini.parseLine(bytes.sliced(pos, end - pos), bytes.sliced(end, next - end));
+        if (next < n) next += (data[next] == '\r' && next + 1 < n && data[next + 1] == '\n') ? 2 : 1;
+        ini.parseLine(pos, end, next);
         pos = next;
     }
     return ini;
@@ -94,27 +96,66 @@ QString IniFile::decodeText(QByteArrayView bytes) const {
     return utf8.decode(bytes);
 }
 
-void IniFile::parseLine(QByteArrayView raw, QByteArrayView eol) {
+void IniFile::parseLine(qsizetype begin, qsizetype end, qsizetype next) {
     Line line;
-    line.raw = raw.toByteArray();
-    line.eol = eol.toByteArray();
+    line.begin = begin;
+    line.size = end - begin;
+    line.eolSize = next - end;
+    line.read = true;
+    const QByteArrayView raw = QByteArrayView(source_).sliced(begin, end - begin);
     const QByteArrayView text = trimmed(raw);
+    const qsizetype offset = begin + (text.data() - raw.data());
     if (text.startsWith('[')) {
         const qsizetype close = text.indexOf(']');
         Section section;
         section.name = decodeText(trimmed(text.sliced(1, (close < 0 ? text.size() : close) - 1)));
-        section.header = std::move(line);
+        section.header = line;
         sections_.push_back(std::move(section));
         return;
     }
     if (const qsizetype eq = text.indexOf('='); eq > 0) {
-        line.key = decodeText(trimmed(text.first(eq)));
-        line.value = decodeText(trimmed(text.sliced(eq + 1)));
+        const QByteArrayView key = trimmed(text.first(eq)), value = trimmed(text.sliced(eq + 1));
+        line.keyBegin = offset + (key.data() - text.data());
+        line.keySize = key.size();
+        line.valueBegin = offset + (value.data() - text.data());
+        line.valueSize = value.size();
     }
-    (sections_.empty() ? prelude_ : sections_.back().lines).push_back(std::move(line));
+    (sections_.empty() ? prelude_ : sections_.back().lines).push_back(line);
 }
 
 // ---- Reading values ----
+
+bool IniFile::keyIs(const Line& line, QStringView key) const {
+    if (line.changed) return sameName(line.key, key);
+    const QByteArrayView bytes = QByteArrayView(source_).sliced(line.keyBegin, line.keySize);
+    if (bytes.size() != key.size()) {
+        // Decoding never changes the length of Windows-1252 or of ASCII text.
+        if (!utf8_ || std::all_of(bytes.begin(), bytes.end(), [](char b) { return b >= 0; })) return false;
+        return sameName(decodeText(bytes), key);
+    }
+    // Up to the first character beyond ASCII, bytes and characters match one to one: the common
+    // all-ASCII key compares without decoding.
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const char16_t c = key[i].unicode();
+        if (b >= 0x80 || c >= 0x80) return sameName(decodeText(bytes), key);
+        const bool letter = (b | 0x20) >= 'a' && (b | 0x20) <= 'z';
+        if (b != c && !(letter && (b | 0x20) == (c | 0x20))) return false;
+    }
+    return true;
+}
+
+QString IniFile::keyOf(const Line& line) const {
+    return line.changed ? line.key : decodeText(QByteArrayView(source_).sliced(line.keyBegin, line.keySize));
+}
+
+QString IniFile::valueOf(const Line& line) const {
+    return line.changed ? line.value : decodeText(QByteArrayView(source_).sliced(line.valueBegin, line.valueSize));
+}
+
+bool IniFile::isBlank(const Line& line) const {
+    return !line.changed && trimmed(QByteArrayView(source_).sliced(line.begin, line.size)).isEmpty();
+}
 
 const IniFile::Section* IniFile::findSection(QStringView name) const {
     for (const Section& s : sections_)
@@ -122,16 +163,20 @@ const IniFile::Section* IniFile::findSection(QStringView name) const {
     return nullptr;
 }
 
-const IniFile::Line* IniFile::findKey(QStringView section, QStringView key) const {
-    if (const Section* s = findSection(section))
-        for (const Line& line : s->lines)
-            if (!line.key.isEmpty() && sameName(line.key, key)) return &line;
+const IniFile::Line* IniFile::findKey(const Section& section, QStringView key) const {
+    for (const Line& line : section.lines)
+        if (isKey(line) && keyIs(line, key)) return &line;
     return nullptr;
 }
 
-const QString* IniFile::value(QStringView section, QStringView key) const {
+const IniFile::Line* IniFile::findKey(QStringView section, QStringView key) const {
+    const Section* s = findSection(section);
+    return s ? findKey(*s, key) : nullptr;
+}
+
+std::optional<QString> IniFile::value(QStringView section, QStringView key) const {
     const Line* line = findKey(section, key);
-    return line ? &line->value : nullptr;
+    return line ? std::optional<QString>(valueOf(*line)) : std::nullopt;
 }
 
 bool IniFile::sectionExists(QStringView section) const { return findSection(section) != nullptr; }
@@ -153,21 +198,22 @@ QStringList IniFile::keys(QStringView section) const {
     QStringList result;
     QSet<QString> seen;
     if (const Section* s = findSection(section))
-        for (const Line& line : s->lines)
-            if (!line.key.isEmpty() && !seen.contains(line.key.toCaseFolded())) {
-                seen.insert(line.key.toCaseFolded());
-                result += line.key;
-            }
+        for (const Line& line : s->lines) {
+            if (!isKey(line)) continue;
+            const QString key = keyOf(line);
+            if (seen.contains(key.toCaseFolded())) continue;
+            seen.insert(key.toCaseFolded());
+            result += key;
+        }
     return result;
 }
 
 QString IniFile::readString(QStringView section, QStringView key, const QString& defaultValue) const {
-    const QString* v = value(section, key);
-    return v ? *v : defaultValue;
+    return value(section, key).value_or(defaultValue);
 }
 
 int IniFile::readInteger(QStringView section, QStringView key, int defaultValue) const {
-    const QString* v = value(section, key);
+    const std::optional<QString> v = value(section, key);
     const std::optional<IntegerText> t = v ? readIntegerText(*v) : std::nullopt;
     if (!t) return defaultValue;
     if (t->hex) return static_cast<int>(hexBits(*t));
@@ -184,7 +230,7 @@ bool IniFile::readBool(QStringView section, QStringView key, bool defaultValue) 
 }
 
 uint32_t IniFile::readColour(QStringView section, QStringView key, uint32_t defaultValue) const {
-    const QString* v = value(section, key);
+    const std::optional<QString> v = value(section, key);
     const std::optional<IntegerText> t = v ? readIntegerText(*v) : std::nullopt;
     if (!t) return defaultValue;
     if (t->hex) return hexBits(*t);
@@ -193,7 +239,7 @@ uint32_t IniFile::readColour(QStringView section, QStringView key, uint32_t defa
 }
 
 QStringList IniFile::readCommaText(QStringView section, QStringView key, QStringView defaultText) const {
-    const QString* v = value(section, key);
+    const std::optional<QString> v = value(section, key);
     return splitCommaText(v ? QStringView(*v) : defaultText);
 }
 
@@ -202,17 +248,25 @@ QStringList IniFile::readList(QStringView section) const {
     if (!s) return {};
     // One pass: the first line of every key "0" … "n-1" (n = the number of lines, so no larger
     // key can belong to an unbroken list), then the list up to the first gap.
-    std::vector<const QString*> byIndex(s->lines.size(), nullptr);
+    std::vector<const Line*> byIndex(s->lines.size(), nullptr);
     for (const Line& line : s->lines) {
-        bool ok = false;
-        const uint index = line.key.toUInt(&ok);
-        if (ok && index < byIndex.size() && !byIndex[index] && line.key == QString::number(index))
-            byIndex[index] = &line.value;
+        if (!isKey(line)) continue;
+        const QString key = line.changed ? line.key : QString();
+        const QByteArrayView bytes = line.changed ? QByteArrayView() : QByteArrayView(source_).sliced(line.keyBegin, line.keySize);
+        const qsizetype size = line.changed ? key.size() : bytes.size();
+        size_t index = 0;
+        bool digits = size > 0 && size <= 9;
+        for (qsizetype i = 0; digits && i < size; ++i) {
+            const char16_t c = line.changed ? key[i].unicode() : static_cast<unsigned char>(bytes[i]);
+            digits = c >= u'0' && c <= u'9' && !(i == 0 && c == u'0' && size > 1);
+            index = index * 10 + (c - u'0');
+        }
+        if (digits && index < byIndex.size() && !byIndex[index]) byIndex[index] = &line;
     }
     QStringList list;
-    for (const QString* v : byIndex) {
-        if (!v) break;
-        list += *v;
+    for (const Line* line : byIndex) {
+        if (!line) break;
+        list += valueOf(*line);
     }
     return list;
 }
@@ -225,7 +279,6 @@ IniFile::Section& IniFile::sectionForWriting(QStringView name) {
     Section section;
     section.name = name.toString();
     section.name.replace(u'\r', u' ').replace(u'\n', u' ');
-    section.header.eol = Crlf;
     section.header.changed = true;
     section.header.text = u'[' + section.name + u']';
     sections_.push_back(std::move(section));
@@ -249,24 +302,22 @@ void IniFile::writeString(QStringView section, QStringView key, const QString& v
         line.key = key.toString();
         line.value = v;
         line.text = line.key + u'=' + v;
-        line.raw.clear();
         line.changed = true;
     };
     for (Line& line : s.lines) {
-        if (line.key.isEmpty() || !sameName(line.key, key)) continue;
+        if (!isKey(line) || !keyIs(line, key)) continue;
         // Writing what the line already says leaves it as it was, blanks and all.
-        if (line.key != key || line.value != v) setLine(line);
+        if (keyOf(line) != key || valueOf(line) != v) setLine(line);
         return;
     }
     Line line;
     setLine(line);
-    line.eol = Crlf;
     line.added = true;
     line.rank = rankOf(s.name, key);
     // After the section's last non-blank line (blank lines keep separating it from the next one),
     // and among the keys added before by their rank.
     size_t pos = s.lines.size();
-    while (pos > 0 && !s.lines[pos - 1].changed && trimmed(s.lines[pos - 1].raw).isEmpty()) --pos;
+    while (pos > 0 && isBlank(s.lines[pos - 1])) --pos;
     while (pos > 0 && s.lines[pos - 1].added && s.lines[pos - 1].rank > line.rank) --pos;
     s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(pos), std::move(line));
 }
@@ -314,16 +365,19 @@ bool IniFile::fitsCodePage() const {
 // A line read from a Windows-1252 file is re-encoded only when the file has to become UTF-8.
 void IniFile::appendLine(QByteArray& out, const Line& line, bool utf8, bool& breakPending) const {
     if (breakPending) out += Crlf;
-    if (!line.changed) out += utf8 && !utf8_ ? windows1252::decode(line.raw).toUtf8() : line.raw;
+    const QByteArrayView raw = QByteArrayView(source_).sliced(line.begin, line.size);
+    if (!line.changed) out += utf8 && !utf8_ ? windows1252::decode(raw).toUtf8() : raw.toByteArray();
     else if (utf8) out += line.text.toUtf8();
     else windows1252::encode(line.text, out);
-    out += line.eol;
-    breakPending = line.eol.isEmpty();
+    if (line.read) out += QByteArrayView(source_).sliced(line.begin + line.size, line.eolSize);
+    else out += Crlf;
+    breakPending = line.read && line.eolSize == 0;
 }
 
 QByteArray IniFile::serialize() const {
     const bool utf8 = utf8_ || !fitsCodePage();
     QByteArray out;
+    out.reserve(source_.size() + 256);
     if (utf8) out += Bom;
     bool breakPending = false;
     for (const Line& line : prelude_) appendLine(out, line, utf8, breakPending);

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class IniFile {
@@ -62,14 +63,18 @@ public:
     void setKeyOrder(QStringView section, const QStringList& order);
 
 private:
+    // A line read stays bytes of `source_` until it is written; reading decodes only the keys
+    // and values asked for, so start-up does not pay for the sections of other windows.
     struct Line {
-        QByteArray raw;       // as read, without the line break; empty for a changed line
-        QByteArray eol;       // the line break as read; "" on a last line without one
-        QString key, value;   // key lines only
-        QString text;         // what a changed line says
-        bool changed = false;
+        qsizetype begin = 0, size = 0;          // the bytes without the line break
+        qsizetype keyBegin = 0, keySize = 0;    // keySize 0: not a key line
+        qsizetype valueBegin = 0, valueSize = 0;
+        qsizetype eolSize = 0;                  // the line break as read: CR LF, LF, CR or none
+        bool read = false;                      // false: written by us, ends in CR LF
+        bool changed = false;                   // regenerated from `text` when written
         bool added = false;
-        int rank = 0;         // place among added keys
+        int rank = 0;                           // place among added keys
+        QString key, value, text;               // changed lines only
     };
     struct Section {
         QString name;
@@ -83,14 +88,21 @@ private:
 
     const Section* findSection(QStringView name) const;
     Section& sectionForWriting(QStringView section);
+    const Line* findKey(const Section& section, QStringView key) const;
     const Line* findKey(QStringView section, QStringView key) const;
-    const QString* value(QStringView section, QStringView key) const;
+    bool isKey(const Line& line) const { return line.changed ? !line.key.isEmpty() : line.keySize > 0; }
+    bool keyIs(const Line& line, QStringView key) const;
+    QString keyOf(const Line& line) const;
+    QString valueOf(const Line& line) const;
+    bool isBlank(const Line& line) const;
+    std::optional<QString> value(QStringView section, QStringView key) const;
     int rankOf(QStringView section, QStringView key) const;
-    void parseLine(QByteArrayView raw, QByteArrayView eol);
+    void parseLine(qsizetype begin, qsizetype end, qsizetype next);
     QString decodeText(QByteArrayView bytes) const;
     bool fitsCodePage() const;
     void appendLine(QByteArray& out, const Line& line, bool utf8, bool& breakPending) const;
 
+    QByteArray source_;          // the file as read
     std::vector<Line> prelude_;  // lines before the first header
     std::vector<Section> sections_;
     std::vector<KeyOrder> orders_;
