@@ -5,6 +5,8 @@
 // byte-order mark. Writing keeps every line the caller did not change byte for byte, so hand
 // edits, comments and the keys of other windows survive; a changed key keeps its place, new keys
 // go to the end of their section and new sections to the end of the file.
+#include "core/commatext.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -108,8 +110,3 @@ private:
     std::vector<KeyOrder> orders_;
     bool utf8_ = false;
 };
-
-// Comma form of a text list: entries separated by commas (blanks separate too); an entry holding
-// a blank, a comma or a double quote is written in double quotes with inner quotes doubled.
-QStringList splitCommaText(QStringView text);
-QString joinCommaText(const QStringList& entries);
