@@ -23,8 +23,9 @@ QByteArray realisticFile() {
                    "waehr1=USD\r\nForm3Width=800\r\nForm3Height=578\r\n";
     QByteArray waehrung = "[Waehrung]\r\n", kurse = "[Kurse]\r\n";
     for (int i = 0; i < 40; ++i) {
-        waehrung += QByteArray::number(i) + "=W\xE4hrung " + QByteArray::number(i) + ",W" + QByteArray::number(i) + "\r\n";
-        kurse += QByteArray::number(i) + "=" + QByteArray::number(1.0 + i * 0.0371, 'f', 4).replace('.', ',') + "\r\n";
+        const QByteArray n = QByteArray::number(i);
+        waehrung += n + "=W\xE4hrung " + n + ",W" + n + "\r\n";
+        kurse += n + "=" + QByteArray::number(1.0 + i * 0.0371, 'f', 4).replace('.', ',') + "\r\n";
     }
     QByteArray terms = "[Terms]\r\n", konstant = "[Konstant]\r\n";
     for (int i = 0; i < 20; ++i) {
@@ -35,13 +36,15 @@ QByteArray realisticFile() {
     for (const char* group : {"Seiten", "Seiten2", "Seiten3"}) {
         pages += QByteArray("[") + group + "]\r\n";
         for (int i = 0; i < 8; ++i)
-            pages += QByteArray::number(i) + "=https://www.example.org/rechnen/seite" + QByteArray::number(i) + ".html\r\n";
+            pages += QByteArray::number(i) + "=https://www.example.org/rechnen/seite" + QByteArray::number(i) +
+                     ".html\r\n";
     }
     QByteArray scenarios = "[Finanzrechner]\r\nSzenarien=30\r\n";
     for (int s = 0; s < 30; ++s) {
         scenarios += "[Baufinanzierung " + QByteArray::number(s) + "]\r\n";
         for (int k = 0; k < 45; ++k)
-            scenarios += "Sondertilgung" + QByteArray::number(k) + "=" + QByteArray::number(100000 + s * 1000 + k) + ",00\r\n";
+            scenarios += "Sondertilgung" + QByteArray::number(k) + "=" +
+                         QByteArray::number(100000 + s * 1000 + k) + ",00\r\n";
     }
     return f + "\r\n" + waehrung + kurse + terms + konstant + pages + scenarios +
            "[FoerderAlt]\r\nKinder=2\r\n[FoerderNeu]\r\nKinder=2\r\n";
@@ -56,7 +59,8 @@ void readLikeStartUp(const SettingsFile& file, Calculator& calc) {
                                 u"SteuerIndex", u"FunktionsIndex"})
         sum += ini.readInteger(config, key, 0);
     for (const char16_t* key : {u"erw", u"tab", u"Tape", u"KursIndex", u"aktiv"}) sum += ini.readByte(config, key, 0);
-    for (const char16_t* key : {u"Erweitern", u"TextBox", u"Umrandung", u"VST"}) sum += ini.readBool(config, key, false);
+    for (const char16_t* key : {u"Erweitern", u"TextBox", u"Umrandung", u"VST"})
+        sum += ini.readBool(config, key, false);
     CalculatorSettings(calc).load(ini, file.firstRun());
     const QStringList rates = ini.readCommaText(config, u"Steuern", u"19,19");
     const QStringList names = ini.readCommaText(config, u"SteuerListe", u"MwSt,USt");

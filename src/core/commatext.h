@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
-// Comma form of a text list: entries separated by commas (blanks separate too); an entry holding
-// a blank or control character, a comma or a double quote, and an empty entry, are written in double quotes with inner quotes doubled.
+// Comma form of a text list: entries separated by commas (blanks separate too). An entry holding
+// a blank or control character, a comma or a double quote, and an empty entry, are written in
+// double quotes with inner quotes doubled.
 QStringList splitCommaText(QStringView text);
 QString joinCommaText(const QStringList& entries);

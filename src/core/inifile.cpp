@@ -92,7 +92,8 @@ IniFile IniFile::parse(QByteArrayView bytes) {
 QString IniFile::decodeText(QByteArrayView bytes) const {
     if (!utf8_) return windows1252::decode(bytes);
     // A byte-order mark inside a line is text like any other: only the file's own one is dropped.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return utf8.decode(bytes);
 }
 
@@ -251,17 +252,10 @@ QStringList IniFile::readList(QStringView section) const {
     std::vector<const Line*> byIndex(s->lines.size(), nullptr);
     for (const Line& line : s->lines) {
         if (!isKey(line)) continue;
-        const QString key = line.changed ? line.key : QString();
-        const QByteArrayView bytes = line.changed ? QByteArrayView() : QByteArrayView(source_).sliced(line.keyBegin, line.keySize);
-        const qsizetype size = line.changed ? key.size() : bytes.size();
-        size_t index = 0;
-        bool digits = size > 0 && size <= 9;
-        for (qsizetype i = 0; digits && i < size; ++i) {
-            const char16_t c = line.changed ? key[i].unicode() : static_cast<unsigned char>(bytes[i]);
-            digits = c >= u'0' && c <= u'9' && !(i == 0 && c == u'0' && size > 1);
-            index = index * 10 + (c - u'0');
-        }
-        if (digits && index < byIndex.size() && !byIndex[index]) byIndex[index] = &line;
+        const QString key = keyOf(line);
+        bool ok = false;
+        const uint index = key.toUInt(&ok);
+        if (ok && index < byIndex.size() && !byIndex[index] && key == QString::number(index)) byIndex[index] = &line;
     }
     QStringList list;
     for (const Line* line : byIndex) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -38,11 +39,16 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// The mode a new file gets from the process's file-creation mask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// A new file beside `target`, created as any new file is (its mode from the process's
+// file-creation mask); -1 with errno set when none can be made.
+int createTemporary(const QFileInfo& target, QByteArray& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
+        name = QFile::encodeName(QStringLiteral("%1/.%2.%3").arg(target.absolutePath(), target.fileName(), suffix));
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -150,18 +156,16 @@ bool SettingsFile::commit() {
     }
     QString target;
     if (!resolveTarget(target)) return false;
-    const QFileInfo targetInfo(target);
-    QByteArray temporary = QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") +
-                                             targetInfo.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(temporary.data());
+    QByteArray temporary;
+    const int fd = createTemporary(QFileInfo(target), temporary);
     if (fd < 0) {
         reason_ = systemReason(errno);
         return false;
     }
     struct stat old {};
-    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &old) == 0 ? (old.st_mode & 07777)
-                                                                                : newFileMode();
-    const bool written = writeAll(fd, ini.serialize()) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    const bool written = writeAll(fd, ini.serialize()) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) &&
+                         ::fsync(fd) == 0;
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {

@@ -21,29 +21,18 @@ TEST(IniFile, TypedReadsTakeTheDefaultForMalformedOrTooLargeNumbers) {
         QByteArray stored;  // null: the key is missing
         int64_t defaultValue, expected;
     } rows[] = {
-        {"decimal", Integer, "42", 7, 42},
-        {"negative", Integer, "-7", 0, -7},
-        {"plus sign", Integer, "+5", 0, 5},
-        {"blanks around the value", Integer, "  12 \t", 0, 12},
-        {"hexadecimal", Integer, "$1F", 0, 31},
-        {"hexadecimal lower case", Integer, "$ff", 0, 255},
+        {"decimal", Integer, "42", 7, 42}, {"negative", Integer, "-7", 0, -7},
+        {"plus sign", Integer, "+5", 0, 5}, {"blanks around the value", Integer, "  12 \t", 0, 12},
+        {"hexadecimal", Integer, "$1F", 0, 31}, {"hexadecimal lower case", Integer, "$ff", 0, 255},
         {"32 hex bits are signed", Integer, "$FFFFFFFF", 0, -1},
-        {"smallest integer", Integer, "-2147483648", 0, INT32_MIN},
-        {"beyond 32 bits", Integer, "2147483648", 9, 9},
-        {"hexadecimal beyond 32 bits", Integer, "$100000000", 9, 9},
-        {"trailing letters", Integer, "12abc", 9, 9},
-        {"decimal comma", Integer, "1,5", 9, 9},
-        {"lone dollar", Integer, "$", 9, 9},
-        {"empty value", Integer, "", 9, 9},
-        {"missing key", Integer, QByteArray(), 9, 9},
-        {"byte keeps the low 8 bits", Byte, "257", 0, 1},
-        {"byte of -1", Byte, "-1", 0, 255},
-        {"byte malformed", Byte, "x", 3, 3},
-        {"bool zero", Bool, "0", 1, 0},
-        {"bool any non-zero", Bool, "-2", 0, 1},
-        {"bool not a number", Bool, "ja", 1, 1},
-        {"colour", Colour, "9667432", 0, 0x938368},
-        {"system colour signed", Colour, "-2147483643", 0, 0x80000005},
+        {"smallest integer", Integer, "-2147483648", 0, INT32_MIN}, {"beyond 32 bits", Integer, "2147483648", 9, 9},
+        {"hexadecimal beyond 32 bits", Integer, "$100000000", 9, 9}, {"trailing letters", Integer, "12abc", 9, 9},
+        {"decimal comma", Integer, "1,5", 9, 9}, {"lone dollar", Integer, "$", 9, 9},
+        {"empty value", Integer, "", 9, 9}, {"missing key", Integer, QByteArray(), 9, 9},
+        {"byte keeps the low 8 bits", Byte, "257", 0, 1}, {"byte of -1", Byte, "-1", 0, 255},
+        {"byte malformed", Byte, "x", 3, 3}, {"bool zero", Bool, "0", 1, 0},
+        {"bool any non-zero", Bool, "-2", 0, 1}, {"bool not a number", Bool, "ja", 1, 1},
+        {"colour", Colour, "9667432", 0, 0x938368}, {"system colour signed", Colour, "-2147483643", 0, 0x80000005},
         {"system colour unsigned", Colour, "2147483653", 0, 0x80000005},
         {"system colour hexadecimal", Colour, "$80000005", 0, 0x80000005},
         {"colour beyond 32 bits", Colour, "4294967296", 1, 1},
@@ -80,7 +69,8 @@ TEST(IniFile, TextsAreReadAsStoredWithCaseFreeNamesAndTheFirstKeyCounting) {
         {u"Zweite", QStringLiteral("-")},  // only the first section of a name is read
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ini.readString(u"CONFIG", row.key, QStringLiteral("-")), row.expected) << QString::fromUtf16(row.key).toStdString();
+        EXPECT_EQ(ini.readString(u"CONFIG", row.key, QStringLiteral("-")), row.expected)
+            << QString::fromUtf16(row.key).toStdString();
     EXPECT_TRUE(ini.keyExists(u"Config", u"Leer"));
     EXPECT_FALSE(ini.keyExists(u"Config", u"hand-written"));
     EXPECT_EQ(ini.sectionNames(), QStringList{QStringLiteral("config")});
@@ -93,16 +83,11 @@ TEST(IniFile, CommaTextQuotesWhatWouldSplitAndReadsItBack) {
         QStringList entries;
         const char* written;  // nullptr: written as stored
     } rows[] = {
-        {"19,19", {"19", "19"}, nullptr},
-        {"\"7,5\"", {"7,5"}, nullptr},
-        {"\"7,5\",\"19\"", {"7,5", "19"}, "\"7,5\",19"},
-        {"\"Mw St\",USt", {"Mw St", "USt"}, nullptr},
-        {"Mw St,USt", {"Mw", "St", "USt"}, "Mw,St,USt"},
-        {"\"\"", {""}, nullptr},
-        {"\"Satz \"\"A\"\"\",B", {"Satz \"A\"", "B"}, nullptr},
-        {"a,,b", {"a", "", "b"}, "a,\"\",b"},
-        {" a , b ", {"a", "b"}, "a,b"},
-        {"\"offen", {"offen"}, "offen"},
+        {"19,19", {"19", "19"}, nullptr},          {"\"7,5\"", {"7,5"}, nullptr},
+        {"\"7,5\",\"19\"", {"7,5", "19"}, "\"7,5\",19"}, {"\"Mw St\",USt", {"Mw St", "USt"}, nullptr},
+        {"Mw St,USt", {"Mw", "St", "USt"}, "Mw,St,USt"}, {"\"\"", {""}, nullptr},
+        {"\"Satz \"\"A\"\"\",B", {"Satz \"A\"", "B"}, nullptr}, {"a,,b", {"a", "", "b"}, "a,\"\",b"},
+        {" a , b ", {"a", "b"}, "a,b"},            {"\"offen", {"offen"}, "offen"},
         {"", {}, nullptr},
     };
     for (const auto& row : rows) {

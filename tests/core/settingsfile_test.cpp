@@ -92,7 +92,8 @@ TEST(SettingsFile, AnUnreadableFileIsReportedAndNeverReplaced) {
         EXPECT_EQ(file.reason(), QString::fromUtf8(row.reason)) << row.name;
         file.ini.writeInteger(u"Config", u"nk", 2);
         EXPECT_FALSE(file.commit()) << row.name;
-        EXPECT_EQ(file.reason(), QStringLiteral("die Datei kann nicht gelesen werden: ") + QString::fromUtf8(row.reason));
+        const QString refused = QStringLiteral("die Datei kann nicht gelesen werden: ") + QString::fromUtf8(row.reason);
+        EXPECT_EQ(file.reason(), refused) << row.name;
         EXPECT_EQ(contents(path), before) << row.name;
         EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
     }
