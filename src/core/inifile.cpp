@@ -14,12 +14,12 @@ namespace {
 const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 const QByteArray Crlf = QByteArrayLiteral("\r\n");
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 QByteArrayView trimmed(QByteArrayView bytes) {
     qsizetype begin = 0, end = bytes.size();
-    while (begin < end && isBlank(bytes[begin])) ++begin;
-    while (end > begin && isBlank(bytes[end - 1])) --end;
+    while (begin < end && isBlankByte(bytes[begin])) ++begin;
+    while (end > begin && isBlankByte(bytes[end - 1])) --end;
     return bytes.sliced(begin, end - begin);
 }
 
