@@ -2,6 +2,7 @@
 // The content of a Tape file as the readers see it: paragraphs of formatted runs. It is plain
 // data (QtCore only), so the readers can be checked without a rich-text document.
 #include "core/tape.h"
+#include "core/windows1252.h"
 
 #include <QByteArray>
 #include <QString>
@@ -52,9 +53,8 @@ Document parsePlainText(const QByteArray& bytes);
 // RTF when it looks like RTF, plain text otherwise.
 Document read(const QByteArray& bytes);
 
-// Windows-1252, the code page of \'xx escapes.
-QChar fromWindows1252(unsigned char byte);
-// The Windows-1252 byte of a character, or -1 when the code page has none.
-int toWindows1252(QChar c);
+// Windows-1252, the code page of \'xx escapes: the table the settings file uses too.
+using windows1252::fromWindows1252;
+using windows1252::toWindows1252;
 
 }  // namespace rtf

@@ -335,9 +335,7 @@ Document parsePlainText(const QByteArray& bytes) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8.decode(bytes);
         if (utf8.hasError()) {
-            text.clear();
-            text.reserve(bytes.size());
-            for (char c : bytes) text += fromWindows1252(static_cast<unsigned char>(c));
+            text = windows1252::decode(bytes);
         }
     }
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);

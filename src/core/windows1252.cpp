@@ -1,6 +1,6 @@
-#include "tape/rtfdocument.h"
+#include "core/windows1252.h"
 
-namespace rtf {
+namespace windows1252 {
 namespace {
 // 0x80..0x9F; the five holes of the code page decode to the replacement character.
 constexpr char16_t High[32] = {
@@ -22,4 +22,27 @@ int toWindows1252(QChar c) {
     return -1;
 }
 
-}  // namespace rtf
+QString decode(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char c : bytes) *out++ = fromWindows1252(static_cast<unsigned char>(c)).unicode();
+    return text;
+}
+
+bool encode(QStringView text, QByteArray& out) {
+    out.reserve(out.size() + text.size());
+    for (const QChar c : text) {
+        const int byte = toWindows1252(c);
+        if (byte < 0) return false;
+        out.append(static_cast<char>(byte));
+    }
+    return true;
+}
+
+bool canEncode(QStringView text) {
+    for (const QChar c : text)
+        if (toWindows1252(c) < 0) return false;
+    return true;
+}
+
+}  // namespace windows1252
