@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
-bash scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF -DKALKULO_BENCH=ON
+bash scripts/build.sh bench
 export QT_QPA_PLATFORM=offscreen
 for program in build-bench/bench/*_bench; do
   [[ -f "$program" && -x "$program" ]] || continue

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: scripts/build.sh DIR [cmake options...]
+# Configures and builds one preset of CMakePresets.json: scripts/build.sh PRESET
+# (dev, release, bench, asan, fuzz). Builds with all of the machine's cores.
 set -euo pipefail
-dir=$1; shift
-cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-cmake --build "$dir" -j2
+preset=$1
+dir=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
+cmake --build "$dir" --parallel "$(nproc)"

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   fonts-liberation xvfb xauth
 )
 if [[ "${KALKULO_WITH_OFFICE:-1}" == 1 ]]; then

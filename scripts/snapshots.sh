@@ -5,7 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$root/snapshots}")
 cd "$root"
 bash scripts/setup.sh
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF
+bash scripts/build.sh release
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 for program in build/tools/snapshot_*; do

@@ -3,7 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 KALKULO_WITH_OFFICE=0 bash "$root/scripts/setup.sh"
-(cd "$root" && bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DKALKULO_TESTS=OFF)
+(cd "$root" && bash scripts/build.sh release)
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "Kein Bildschirm gefunden (DISPLAY ist leer). Ohne Bildschirm so starten:"
   echo "  xvfb-run -a bash scripts/start.sh"

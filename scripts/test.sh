@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and runs every test: the suite, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short bounded run of each fuzz target.
+# Sets up and runs every test: the suite, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short bounded run of each fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -8,27 +8,33 @@ bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
 passed=0
-# Runs one ctest folder and adds its count to the total; a failure ends the script.
+failed=0
+# Runs one ctest folder and adds what ctest itself counted (its JUnit report) to the totals.
 run_suite() {
-  local log
-  log=$(mktemp)
-  ctest --test-dir "$1" --output-on-failure -j2 | tee "$log"
-  passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)))
-  rm -f "$log"
+  local report="$1/ctest-report.xml" status=0
+  ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" --output-junit "$report" || status=$?
+  local tests failures
+  tests=$(grep -m1 -o 'tests="[0-9]*"' "$report" | grep -o '[0-9]*')
+  failures=$(grep -m1 -o 'failures="[0-9]*"' "$report" | grep -o '[0-9]*')
+  passed=$((passed + tests - failures))
+  failed=$((failed + failures))
+  if ((status != 0 || tests == 0)); then
+    echo "Tests: $passed passed, $failed failed"
+    exit 1
+  fi
 }
 
 echo "== Tests =="
-bash scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALKULO_BENCH=ON
+bash scripts/build.sh dev
 run_suite build-test
 
 echo "== Tests unter AddressSanitizer + UndefinedBehaviorSanitizer =="
-bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DKALKULO_SANITIZE=ON
+bash scripts/build.sh asan
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 run_suite build-asan
 
 echo "== Fuzzing =="
-CC=clang CXX=clang++ bash scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKALKULO_FUZZ=ON -DKALKULO_TESTS=OFF -DKALKULO_GUI=OFF
+bash scripts/build.sh fuzz
 shopt -s nullglob
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
   [[ -f "$fuzzer" && -x "$fuzzer" ]] || continue
@@ -45,9 +51,11 @@ for fuzzer in build-fuzz/fuzz/fuzz_*; do
       $( [[ -d "$corpus" ]] && echo "$corpus" ) > "$log" 2>&1; then
     grep -v -E '^#[0-9]+\s+(NEW|REDUCE|pulse|RELOAD)' "$log" | tail -n 60
     echo "$name fand einen Fehler (siehe $log)"
+    failed=$((failed + 1))
+    echo "Tests: $passed passed, $failed failed"
     exit 1
   fi
   tail -n 3 "$log"
   passed=$((passed + 1))
 done
-echo "Tests: $passed passed, 0 failed"
+echo "Tests: $passed passed, $failed failed"
