@@ -11,7 +11,7 @@ passed=0
 failed=0
 # Runs one ctest folder and adds what ctest itself counted (its JUnit report) to the totals.
 run_suite() {
-  local report="$1/ctest-report.xml" status=0
+  local report="$root/$1/ctest-report.xml" status=0
   ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" --output-junit "$report" || status=$?
   local tests failures
   tests=$(grep -m1 -o 'tests="[0-9]*"' "$report" | grep -o '[0-9]*')
