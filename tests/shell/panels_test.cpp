@@ -14,7 +14,8 @@ protected:
     QWidget* face() { return window.centralWidget(); }
     int visibleSidePanels() {
         int n = 0;
-        for (QFrame* f : {window.Frame11, window.Frame51, window.Frame61, window.Frame71}) n += f->isVisibleTo(face());
+        QFrame* const panels[] = {window.Frame11, window.Frame51, window.Frame61, window.Frame71};
+        for (QFrame* f : panels) n += f->isVisibleTo(face());
         return n;
     }
     int checkedPanelItems() {
