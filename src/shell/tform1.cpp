@@ -200,7 +200,7 @@ void TForm1::render() {
     Syntax_2->setChecked(calc_.ChainMode == 1);
     Waehr2->setChecked(calc_.InsertSecondCurrency == 1);
     // The calculator hands its totals to the converter; a shown converter follows at once.
-    if (layout_.ConverterShown) Frame31->render();
+    if (layout_.ConverterShown && Frame31) Frame31->render();
     rendering_ = false;
 }
 

@@ -67,8 +67,8 @@ public:
     // Panels around the calculator: side panels below (trigonometry, units, tax, functions),
     // the currency converter below the Tape, the Tape or the plotter on the right.
     QFrame *Frame11 = nullptr, *Frame61 = nullptr, *Frame71 = nullptr, *Frame21 = nullptr;
-    TFrame5* Frame51 = nullptr;
-    TFrame3* Frame31 = nullptr;
+    TFrame5* Frame51 = nullptr;  // built when first shown
+    TFrame3* Frame31 = nullptr;  // built when first shown
     TFrame4* Frame41 = nullptr;
 
     // Colour schemes.
@@ -120,6 +120,7 @@ private:
     void apply(const Layout& shown);
     void buildUnitPanel();
     void buildConverterPanel();
+    QPalette converterPalette() const;
     void convertUnits();
     QFrame* sidePanel(int panel) const;
     QAction* panelItem(int panel) const;
@@ -135,6 +136,7 @@ private:
     QWidget* face_ = nullptr;
     bool rendering_ = false;
     Layout applied_;  // what apply() showed last
+    QColor schemeText_ = Qt::black;  // the small texts' colour in the background scheme
     QPoint dragStart_;
     int dragField_ = 0;
 };

@@ -46,7 +46,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 bool TForm1::converterFieldKey(QWidget* watched, const QKeyEvent* event) const {
     const int key = event->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) return false;
-    return qobject_cast<ConverterEdit*>(watched) && Frame31->isAncestorOf(watched);
+    return Frame31 && qobject_cast<ConverterEdit*>(watched) && Frame31->isAncestorOf(watched);
 }
 
 bool TForm1::handleKey(QKeyEvent* e) {

@@ -35,10 +35,8 @@ void TForm1::buildPanels() {
     const PanelLayout& l = layout_;
     const QRect below(0, 412, l.DesignWidth, l.ExtensionHeight);
     Frame11 = makePanel(face_, "Frame11", below);  // trigonometry
-    buildUnitPanel();
     Frame61 = makePanel(face_, "Frame61", below);  // tax
     Frame71 = makePanel(face_, "Frame71", below);  // functions
-    buildConverterPanel();
     Frame21 = makePanel(face_, "Frame21", {248, 0, l.PlotterWidth, l.DesignHeight});        // plotter
     Frame41 = new TFrame4(tape_, dialogs_, &calc_, face_);
     Frame41->move(248, 0);
@@ -64,20 +62,35 @@ void TForm1::buildPanels() {
     connect(Button41, &QPushButton::clicked, this, [this] { ArrowClicked(); });
 }
 
+// The unit panel and the converter are built when first shown: together they would cost start-up
+// a sixth of its time. Their engines live from the start, so nothing is lost meanwhile; a late
+// frame takes the colours chosen before it.
 void TForm1::buildUnitPanel() {
+    if (Frame51) return;
     Frame51 = new TFrame5(units_, face_);
     Frame51->move(0, 412);
     Frame51->hide();
+    Frame51->setFieldColour(FieldColour);
     connect(Frame51, &TFrame5::displayChanged, this, [this] { render(); });
     connect(Frame51, &TFrame5::focusEqualsRequested, this, [this] { Button16->setFocus(); });
 }
 
 void TForm1::buildConverterPanel() {
+    if (Frame31) return;
     Frame31 = new TFrame3(converter_, dialogs_, face_);
     Frame31->setGeometry(248, 412, layout_.TapeWidth + 2, layout_.ExtensionHeight);
     Frame31->hide();
+    Frame31->setPalette(converterPalette());
+    Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
     connect(Frame31, &TFrame3::calculatorChanged, this, [this] { render(); });
     connect(Frame31, &TFrame3::focusEqualsRequested, this, [this] { Button16->setFocus(); });
+}
+
+// The converter's captions take the scheme's text colour.
+QPalette TForm1::converterPalette() const {
+    QPalette p = face_->palette();
+    p.setColor(QPalette::WindowText, schemeText_);
+    return p;
 }
 
 // "E": the unit panel converts, opened first when it is not shown.
@@ -160,8 +173,10 @@ void TForm1::apply(const Layout& shown) {
     const bool unitsOpening = shown.sidePanels[units] && !applied_.sidePanels[units];
     const bool converterSwitched = shown.converter != applied_.converter;
     applied_ = shown;
+    if (shown.sidePanels[units]) buildUnitPanel();
+    if (shown.converter) buildConverterPanel();
     for (int k = 0; k < 4; ++k) {
-        sidePanel(k)->setVisible(shown.sidePanels[k]);
+        if (QFrame* panel = sidePanel(k)) panel->setVisible(shown.sidePanels[k]);
         panelItem(k)->setChecked(shown.sidePanels[k]);
     }
     Frame21->setVisible(shown.plotter);
@@ -169,7 +184,7 @@ void TForm1::apply(const Layout& shown) {
     if (unitsOpening) Frame51->OpenPanel();  // its page and units, no conversion
     // Hiding the converter ends a running chain, which gives the calculator its format back.
     if (converterSwitched) converter_.SetVisible(shown.converter);
-    Frame31->setVisible(shown.converter);
+    if (Frame31) Frame31->setVisible(shown.converter);
     Whrungsrechner1->setChecked(shown.converterItemChecked);
     if (tapeWasShown && !shown.tape) tape_.SetBold(true);
     Frame41->setVisible(shown.tape);
@@ -252,10 +267,10 @@ void TForm1::SetBackgroundScheme(int scheme) {
         w->setPalette(p);
     }
     QFrame* panels[] = {Frame11, Frame51, Frame61, Frame71, Frame21, Frame41};
-    for (QFrame* f : panels) f->setPalette(window);
-    QPalette converter = window;  // the converter's captions take the scheme's text colour
-    converter.setColor(QPalette::WindowText, text);
-    Frame31->setPalette(converter);
+    for (QFrame* f : panels)
+        if (f) f->setPalette(window);
+    schemeText_ = text;
+    if (Frame31) Frame31->setPalette(converterPalette());
     QAction* items[] = {Graugruen, Gruen, Blau, EigeneFarben1};
     items[scheme - 1]->setChecked(true);
 }
@@ -291,6 +306,6 @@ void TForm1::ApplyFieldColour() {
         label->setPalette(p);
     }
     Frame41->setFieldColour(TapeDocument::fromBgr(FieldColour));
-    Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
-    Frame51->setFieldColour(FieldColour);  // flips its pages, so that the lists repaint
+    if (Frame31) Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
+    if (Frame51) Frame51->setFieldColour(FieldColour);  // flips its pages, so that the lists repaint
 }

@@ -187,15 +187,25 @@ TEST_F(SidePanelsTest, EnterAndEscInConverterFieldsAreTheConverters) {
     EXPECT_EQ(label("Label1").trimmed(), "4,00");
 }
 
-TEST_F(SidePanelsTest, FieldColourPaintsBothPanels) {
+TEST_F(SidePanelsTest, FieldColourPaintsBothPanelsBuiltBeforeOrAfterIt) {
     units.UnitPage = 5;
-    window.SetFieldScheme(1);
-    const QColor yellow(255, 255, 0);
-    EXPECT_EQ(window.Frame51->Combo[0]->palette().color(QPalette::Base), yellow);
-    EXPECT_EQ(window.Frame51->Combo[15]->palette().color(QPalette::Base), yellow);
-    EXPECT_EQ(window.Frame31->Edit2->palette().color(QPalette::Base), yellow);
-    EXPECT_EQ(window.Frame31->Edit3->palette().color(QPalette::Base), yellow);
-    EXPECT_EQ(units.ActivePage, 5) << "the page flip ends on the remembered page";
+    const QColor yellow(255, 255, 0), white(Qt::white);
+    window.SetFieldScheme(1);  // before the panels are first shown
+    window.Einheiten->trigger();
+    window.Whrungsrechner1->trigger();
+    ASSERT_TRUE(window.Frame51 && window.Frame31);
+    const struct {
+        const char* name;
+        QColor colour;
+    } steps[] = {{"chosen before the first show", yellow}, {"chosen while shown", white}};
+    for (const auto& step : steps) {
+        if (step.colour == white) window.SetFieldScheme(3);
+        EXPECT_EQ(window.Frame51->Combo[0]->palette().color(QPalette::Base), step.colour) << step.name;
+        EXPECT_EQ(window.Frame51->Combo[15]->palette().color(QPalette::Base), step.colour) << step.name;
+        EXPECT_EQ(window.Frame31->Edit2->palette().color(QPalette::Base), step.colour) << step.name;
+        EXPECT_EQ(window.Frame31->Edit3->palette().color(QPalette::Base), step.colour) << step.name;
+        EXPECT_EQ(units.ActivePage, 5) << step.name << ": the page flip ends on the remembered page";
+    }
 }
 
 }  // namespace
