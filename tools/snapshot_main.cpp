@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace {
 void save(TForm1& window, const QString& folder, const QString& name) {
@@ -19,6 +21,11 @@ void type(Calculator& calc, const QString& keys) {
         else if (k == u'=') calc.PressEquals();
         else calc.PressOperator(k);
     }
+}
+// A key as the user types it: the window's key preview sees it first.
+void key(TForm1& window, Qt::Key code, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, code, mods, text);
+    QApplication::sendEvent(window.Button16, &press);
 }
 }  // namespace
 
@@ -67,5 +74,26 @@ int main(int argc, char* argv[]) {
         save(window, folder, QStringLiteral("main-colours-%1-%2").arg(QLatin1String(backgrounds[scheme - 1]),
                                                                      QLatin1String(fields[scheme - 1])));
     }
+
+    // The unit panel converting 1 Kilometer into Meter with "E", then the Tape with the converter.
+    window.SetBackgroundScheme(1);
+    window.SetFieldScheme(2);
+    calc.ClearFields();
+    calc.SetNumberFormat(3);
+    context.engines().units.UnitSourceIndex = 1;
+    type(calc, QStringLiteral("1"));
+    key(window, Qt::Key_E, QStringLiteral("E"), Qt::ShiftModifier);
+    save(window, folder, QStringLiteral("main-units"));
+    window.ToggleTape();
+    calc.ClearFields();
+    calc.SetNumberFormat(2);
+    type(calc, QStringLiteral("12+5="));
+    save(window, folder, QStringLiteral("main-tape-units-converter"));
+    key(window, Qt::Key_Less, QStringLiteral("<"));
+    key(window, Qt::Key_3, QString(), Qt::ControlModifier);
+    calc.ClearFields();
+    type(calc, QStringLiteral("100"));
+    key(window, Qt::Key_Q, QStringLiteral("q"));
+    save(window, folder, QStringLiteral("main-tape-converter-dollar"));
     return 0;
 }

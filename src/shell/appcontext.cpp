@@ -6,17 +6,19 @@
 
 namespace {
 // The values a first start shows: currency format with two decimals, formatted while typing,
-// euro as both currencies.
-void applyFirstRunSettings(Calculator& calc) {
+// euro as both currencies, the converter with its built-in list.
+void applyFirstRunSettings(Engines& engines) {
+    Calculator& calc = engines.calculator;
     calc.ApplyDisplaySettings(2, 2, 1, 0);
     calc.InsertSecondCurrency = 1;
     calc.CurrencyCode = QStringLiteral("€");
     calc.SecondCurrencyCode = QStringLiteral("€");
+    engines.converter.StartFirstRun();
 }
 }  // namespace
 
 AppContext::AppContext() {
-    applyFirstRunSettings(engines_.calculator);
+    applyFirstRunSettings(engines_);
     mainWindow_ = std::make_unique<TForm1>(engines_);
     dialogs_.setParent(mainWindow_.get());
     QObject::connect(mainWindow_.get(), &TForm1::financeRequested, mainWindow_.get(), [this] {

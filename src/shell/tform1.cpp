@@ -1,6 +1,7 @@
 #include "shell/tform1.h"
 
 #include "core/numtext.h"
+#include "currency/views/tframe3.h"
 #include "tape/views/tframe4.h"
 
 #include <QActionGroup>
@@ -19,6 +20,8 @@ TForm1::TForm1(Engines& engines, QWidget* parent)
       calc_(engines.calculator),
       tape_(engines.tape),
       layout_(engines.layout),
+      units_(engines.units),
+      converter_(engines.converter),
       dialogs_(engines.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
@@ -196,6 +199,8 @@ void TForm1::render() {
     Syntax_1->setChecked(calc_.ChainMode == 0);
     Syntax_2->setChecked(calc_.ChainMode == 1);
     Waehr2->setChecked(calc_.InsertSecondCurrency == 1);
+    // The calculator hands its totals to the converter; a shown converter follows at once.
+    if (layout_.ConverterShown && Frame31) Frame31->render();
     rendering_ = false;
 }
 

@@ -2,6 +2,8 @@
 // The main window: a thin view over the calculator engine. Every user command runs one
 // engine command, then the window renders from the engine's state and the focus returns to "=".
 #include "core/calculator.h"
+#include "currency/views/tframe3.h"
+#include "panels/views/tframe5.h"
 #include "shell/engines.h"
 
 #include <QMainWindow>
@@ -64,8 +66,9 @@ public:
 
     // Panels around the calculator: side panels below (trigonometry, units, tax, functions),
     // the currency converter below the Tape, the Tape or the plotter on the right.
-    QFrame *Frame11 = nullptr, *Frame51 = nullptr, *Frame61 = nullptr, *Frame71 = nullptr;
-    QFrame *Frame31 = nullptr, *Frame21 = nullptr;
+    QFrame *Frame11 = nullptr, *Frame61 = nullptr, *Frame71 = nullptr, *Frame21 = nullptr;
+    TFrame5* Frame51 = nullptr;  // built when first shown
+    TFrame3* Frame31 = nullptr;  // built when first shown
     TFrame4* Frame41 = nullptr;
 
     // Colour schemes.
@@ -93,7 +96,6 @@ signals:
     void financeRequested();
     void helpRequested();                    // F1
     void trigonometryKeyPressed(int key);    // F5..F8 as 0..3
-    void currencySelected(int entry);        // Ctrl+digit: entry 1..10 of the currency list
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +110,7 @@ private:
     QLabel* makeLabel(const char* name, QRect rect, int fontPixels, bool bold, Qt::Alignment alignment);
     void bind(QPushButton* button, std::function<void()> command);
     bool handleKey(QKeyEvent* event);
+    bool converterFieldKey(QWidget* watched, const QKeyEvent* event) const;
     bool handleCharacter(const QString& text);
     bool handleMouse(QObject* watched, QEvent* event);
     bool press(const std::function<void()>& command);
@@ -115,6 +118,10 @@ private:
     void buildPanels();
     void buildPanelMenus(QMenu* tools, QMenu* settings);
     void apply(const Layout& shown);
+    void buildUnitPanel();
+    void buildConverterPanel();
+    QPalette converterPalette() const;
+    void convertUnits();
     QFrame* sidePanel(int panel) const;
     QAction* panelItem(int panel) const;
     void startFieldDrag(int field);
@@ -122,10 +129,14 @@ private:
     Calculator& calc_;
     TapeDocument& tape_;
     PanelLayout& layout_;
+    UnitPanel& units_;
+    CurrencyConverter& converter_;
     Dialogs& dialogs_;
     std::map<QChar, std::function<void()>> characterActions_;  // letters that reach the panels
     QWidget* face_ = nullptr;
     bool rendering_ = false;
+    Layout applied_;  // what apply() showed last
+    QColor schemeText_ = Qt::black;  // the small texts' colour in the background scheme
     QPoint dragStart_;
     int dragField_ = 0;
 };

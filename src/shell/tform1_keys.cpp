@@ -2,6 +2,8 @@
 // has the focus, and is turned into a press of a button or menu item.
 #include "shell/tform1.h"
 
+#include "currency/views/converteredit.h"
+#include "currency/views/tframe3.h"
 #include "tape/views/tframe4.h"
 
 #include <QAction>
@@ -33,7 +35,18 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return handleMouse(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
-    return handleKey(static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (converterFieldKey(widget, key)) return false;
+    return handleKey(key);
+}
+
+// Enter and Esc typed in a field of the converter are the converter's first, whatever panel is
+// shown: Enter hands its amount over or saves an entry, Esc cancels an entry. The field passes Esc
+// on, so that the window hears it next and gives the keys back to the calculator.
+bool TForm1::converterFieldKey(QWidget* watched, const QKeyEvent* event) const {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) return false;
+    return Frame31 && qobject_cast<ConverterEdit*>(watched) && Frame31->isAncestorOf(watched);
 }
 
 bool TForm1::handleKey(QKeyEvent* e) {
@@ -70,10 +83,7 @@ bool TForm1::handleKey(QKeyEvent* e) {
 
     const int digit = keypad ? -1 : topRowDigit(e);
     if (digit >= 0) {
-        if (ctrl) {
-            emit currencySelected(digit == 0 ? 10 : digit);
-            return true;
-        }
+        if (ctrl) return press([this, digit] { converter_.SelectByDigit(digit); });
         if (shift && digit == 5) return press([this] { calc_.PressPercent(); });
         if (alt) {
             return press([this, digit] {

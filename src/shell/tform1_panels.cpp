@@ -3,6 +3,8 @@
 // extension area is open.
 #include "shell/tform1.h"
 
+#include "currency/views/tframe3.h"
+#include "panels/views/tframe5.h"
 #include "tape/views/tframe4.h"
 
 #include <QAction>
@@ -33,10 +35,8 @@ void TForm1::buildPanels() {
     const PanelLayout& l = layout_;
     const QRect below(0, 412, l.DesignWidth, l.ExtensionHeight);
     Frame11 = makePanel(face_, "Frame11", below);  // trigonometry
-    Frame51 = makePanel(face_, "Frame51", below);  // units
     Frame61 = makePanel(face_, "Frame61", below);  // tax
     Frame71 = makePanel(face_, "Frame71", below);  // functions
-    Frame31 = makePanel(face_, "Frame31", {248, 412, l.TapeWidth + 2, l.ExtensionHeight});  // currency
     Frame21 = makePanel(face_, "Frame21", {248, 0, l.PlotterWidth, l.DesignHeight});        // plotter
     Frame41 = new TFrame4(tape_, dialogs_, &calc_, face_);
     Frame41->move(248, 0);
@@ -62,6 +62,43 @@ void TForm1::buildPanels() {
     connect(Button41, &QPushButton::clicked, this, [this] { ArrowClicked(); });
 }
 
+// The unit panel and the converter are built when first shown: together they would cost start-up
+// a sixth of its time. Their engines live from the start, so nothing is lost meanwhile; a late
+// frame takes the colours chosen before it.
+void TForm1::buildUnitPanel() {
+    if (Frame51) return;
+    Frame51 = new TFrame5(units_, face_);
+    Frame51->move(0, 412);
+    Frame51->hide();
+    Frame51->setFieldColour(FieldColour);
+    connect(Frame51, &TFrame5::displayChanged, this, [this] { render(); });
+    connect(Frame51, &TFrame5::focusEqualsRequested, this, [this] { Button16->setFocus(); });
+}
+
+void TForm1::buildConverterPanel() {
+    if (Frame31) return;
+    Frame31 = new TFrame3(converter_, dialogs_, face_);
+    Frame31->setGeometry(248, 412, layout_.TapeWidth + 2, layout_.ExtensionHeight);
+    Frame31->hide();
+    Frame31->setPalette(converterPalette());
+    Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
+    connect(Frame31, &TFrame3::calculatorChanged, this, [this] { render(); });
+    connect(Frame31, &TFrame3::focusEqualsRequested, this, [this] { Button16->setFocus(); });
+}
+
+// The converter's captions take the scheme's text colour.
+QPalette TForm1::converterPalette() const {
+    QPalette p = face_->palette();
+    p.setColor(QPalette::WindowText, schemeText_);
+    return p;
+}
+
+// "E": the unit panel converts, opened first when it is not shown.
+void TForm1::convertUnits() {
+    if (!layout_.SidePanelShown[static_cast<int>(SidePanelKind::Units)]) Einheiten->trigger();
+    run([this] { units_.ConvertClicked(); });
+}
+
 void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     auto item = [this](QMenu* menu, const char* name, const QString& text) {
         QAction* action = menu->addAction(text);
@@ -83,14 +120,14 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     connect(Whrungsrechner1, &QAction::triggered, this, [this] { ToggleCurrency(); });
     characterActions_[u'r'] = [this] { Trigon->trigger(); };
     characterActions_[u'e'] = [this] { Einheiten->trigger(); };
-    characterActions_[u'E'] = [this] {
-        if (!Frame51->isVisible()) Einheiten->trigger();
-    };
+    characterActions_[u'E'] = [this] { convertUnits(); };
     characterActions_[u's'] = [this] { Steuer1->trigger(); };
     characterActions_[u'g'] = [this] { Graf1->trigger(); };
     characterActions_[u'w'] = [this] { Whrungsrechner1->trigger(); };
-    // Keys of the currency converter; bound now so they never reach another control.
-    for (QChar converterKey : {u'q', u'<', u'>'}) characterActions_[converterKey] = {};
+    // Keys of the currency converter; they work while its panel is hidden too.
+    characterActions_[u'q'] = [this] { run([this] { converter_.HandActiveNumber(); }); };
+    characterActions_[u'<'] = [this] { run([this] { converter_.SetDirectionKey(2); }); };
+    characterActions_[u'>'] = [this] { run([this] { converter_.SetDirectionKey(1); }); };
 
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
@@ -132,13 +169,22 @@ QAction* TForm1::panelItem(int panel) const {
 
 void TForm1::apply(const Layout& shown) {
     const bool tapeWasShown = tape_.Visible();
+    const int units = static_cast<int>(SidePanelKind::Units);
+    const bool unitsOpening = shown.sidePanels[units] && !applied_.sidePanels[units];
+    const bool converterSwitched = shown.converter != applied_.converter;
+    applied_ = shown;
+    if (shown.sidePanels[units]) buildUnitPanel();
+    if (shown.converter) buildConverterPanel();
     for (int k = 0; k < 4; ++k) {
-        sidePanel(k)->setVisible(shown.sidePanels[k]);
+        if (QFrame* panel = sidePanel(k)) panel->setVisible(shown.sidePanels[k]);
         panelItem(k)->setChecked(shown.sidePanels[k]);
     }
     Frame21->setVisible(shown.plotter);
     Graf1->setChecked(shown.plotter);
-    Frame31->setVisible(shown.converter);
+    if (unitsOpening) Frame51->OpenPanel();  // its page and units, no conversion
+    // Hiding the converter ends a running chain, which gives the calculator its format back.
+    if (converterSwitched) converter_.SetVisible(shown.converter);
+    if (Frame31) Frame31->setVisible(shown.converter);
     Whrungsrechner1->setChecked(shown.converterItemChecked);
     if (tapeWasShown && !shown.tape) tape_.SetBold(true);
     Frame41->setVisible(shown.tape);
@@ -152,6 +198,7 @@ void TForm1::apply(const Layout& shown) {
     layout()->activate();  // the window follows at once, not on the next event loop turn
     // A result shown while the Tape opens starts a record on it.
     if (!tapeWasShown && shown.tape && calc_.ActiveField == field::Result) Frame41->carryResult(calc_.Label1);
+    if (converterSwitched) render();
 }
 
 void TForm1::ShowSidePanel(int panel) {
@@ -180,8 +227,10 @@ void TForm1::ToggleGraph() {
 
 void TForm1::ToggleCurrency() {
     apply(layout_.ToggleCurrency());
-    render();
-    Button16->setFocus();
+    // Shown by its menu command, the converter also puts the calculator into currency format.
+    run([this] {
+        if (layout_.ConverterShown) converter_.ShownByMenu();
+    });
 }
 
 void TForm1::ToggleTape() {
@@ -217,8 +266,11 @@ void TForm1::SetBackgroundScheme(int scheme) {
         p.setColor(QPalette::ButtonText, text);
         w->setPalette(p);
     }
-    QFrame* panels[] = {Frame11, Frame51, Frame61, Frame71, Frame31, Frame21, Frame41};
-    for (QFrame* f : panels) f->setPalette(window);
+    QFrame* panels[] = {Frame11, Frame51, Frame61, Frame71, Frame21, Frame41};
+    for (QFrame* f : panels)
+        if (f) f->setPalette(window);
+    schemeText_ = text;
+    if (Frame31) Frame31->setPalette(converterPalette());
     QAction* items[] = {Graugruen, Gruen, Blau, EigeneFarben1};
     items[scheme - 1]->setChecked(true);
 }
@@ -254,4 +306,6 @@ void TForm1::ApplyFieldColour() {
         label->setPalette(p);
     }
     Frame41->setFieldColour(TapeDocument::fromBgr(FieldColour));
+    if (Frame31) Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
+    if (Frame51) Frame51->setFieldColour(FieldColour);  // flips its pages, so that the lists repaint
 }
