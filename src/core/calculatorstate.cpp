@@ -165,6 +165,7 @@ void Calculator::SelectCalculator(int which) {
     if (s.NumberFormat != 0) NumberFormat = s.NumberFormat;
     setActiveField(s.ActiveField == 0 ? 1 : s.ActiveField);
     PanelFunction = s.PanelFunction;
+    abandonRepetition();
 
     if (TapeVisible()) {
         tape_->ClearUndo();
@@ -256,6 +257,14 @@ void Calculator::resetRepeat() {
     RepeatMode = 0;
     RepeatCount = 0;
     Label5 = QStringLiteral("0");
+}
+
+// Leaves the repetition as closing it would, without writing it: its sum and its closing mode
+// must not reach the next record.
+void Calculator::abandonRepetition() {
+    RepeatMode = 0;
+    RepeatSum = 0;
+    SubtotalMode = 0;
 }
 
 QString Calculator::normalize(const QString& text) const {

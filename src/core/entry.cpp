@@ -106,6 +106,7 @@ void Calculator::ClearFields() {
     Label5 = QStringLiteral("0");
     sidePanels_->dropUnitConversion();
     RepeatCount = 0;
+    abandonRepetition();
     OperatorClass = 0;
     setActiveField(1);
     PanelFunction = 0;

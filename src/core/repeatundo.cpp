@@ -8,6 +8,8 @@ using numtext::valValue;
 
 void Calculator::Repeat() {
     if (ActiveField != 2 || Label3.isEmpty()) return;
+    // π, percent and the functions end a repetition without closing it; a new one sums afresh.
+    if (RepeatMode == 0) RepeatSum = 0;
     if (!AskRepeatCount) {
         RepeatMode = 1;
         PressEquals();
