@@ -22,6 +22,16 @@ void Calculator::EnterDigit(QChar c) {
         }
         ActiveField = (SavedActiveField == 0 || SavedActiveField == 4) ? 1 : SavedActiveField;
     }
+    if (ActiveField == 1 || ActiveField == 2) {
+        // A digit that would carry the number beyond the arithmetic's range is refused, so a
+        // typed number never silently reads as 0.
+        QString typed = ActiveField == 1 ? Operand1Text : Operand2Text;
+        continueFromShownText(typed, ActiveField == 1 ? Label1 : Label3);
+        if (numtext::val(typed + c).overflow) {
+            dialogs_.message(QStringLiteral("Zahl zu hoch, Vorgang abgebrochen!"));
+            return;
+        }
+    }
     if (PercentMode == 0) EntryState = 1;
 
     if (ActiveField == 1) {

@@ -106,6 +106,20 @@ TEST_F(CalculatorTest, DivisionByZeroAndOverflowAreRefusedAndChangeNothing) {
     EXPECT_EQ(dialogs.last(), "Zahl zu hoch, Vorgang abgebrochen!");
     EXPECT_EQ(calc.ActiveField, 2);
     EXPECT_EQ(fields(), QStringList({"1E4000", "x", "1E4000"}));
+
+    // Typing: 1 and 4932 zeros is the largest power of ten; one more zero is refused in either field.
+    const QString largest = "1" + QString(4932, u'0');
+    for (const char* before : {"C", "C1+"}) {
+        press(before);
+        press(largest);
+        dialogs.shown.clear();
+        press("0");
+        EXPECT_EQ(dialogs.last(), "Zahl zu hoch, Vorgang abgebrochen!") << before;
+        EXPECT_EQ(calc.ActiveField == 1 ? calc.Operand1Text : calc.Operand2Text, largest) << before;
+    }
+    EXPECT_EQ(calc.Label3, "1E4932");
+    press("=");
+    EXPECT_EQ(calc.Label1, "1E4932");
 }
 
 TEST_F(CalculatorTest, AfterAResultDigitsAreIgnoredAndEqualsDoesNothing) {
