@@ -170,7 +170,7 @@ void Calculator::SelectCalculator(int which) {
     if (TapeVisible()) {
         tape_->ClearUndo();
         if (tape_->LineCount() > 1) tape_->AppendLine(QString());
-        else tape_->Clear();
+        else tape_->ClearIfBlank();
         WorkValue = valValue(Operand1Text);
         tape_->SetBold(true);
         if (WorkValue != 0) {

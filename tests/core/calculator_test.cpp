@@ -187,6 +187,40 @@ TEST_F(CalculatorTest, SwitchingCalculatorsKeepsEachOnesState) {
     EXPECT_EQ(calc.Label1, "17");
 }
 
+TEST_F(CalculatorTest, WritersKeepACommentOnTheOnlyLineAndClearOnlyAnEmptyOne) {
+    const struct {
+        const char* name;
+        int route;  // 0 switch to R2, 1 square root, 2 closing a trigonometry panel function
+        QStringList written;
+    } cases[] = {
+        {"switch", 0, {"(R2) "}},
+        {"root", 1, {"12 ^", "Q", "3,46410161513775 ="}},
+        {"panel", 2, {"30 Grad", "=  0,5 Sin"}},
+    };
+    for (const auto& c : cases) {
+        for (const QString& first : {QStringLiteral("Einkauf Montag"), QString()}) {
+            restart();
+            useFormat(3);
+            press("12");
+            tape.AppendLine(first);
+            if (c.route == 0) {
+                calc.SelectCalculator(2);
+            } else if (c.route == 1) {
+                press("s=");
+            } else {
+                calc.PanelFunction = 1;
+                calc.Label1 = "30";
+                calc.Label4 = "Grad";
+                calc.Label3 = "0,5";
+                calc.Label2 = "Sin";
+                press("=");
+            }
+            const QStringList expected = first.isEmpty() ? c.written : QStringList{first} + c.written;
+            EXPECT_EQ(lines(), expected) << c.name << " after '" << first.toStdString() << "'";
+        }
+    }
+}
+
 TEST_F(CalculatorTest, DecimalsAreClampedAndReformatTheFirstField) {
     useFormat(1, 2);
     press("2,5");
