@@ -163,6 +163,9 @@ void TForm1::run(const std::function<void()>& command) {
     } catch (const numtext::ConversionError& error) {
         dialogs_.message(error.message());
     }
+    // A calculator key (Esc, a digit, "=", "Löschen") ended the Tape's edit mode: the Tape
+    // records again, with the record typing and its button down.
+    if (Frame41->editing() && calc_.ActiveField != 4) Frame41->recordMode();
     render();
     if (calc_.QuitRequested) {
         close();
