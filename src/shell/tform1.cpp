@@ -183,6 +183,7 @@ void TForm1::render() {
     Label3->setText(calc_.Label3);
     Label4->setText(calc_.Label4);
     Label5->setText(calc_.Label5);
+    fitRepeatCounter();
     Label6->setText(calc_.Label6);
     Radio1->setChecked(calc_.SelectedRadio == 1);
     Radio2->setChecked(calc_.SelectedRadio == 2);

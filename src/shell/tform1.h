@@ -101,6 +101,7 @@ protected:
 
 private:
     void buildFace();
+    void fitRepeatCounter();
     void buildMenus();
     void connectKeys();
     QPushButton* makeButton(const char* name, const QString& caption, QRect rect, int fontPixels,

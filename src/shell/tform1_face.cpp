@@ -2,16 +2,22 @@
 #include "shell/tform1.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace {
 const int kClientWidth = 249;
 const int kClientHeight = 417;
 // Controls without a font of their own use the window's font.
 const int kWindowFont = 0;
+const QRect kCounterRect(231, 128, 14, 13);
+const int kCounterGap = 2;          // between the Tape button and a grown counter
+const int kCounterSmallestFont = 6;
 
 QFont arial(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
@@ -92,7 +98,7 @@ void TForm1::buildFace() {
     Button35 = makeButton("Button35", QStringLiteral("M -->"), {108, 124, 37, 21}, kWindowFont,
                           QStringLiteral("Den Inhalt von Memory in aktives Feld schreiben"));
     Button46 = makeButton("Button46", QStringLiteral("Tape ->"), {168, 124, 45, 21}, kWindowFont);
-    Label5 = makeLabel("Label5", {231, 128, 14, 13}, kWindowFont, false, Qt::AlignLeft);
+    Label5 = makeLabel("Label5", kCounterRect, kWindowFont, false, Qt::AlignLeft);
     Label5->setToolTip(QStringLiteral("Wiederholungszähler"));
 
     const int columns[] = {12, 60, 108};
@@ -163,4 +169,20 @@ void TForm1::buildFace() {
     for (QPushButton* button : face_->findChildren<QPushButton*>())
         if (button != Button16) button->setFocusPolicy(Qt::NoFocus);
     for (QWidget* w : std::initializer_list<QWidget*>{Radio1, Radio2}) w->setFocusPolicy(Qt::NoFocus);
+}
+
+// The repeat counter keeps its right edge. A longer count first takes the free room to its left, up to
+// the Tape button, then a narrower and smaller font, so that every 32-bit count shows whole.
+void TForm1::fitRepeatCounter() {
+    const QString text = Label5->text();
+    const int room = kCounterRect.x() + kCounterRect.width() - (Button46->geometry().right() + 1 + kCounterGap);
+    QFont font = face_->font();
+    if (QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setFamilies({QStringLiteral("Arial Narrow")});
+        while (font.pixelSize() > kCounterSmallestFont && QFontMetrics(font).horizontalAdvance(text) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+    }
+    Label5->setFont(font);
+    const int width = std::max(kCounterRect.width(), QFontMetrics(font).horizontalAdvance(text));
+    Label5->setGeometry(kCounterRect.x() + kCounterRect.width() - width, kCounterRect.y(), width, kCounterRect.height());
 }

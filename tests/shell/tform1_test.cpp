@@ -36,6 +36,22 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
     EXPECT_EQ(label("Label6"), "0.0");
 }
 
+TEST_F(MainWindowTest, TheRepeatCounterGrowsLeftAndStaysWhole) {
+    const int tapeButtonEnd = window.Button46->geometry().right();
+    for (const char* count : {"0", "123", "12345", "2147483647"}) {
+        calc.Label5 = count;
+        window.render();
+        const QRect at = window.Label5->geometry();
+        EXPECT_EQ(at.right(), 244) << count;
+        EXPECT_GT(at.left(), tapeButtonEnd + 1) << count;
+        EXPECT_LE(window.Label5->fontMetrics().horizontalAdvance(count), at.width()) << count;
+        EXPECT_GE(window.Label5->font().pixelSize(), 6) << count;
+    }
+    calc.Label5 = "0";
+    window.render();
+    EXPECT_EQ(window.Label5->geometry(), QRect(231, 128, 14, 13));
+}
+
 TEST_F(MainWindowTest, MouseCalculationShowsTheResultAndKeepsTheFocusOnEquals) {
     for (const char* key : {"Button1", "Button2", "Button14", "Button5"}) click(key);
     EXPECT_EQ(fields(), QStringList({"12", "+", "5", ""}));
