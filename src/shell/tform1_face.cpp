@@ -159,6 +159,9 @@ void TForm1::buildFace() {
     Button25 = makeButton("Button25", QStringLiteral("Kopie"), {108, 380, 37, 30}, 12,
                           QStringLiteral("In die Zwischenablage kopieren (Strg-Einfg)"));
     Label8 = makeLabel("Label8", {147, 378, 20, 15}, 12, true, Qt::AlignHCenter);
+    QPalette letter = Label8->palette();  // red whatever the colour scheme
+    letter.setColor(QPalette::WindowText, Qt::red);
+    Label8->setPalette(letter);
     Label8->setText(QStringLiteral("T"));
     Label8->setToolTip(QStringLiteral("Erweiterung auswählen"));
     Button41 = makeButton("Button41", QStringLiteral("↓"), {148, 394, 17, 15}, 12, QStringLiteral("Erweiterungen öffnen"));

@@ -113,8 +113,13 @@ TEST_F(PanelsTest, FieldSchemesColourFieldsAndTape) {
     window.SetFieldScheme(4);
     EXPECT_EQ(window.FieldScheme, 3) << "a cancelled colour dialog changes nothing";
     EXPECT_TRUE(window.Weiss->isChecked());
+    for (int scheme = 1; scheme <= 3; ++scheme) {
+        window.SetBackgroundScheme(scheme);
+        EXPECT_EQ(window.Label8->palette().color(QPalette::WindowText), QColor(Qt::red)) << "scheme " << scheme;
+    }
     dialogs.colours = {0x0000FF};
     window.SetBackgroundScheme(4);
+    EXPECT_EQ(window.Label8->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(window.OwnBackgroundColour, 0x0000FFu);
     EXPECT_EQ(face()->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
