@@ -1,6 +1,7 @@
 #include "shell/tform1.h"
 
 #include "core/numtext.h"
+#include "shell/wrappingmenubar.h"
 #include "tape/views/tframe4.h"
 
 #include <QActionGroup>
@@ -48,7 +49,9 @@ void TForm1::buildMenus() {
         return action;
     };
 
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
+    MainMenu = new WrappingMenuBar(this);
+    setMenuWidget(MainMenu);
+    QMenu* settings = MainMenu->addMenu(QStringLiteral("&Einstellungen"));
     auto* formats = new QActionGroup(this);
     Formatierung1 = checkable(settings, "Formatierung1", QStringLiteral("Tausender-Trennzeichen, einstellb. Nachkommast."),
                               formats, Qt::Key_F2);
@@ -90,7 +93,7 @@ void TForm1::buildMenus() {
     connect(Syntax_1, &QAction::triggered, this, [this] { run([this] { calc_.SetChainMode(0); }); });
     connect(Syntax_2, &QAction::triggered, this, [this] { run([this] { calc_.SetChainMode(1); }); });
 
-    QMenu* restore = menuBar()->addMenu(QStringLiteral("&Wiederherstellen"));
+    QMenu* restore = MainMenu->addMenu(QStringLiteral("&Wiederherstellen"));
     FelderW = restore->addAction(QStringLiteral("Felder (Strg-Backsp)"));
     FelderW->setObjectName(QStringLiteral("FelderW"));
     connect(FelderW, &QAction::triggered, this, [this] { run([this] { calc_.Undo(); }); });
@@ -98,7 +101,7 @@ void TForm1::buildMenus() {
     TapeW->setObjectName(QStringLiteral("TapeW"));
     TapeW->setEnabled(false);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("E&xtras"));
+    QMenu* tools = MainMenu->addMenu(QStringLiteral("E&xtras"));
     Tape1 = tools->addAction(QStringLiteral("&Tape (T)"));
     Tape1->setObjectName(QStringLiteral("Tape1"));
     Tape1->setCheckable(true);

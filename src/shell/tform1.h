@@ -12,6 +12,7 @@ class QAction;
 class QButtonGroup;
 class QFrame;
 class TFrame4;
+class WrappingMenuBar;
 class QKeyEvent;
 class QMenu;
 class QLabel;
@@ -51,6 +52,9 @@ public:
                 *Button37 = nullptr, *Button38 = nullptr, *Button39 = nullptr, *Button40 = nullptr,
                 *Button41 = nullptr, *Button44 = nullptr, *Button45 = nullptr, *Button46 = nullptr;
     QPushButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr;
+    // The menu bar; headings go through MainMenu->addMenu, never QMainWindow::menuBar(), which would
+    // replace it with a bar that cannot wrap.
+    WrappingMenuBar* MainMenu = nullptr;
     // Menu items
     QAction *Formatierung1 = nullptr, *Formatierung2 = nullptr, *Formatierung3 = nullptr;
     QAction *DForm1 = nullptr, *DForm2 = nullptr, *Syntax_1 = nullptr, *Syntax_2 = nullptr;
