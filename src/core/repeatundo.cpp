@@ -180,8 +180,6 @@ void Calculator::walkBackTape() {
     tape_->SetBold(true);
     tape_->SetColour(Tape::Black);
     if (LastTapeMark == u'#') return;
-    if ((LastTapeMark == u'T' || LastTapeMark == u'S') && NumberFormat == 1 && Decimals == 0)
-        LastTapeLine.remove(u'.');
     if (LastTapeMark == u'%') {
         tape_->DeleteLastLine();
         FindLastTapeLine();
@@ -222,6 +220,8 @@ void Calculator::walkBackTape() {
             LastTapeMark = u'^';
             PanelFunction = 0;
         }
+        // Without decimals a point can only be a thousands separator, on every line read here.
+        if (NumberFormat == 1 && Decimals == 0) LastTapeLine.remove(u'.');
         QString cleaned = normalize(LastTapeLine);
         numtext::ValResult number = numtext::val(cleaned);
         if (number.code != 0) {

@@ -105,6 +105,22 @@ TEST_F(CalculatorTest, TheTapeWalkReadsBackMarkedLines) {
     EXPECT_EQ(calc.Operand1Text, "1235");
 }
 
+TEST_F(CalculatorTest, TheTapeWalkReadsAPointAsThousandsSeparatorWithoutDecimals) {
+    // Format 1 with 0 decimals, formatted on result: the pasted operand shows its thousands point.
+    useFormat(1, 0);
+    calc.SetFormatWhileTyping(2);
+    press("5000+");
+    calc.Paste(QStringLiteral("1000"));
+    press("=");
+    EXPECT_EQ(lines(), QStringList({"5000 ^", "1.000 +", dashes(4), "6.000 T"}));
+    press("UUU");
+    EXPECT_EQ(fields(), QStringList({"5.000", "+", "1.000"}));
+    EXPECT_EQ(calc.Operand2Text, "1000");
+    EXPECT_EQ(calc.Operand1Text, numtext::str(5000));
+    press("U");
+    EXPECT_EQ(calc.Operand1Text, "5000");
+}
+
 TEST_F(CalculatorTest, HiddenTapeUndoRestoresTheStateBeforeTheLastStepOnce) {
     tape.visible = false;
     const struct {
