@@ -185,8 +185,7 @@ void TForm1::render() {
     Label2->setToolTip(calc_.Label2.size() >= 5 ? calc_.Label2 : QString());  // the mark field is narrow
     Label3->setText(calc_.Label3);
     Label4->setText(calc_.Label4);
-    Label5->setText(calc_.Label5);
-    fitRepeatCounter();
+    fitRepeatCounter();  // shows Label5
     Label6->setText(calc_.Label6);
     Radio1->setChecked(calc_.SelectedRadio == 1);
     Radio2->setChecked(calc_.SelectedRadio == 2);

@@ -17,7 +17,8 @@ const int kClientHeight = 417;
 const int kWindowFont = 0;
 const QRect kCounterRect(231, 128, 14, 13);
 const int kCounterGap = 2;          // between the Tape button and a grown counter
-const int kCounterSmallestFont = 6;
+const int kCounterSmallestFont = 8;  // the smallest that still reads well
+const int kCounterTallest = 26;      // two lines between the memory row and the keys
 
 QFont arial(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
@@ -175,17 +176,35 @@ void TForm1::buildFace() {
 }
 
 // The repeat counter keeps its right edge. A longer count first takes the free room to its left, up to
-// the Tape button, then a narrower and smaller font, so that every 32-bit count shows whole.
+// the Tape button, then a narrower and smaller font; a count that still does not fit (nine or ten
+// digits) splits into two lines, so that every 32-bit count shows whole and readable.
 void TForm1::fitRepeatCounter() {
-    const QString text = Label5->text();
+    const QString count = calc_.Label5;
     const int room = kCounterRect.x() + kCounterRect.width() - (Button46->geometry().right() + 1 + kCounterGap);
+    QStringList lines{count};
     QFont font = face_->font();
-    if (QFontMetrics(font).horizontalAdvance(text) > room) {
+    const auto widest = [&lines](const QFont& f) {
+        int w = 0;
+        for (const QString& line : lines) w = std::max(w, QFontMetrics(f).horizontalAdvance(line));
+        return w;
+    };
+    if (widest(font) > room) {
         font.setFamilies({QStringLiteral("Arial Narrow")});
-        while (font.pixelSize() > kCounterSmallestFont && QFontMetrics(font).horizontalAdvance(text) > room)
+        while (font.pixelSize() > kCounterSmallestFont && widest(font) > room) font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (widest(font) > room) {
+        const qsizetype half = (count.size() + 1) / 2;
+        lines = {count.left(half), count.mid(half)};
+        font.setPixelSize(face_->font().pixelSize());
+        while (font.pixelSize() > kCounterSmallestFont &&
+               (widest(font) > room || 2 * QFontMetrics(font).lineSpacing() > kCounterTallest))
             font.setPixelSize(font.pixelSize() - 1);
     }
+    Label5->setText(lines.join(u'\n'));
     Label5->setFont(font);
-    const int width = std::max(kCounterRect.width(), QFontMetrics(font).horizontalAdvance(text));
-    Label5->setGeometry(kCounterRect.x() + kCounterRect.width() - width, kCounterRect.y(), width, kCounterRect.height());
+    Label5->setAlignment((lines.size() > 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    const int width = std::max(kCounterRect.width(), widest(font));
+    const int height = lines.size() > 1 ? 2 * QFontMetrics(font).lineSpacing() : kCounterRect.height();
+    Label5->setGeometry(kCounterRect.x() + kCounterRect.width() - width, kCounterRect.y() + (kCounterRect.height() - height) / 2,
+                        width, height);
 }

@@ -73,8 +73,13 @@ TEST_F(MainWindowTest, TheRepeatCounterGrowsLeftAndStaysWhole) {
         const QRect at = window.Label5->geometry();
         EXPECT_EQ(at.right(), 244) << count;
         EXPECT_GT(at.left(), tapeButtonEnd + 1) << count;
-        EXPECT_LE(window.Label5->fontMetrics().horizontalAdvance(count), at.width()) << count;
-        EXPECT_GE(window.Label5->font().pixelSize(), 6) << count;
+        EXPECT_GE(at.top(), 118) << count;  // below the memory row
+        EXPECT_LE(at.bottom(), 151) << count;  // above the keys
+        const QStringList lines = window.Label5->text().split(u'\n');
+        EXPECT_EQ(lines.join(QString()), count);
+        for (const QString& line : lines) EXPECT_LE(window.Label5->fontMetrics().horizontalAdvance(line), at.width()) << count;
+        EXPECT_LE(lines.size() * window.Label5->fontMetrics().lineSpacing(), at.height()) << count;
+        EXPECT_GE(window.Label5->font().pixelSize(), 8) << count;
     }
     calc.Label5 = "0";
     window.render();
