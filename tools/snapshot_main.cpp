@@ -39,6 +39,11 @@ int main(int argc, char* argv[]) {
     Calculator& calc = context.calculator();
     window.show();
     save(window, folder, QStringLiteral("main-start"));
+    for (const char* count : {"12345", "2147483647"}) {
+        calc.Label5 = QString::fromLatin1(count);
+        save(window, folder, QStringLiteral("main-counter-%1").arg(QLatin1String(count)));
+    }
+    calc.Label5 = QStringLiteral("0");
 
     type(calc, QStringLiteral("1234,5+5"));
     save(window, folder, QStringLiteral("main-pending-operator"));

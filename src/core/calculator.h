@@ -174,6 +174,7 @@ private:
     void recomputeUnitConversionIfPending();
     void leaveEditField();
     void resetRepeat();
+    void abandonRepetition();
     bool readPastedNumber(QString text, bool dropPointsEveryTime, long double& value);
     void putIntoField(long double value, bool intoSecondField);
     void loadFields(const CalculatorSlot& slot);

@@ -166,11 +166,12 @@ void Calculator::SelectCalculator(int which) {
     if (s.NumberFormat != 0) NumberFormat = s.NumberFormat;
     setActiveField(s.ActiveField == 0 ? 1 : s.ActiveField);
     PanelFunction = s.PanelFunction;
+    abandonRepetition();
 
     if (TapeVisible()) {
         tape_->ClearUndo();
         if (tape_->LineCount() > 1) tape_->AppendLine(QString());
-        else tape_->Clear();
+        else tape_->ClearIfBlank();
         WorkValue = valValue(Operand1Text);
         tape_->SetBold(true);
         if (WorkValue != 0) {
@@ -257,6 +258,14 @@ void Calculator::resetRepeat() {
     RepeatMode = repeat::Off;
     RepeatCount = 0;
     Label5 = QStringLiteral("0");
+}
+
+// Leaves the repetition as closing it would, without writing it: its sum and its closing mode
+// must not reach the next record.
+void Calculator::abandonRepetition() {
+    RepeatMode = repeat::Off;
+    RepeatSum = 0;
+    SubtotalMode = subtotal::Total;
 }
 
 QString Calculator::normalize(const QString& text) const {

@@ -22,6 +22,16 @@ void Calculator::EnterDigit(QChar c) {
         }
         ActiveField = (SavedActiveField == 0 || SavedActiveField == field::EditOwnsKeys) ? 1 : SavedActiveField;
     }
+    if (ActiveField == field::First || ActiveField == field::Second) {
+        // A digit that would carry the number beyond the arithmetic's range is refused, so a
+        // typed number never silently reads as 0.
+        QString typed = ActiveField == field::First ? Operand1Text : Operand2Text;
+        continueFromShownText(typed, ActiveField == field::First ? Label1 : Label3);
+        if (numtext::val(typed + c).overflow) {
+            dialogs_.message(QStringLiteral("Zahl zu hoch, Vorgang abgebrochen!"));
+            return;
+        }
+    }
     if (PercentMode == percent::Plain) EntryState = entry::Typed;
 
     if (ActiveField == field::First) {
@@ -106,6 +116,7 @@ void Calculator::ClearFields() {
     Label5 = QStringLiteral("0");
     sidePanels_->dropUnitConversion();
     RepeatCount = 0;
+    abandonRepetition();
     OperatorClass = opclass::MultiplicativeOrNone;
     setActiveField(1);
     PanelFunction = 0;

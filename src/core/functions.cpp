@@ -114,7 +114,7 @@ void Calculator::finishFunction(long double result) {
         tape_->SetBold(true);
         tape_->ClearUndo();
         if (tape_->LineCount() <= 1) {
-            tape_->Clear();
+            tape_->ClearIfBlank();
             tape_->AppendLine(tapeline::marked(Label1, tapeline::FirstOperand));
         } else if (EntryState != entry::OnResult) {
             tape_->AppendLine(QString());
@@ -134,7 +134,7 @@ void Calculator::confirmFunctionResult() {
         tape_->ClearUndo();
         if (sidePanels_->unitConversionPending()) {
             if (tape_->LineCount() > 1) tape_->AppendLine(QString());
-            else tape_->Clear();
+            else tape_->ClearIfBlank();
             tape_->AppendLine(Label1 + Label4);
             tape_->AppendLine(tapeline::resultLine(Label3, Label2));
         } else {

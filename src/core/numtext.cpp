@@ -148,6 +148,7 @@ ValResult val(QStringView text) {
         if (!std::isfinite(value)) {
             r.value = 0;
             r.code = 1;
+            r.overflow = true;
             return r;
         }
         r.value = value;

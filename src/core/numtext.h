@@ -25,6 +25,7 @@ QString str(long double v);
 struct ValResult {
     long double value = 0;  // value of the longest readable prefix (0 when nothing is readable)
     int code = 0;           // 0 when the whole text was read, else the 1-based position of the first bad character
+    bool overflow = false;  // the number is beyond the 80-bit range (value 0, code 1)
 };
 // Val: point as decimal separator, leading blanks skipped, optional sign and exponent.
 ValResult val(QStringView text);

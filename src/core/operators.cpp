@@ -256,12 +256,12 @@ void Calculator::closeSidePanelFunction() {
             tape_->SetBold(true);
             tape_->ClearUndo();
             if (tape_->LineCount() > 1) tape_->AppendLine(QString());
-            else tape_->Clear();
+            else tape_->ClearIfBlank();
             tape_->AppendLine(Label1 + u' ' + Label4);
             tape_->AppendLine(tapeline::resultLine(Label3, u' ' + Label2));
         } else {
             tape_->ClearUndo();
-            if (tape_->LineCount() <= 1) tape_->Clear();
+            tape_->ClearIfBlank();
             if (ActiveField != field::Result) tape_->AppendLine(Label1 + u' ' + Label4);
             tape_->SetBold(false);
             tape_->SetSize(8);

@@ -9,6 +9,8 @@ using numtext::valValue;
 
 void Calculator::Repeat() {
     if (ActiveField != field::Second || Label3.isEmpty()) return;
+    // π, percent and the functions end a repetition without closing it; a new one sums afresh.
+    if (RepeatMode == repeat::Off) RepeatSum = 0;
     if (!AskRepeatCount) {
         RepeatMode = repeat::StepRequested;
         PressEquals();
@@ -179,8 +181,6 @@ void Calculator::walkBackTape() {
     tape_->SetBold(true);
     tape_->SetColour(Tape::Black);
     if (LastTapeMark == tapeline::NoLine) return;
-    if ((LastTapeMark == tapeline::Total || LastTapeMark == tapeline::Subtotal) && NumberFormat == 1 && Decimals == 0)
-        LastTapeLine.remove(u'.');
     if (LastTapeMark == tapeline::Percent) {
         tape_->DeleteLastLine();
         FindLastTapeLine();
@@ -221,6 +221,8 @@ void Calculator::walkBackTape() {
             LastTapeMark = tapeline::FirstOperand;
             PanelFunction = 0;
         }
+        // Without decimals a point can only be a thousands separator, on every line read here.
+        if (NumberFormat == 1 && Decimals == 0) LastTapeLine.remove(u'.');
         QString cleaned = normalize(LastTapeLine);
         numtext::ValResult number = numtext::val(cleaned);
         if (number.code != 0) {

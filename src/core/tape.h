@@ -23,6 +23,11 @@ public:
     virtual void AppendToLastLine(const QString& text) = 0;
     virtual void DeleteLastLine() = 0;
     virtual void Clear() = 0;
+    // A strip whose only line is empty counts as empty: clearing it lets the first block start on
+    // the first line. A single line that holds text, such as a typed comment, is kept.
+    void ClearIfBlank() {
+        if (LineCount() == 0 || (LineCount() == 1 && Line(0).isEmpty())) Clear();
+    }
     // Empties the strip's own editing undo, so it cannot reach across calculations.
     virtual void ClearUndo() = 0;
 

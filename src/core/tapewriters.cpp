@@ -16,7 +16,7 @@ void Calculator::WriteFirstOperandLine() {
         tape_->AppendLine(line);
         FirstLineWritten = false;
     } else {
-        if (tape_->LineCount() == 0 || tape_->Line(0).isEmpty()) tape_->Clear();
+        tape_->ClearIfBlank();
         tape_->AppendLine(line);
     }
 }

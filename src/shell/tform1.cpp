@@ -2,6 +2,7 @@
 
 #include "core/numtext.h"
 #include "currency/views/tframe3.h"
+#include "shell/wrappingmenubar.h"
 #include "tape/views/tframe4.h"
 
 #include <QActionGroup>
@@ -51,7 +52,9 @@ void TForm1::buildMenus() {
         return action;
     };
 
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
+    MainMenu = new WrappingMenuBar(this);
+    setMenuWidget(MainMenu);
+    QMenu* settings = MainMenu->addMenu(QStringLiteral("&Einstellungen"));
     auto* formats = new QActionGroup(this);
     Formatierung1 = checkable(settings, "Formatierung1", QStringLiteral("Tausender-Trennzeichen, einstellb. Nachkommast."),
                               formats, Qt::Key_F2);
@@ -93,7 +96,7 @@ void TForm1::buildMenus() {
     connect(Syntax_1, &QAction::triggered, this, [this] { run([this] { calc_.SetChainMode(0); }); });
     connect(Syntax_2, &QAction::triggered, this, [this] { run([this] { calc_.SetChainMode(1); }); });
 
-    QMenu* restore = menuBar()->addMenu(QStringLiteral("&Wiederherstellen"));
+    QMenu* restore = MainMenu->addMenu(QStringLiteral("&Wiederherstellen"));
     FelderW = restore->addAction(QStringLiteral("Felder (Strg-Backsp)"));
     FelderW->setObjectName(QStringLiteral("FelderW"));
     connect(FelderW, &QAction::triggered, this, [this] { run([this] { calc_.Undo(); }); });
@@ -101,7 +104,7 @@ void TForm1::buildMenus() {
     TapeW->setObjectName(QStringLiteral("TapeW"));
     TapeW->setEnabled(false);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("E&xtras"));
+    QMenu* tools = MainMenu->addMenu(QStringLiteral("E&xtras"));
     Tape1 = tools->addAction(QStringLiteral("&Tape (T)"));
     Tape1->setObjectName(QStringLiteral("Tape1"));
     Tape1->setCheckable(true);
@@ -166,6 +169,9 @@ void TForm1::run(const std::function<void()>& command) {
     } catch (const numtext::ConversionError& error) {
         dialogs_.message(error.message());
     }
+    // A calculator key (Esc, a digit, "=", "Löschen") ended the Tape's edit mode: the Tape
+    // records again, with the record typing and its button down.
+    if (Frame41->editing() && calc_.ActiveField != 4) Frame41->recordMode();
     render();
     if (calc_.QuitRequested) {
         close();
@@ -182,7 +188,7 @@ void TForm1::render() {
     Label2->setToolTip(calc_.Label2.size() >= 5 ? calc_.Label2 : QString());  // the mark field is narrow
     Label3->setText(calc_.Label3);
     Label4->setText(calc_.Label4);
-    Label5->setText(calc_.Label5);
+    fitRepeatCounter();  // shows Label5
     Label6->setText(calc_.Label6);
     Radio1->setChecked(calc_.SelectedRadio == 1);
     Radio2->setChecked(calc_.SelectedRadio == 2);

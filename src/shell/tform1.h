@@ -14,6 +14,7 @@ class QAction;
 class QButtonGroup;
 class QFrame;
 class TFrame4;
+class WrappingMenuBar;
 class QKeyEvent;
 class QMenu;
 class QLabel;
@@ -53,6 +54,9 @@ public:
                 *Button37 = nullptr, *Button38 = nullptr, *Button39 = nullptr, *Button40 = nullptr,
                 *Button41 = nullptr, *Button44 = nullptr, *Button45 = nullptr, *Button46 = nullptr;
     QPushButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr;
+    // The menu bar; headings go through MainMenu->addMenu, never QMainWindow::menuBar(), which would
+    // replace it with a bar that cannot wrap.
+    WrappingMenuBar* MainMenu = nullptr;
     // Menu items
     QAction *Formatierung1 = nullptr, *Formatierung2 = nullptr, *Formatierung3 = nullptr;
     QAction *DForm1 = nullptr, *DForm2 = nullptr, *Syntax_1 = nullptr, *Syntax_2 = nullptr;
@@ -103,6 +107,7 @@ protected:
 
 private:
     void buildFace();
+    void fitRepeatCounter();
     void buildMenus();
     void connectKeys();
     QPushButton* makeButton(const char* name, const QString& caption, QRect rect, int fontPixels,

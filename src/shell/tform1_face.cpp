@@ -2,16 +2,23 @@
 #include "shell/tform1.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace {
 const int kClientWidth = 249;
 const int kClientHeight = 417;
 // Controls without a font of their own use the window's font.
 const int kWindowFont = 0;
+const QRect kCounterRect(231, 128, 14, 13);
+const int kCounterGap = 2;          // between the Tape button and a grown counter
+const int kCounterSmallestFont = 8;  // the smallest that still reads well
+const int kCounterTallest = 26;      // two lines between the memory row and the keys
 
 QFont arial(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
@@ -92,7 +99,7 @@ void TForm1::buildFace() {
     Button35 = makeButton("Button35", QStringLiteral("M -->"), {108, 124, 37, 21}, kWindowFont,
                           QStringLiteral("Den Inhalt von Memory in aktives Feld schreiben"));
     Button46 = makeButton("Button46", QStringLiteral("Tape ->"), {168, 124, 45, 21}, kWindowFont);
-    Label5 = makeLabel("Label5", {231, 128, 14, 13}, kWindowFont, false, Qt::AlignLeft);
+    Label5 = makeLabel("Label5", kCounterRect, kWindowFont, false, Qt::AlignLeft);
     Label5->setToolTip(QStringLiteral("Wiederholungszähler"));
 
     const int columns[] = {12, 60, 108};
@@ -153,6 +160,9 @@ void TForm1::buildFace() {
     Button25 = makeButton("Button25", QStringLiteral("Kopie"), {108, 380, 37, 30}, 12,
                           QStringLiteral("In die Zwischenablage kopieren (Strg-Einfg)"));
     Label8 = makeLabel("Label8", {147, 378, 20, 15}, 12, true, Qt::AlignHCenter);
+    QPalette letter = Label8->palette();  // red whatever the colour scheme
+    letter.setColor(QPalette::WindowText, Qt::red);
+    Label8->setPalette(letter);
     Label8->setText(QStringLiteral("T"));
     Label8->setToolTip(QStringLiteral("Erweiterung auswählen"));
     Button41 = makeButton("Button41", QStringLiteral("↓"), {148, 394, 17, 15}, 12, QStringLiteral("Erweiterungen öffnen"));
@@ -163,4 +173,38 @@ void TForm1::buildFace() {
     for (QPushButton* button : face_->findChildren<QPushButton*>())
         if (button != Button16) button->setFocusPolicy(Qt::NoFocus);
     for (QWidget* w : std::initializer_list<QWidget*>{Radio1, Radio2}) w->setFocusPolicy(Qt::NoFocus);
+}
+
+// The repeat counter keeps its right edge. A longer count first takes the free room to its left, up to
+// the Tape button, then a narrower and smaller font; a count that still does not fit (nine or ten
+// digits) splits into two lines, so that every 32-bit count shows whole and readable.
+void TForm1::fitRepeatCounter() {
+    const QString count = calc_.Label5;
+    const int room = kCounterRect.x() + kCounterRect.width() - (Button46->geometry().right() + 1 + kCounterGap);
+    QStringList lines{count};
+    QFont font = face_->font();
+    const auto widest = [&lines](const QFont& f) {
+        int w = 0;
+        for (const QString& line : lines) w = std::max(w, QFontMetrics(f).horizontalAdvance(line));
+        return w;
+    };
+    if (widest(font) > room) {
+        font.setFamilies({QStringLiteral("Arial Narrow")});
+        while (font.pixelSize() > kCounterSmallestFont && widest(font) > room) font.setPixelSize(font.pixelSize() - 1);
+    }
+    if (widest(font) > room) {
+        const qsizetype half = (count.size() + 1) / 2;
+        lines = {count.left(half), count.mid(half)};
+        font.setPixelSize(face_->font().pixelSize());
+        while (font.pixelSize() > kCounterSmallestFont &&
+               (widest(font) > room || 2 * QFontMetrics(font).lineSpacing() > kCounterTallest))
+            font.setPixelSize(font.pixelSize() - 1);
+    }
+    Label5->setText(lines.join(u'\n'));
+    Label5->setFont(font);
+    Label5->setAlignment((lines.size() > 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    const int width = std::max(kCounterRect.width(), widest(font));
+    const int height = lines.size() > 1 ? 2 * QFontMetrics(font).lineSpacing() : kCounterRect.height();
+    Label5->setGeometry(kCounterRect.x() + kCounterRect.width() - width, kCounterRect.y() + (kCounterRect.height() - height) / 2,
+                        width, height);
 }

@@ -195,7 +195,12 @@ void TForm1::apply(const Layout& shown) {
     Button41->setText(shown.arrowCaption);
     Button41->setToolTip(shown.arrowHint);
     face_->setFixedSize(shown.face);
-    layout()->activate();  // the window follows at once, not on the next event loop turn
+    // The window follows at once, not on the next event loop turn. The main window's layout learns the
+    // client area's new width only while it applies it, and the menu bar's rows depend on that width:
+    // a second pass sizes the window with the rows of the new width.
+    layout()->activate();
+    layout()->invalidate();
+    layout()->activate();
     // A result shown while the Tape opens starts a record on it.
     if (!tapeWasShown && shown.tape && calc_.ActiveField == field::Result) Frame41->carryResult(calc_.Label1);
     if (converterSwitched) render();

@@ -139,13 +139,13 @@ void TapeCommands::dropText(const QString& text) {
     tape_.ClearUndo();
     tape_.SetBold(true);
     if (tape_.LineCount() > 1) tape_.AppendLine(QString());
-    else if (tape_.Line(0).isEmpty()) tape_.Clear();
+    else tape_.ClearIfBlank();
     tape_.AppendLine(text + QStringLiteral(" ^"));
 }
 
 void TapeCommands::carryResult(const QString& text) {
     if (tape_.LineCount() > 1) tape_.AppendLine(QString());
-    else tape_.Clear();
+    else tape_.ClearIfBlank();
     tape_.AppendLine(text + QStringLiteral(" ^"));
 }
 

@@ -106,6 +106,20 @@ TEST_F(CalculatorTest, DivisionByZeroAndOverflowAreRefusedAndChangeNothing) {
     EXPECT_EQ(dialogs.last(), "Zahl zu hoch, Vorgang abgebrochen!");
     EXPECT_EQ(calc.ActiveField, 2);
     EXPECT_EQ(fields(), QStringList({"1E4000", "x", "1E4000"}));
+
+    // Typing: 1 and 4932 zeros is the largest power of ten; one more zero is refused in either field.
+    const QString largest = "1" + QString(4932, u'0');
+    for (const char* before : {"C", "C1+"}) {
+        press(before);
+        press(largest);
+        dialogs.shown.clear();
+        press("0");
+        EXPECT_EQ(dialogs.last(), "Zahl zu hoch, Vorgang abgebrochen!") << before;
+        EXPECT_EQ(calc.ActiveField == 1 ? calc.Operand1Text : calc.Operand2Text, largest) << before;
+    }
+    EXPECT_EQ(calc.Label3, "1E4932");
+    press("=");
+    EXPECT_EQ(calc.Label1, "1E4932");
 }
 
 TEST_F(CalculatorTest, AfterAResultDigitsAreIgnoredAndEqualsDoesNothing) {
@@ -171,6 +185,40 @@ TEST_F(CalculatorTest, SwitchingCalculatorsKeepsEachOnesState) {
     calc.TakeFromOtherCalculator();  // field 1 holds 15: asks, answered Ja
     EXPECT_EQ(dialogs.last(), "Inhalt überschreiben?");
     EXPECT_EQ(calc.Label1, "17");
+}
+
+TEST_F(CalculatorTest, WritersKeepACommentOnTheOnlyLineAndClearOnlyAnEmptyOne) {
+    const struct {
+        const char* name;
+        int route;  // 0 switch to R2, 1 square root, 2 closing a trigonometry panel function
+        QStringList written;
+    } cases[] = {
+        {"switch", 0, {"(R2) "}},
+        {"root", 1, {"12 ^", "Q", "3,46410161513775 ="}},
+        {"panel", 2, {"30 Grad", "=  0,5 Sin"}},
+    };
+    for (const auto& c : cases) {
+        for (const QString& first : {QStringLiteral("Einkauf Montag"), QString()}) {
+            restart();
+            useFormat(3);
+            press("12");
+            tape.AppendLine(first);
+            if (c.route == 0) {
+                calc.SelectCalculator(2);
+            } else if (c.route == 1) {
+                press("s=");
+            } else {
+                calc.PanelFunction = 1;
+                calc.Label1 = "30";
+                calc.Label4 = "Grad";
+                calc.Label3 = "0,5";
+                calc.Label2 = "Sin";
+                press("=");
+            }
+            const QStringList expected = first.isEmpty() ? c.written : QStringList{first} + c.written;
+            EXPECT_EQ(lines(), expected) << c.name << " after '" << first.toStdString() << "'";
+        }
+    }
 }
 
 TEST_F(CalculatorTest, DecimalsAreClampedAndReformatTheFirstField) {

@@ -22,6 +22,30 @@ TEST_F(CalculatorTest, RepeatCountsItsStepsAndUndoTakesOneBack) {
     EXPECT_EQ(tape.lines[2].colour, Tape::Green);
 }
 
+TEST_F(CalculatorTest, AnAbandonedRepetitionLeavesNothingBehind) {
+    // A repetition left by "Löschen", by a switch of calculators or by π must not reach the next record.
+    const struct {
+        const char* name;
+        int switches;  // calculator switches after the repeat step
+        const char* then;
+    } cases[] = {{"Loeschen", 0, "C"}, {"switch to R2", 1, ""}, {"switch to R2 and back", 2, "C"}};
+    for (const auto& c : cases) {
+        restart();
+        useFormat(3);
+        press("12+5W");
+        if (c.switches >= 1) calc.SelectCalculator(2);
+        if (c.switches >= 2) calc.SelectCalculator(1);
+        press(c.then);
+        press("1+1WW=");
+        EXPECT_EQ(lines().mid(lines().size() - 5), QStringList({"1 ^", "2x   1 +", "2 Z", dashes(2), "3 T"})) << c.name;
+        EXPECT_EQ(calc.Label1, "3") << c.name;
+    }
+    restart();
+    useFormat(3);
+    press("12+5WpW=");  // π ends the repetition of 5; the new one sums π alone
+    EXPECT_EQ(lines().filter(" Z"), QStringList({"3,14159265358979 Z"}));
+}
+
 TEST_F(CalculatorTest, RepeatCountIsAskedWithCtrl) {
     useFormat(3);
     press("10+5");
@@ -79,6 +103,22 @@ TEST_F(CalculatorTest, TheTapeWalkReadsBackMarkedLines) {
     press("U");
     EXPECT_TRUE(lines().isEmpty());
     EXPECT_EQ(calc.Operand1Text, "1235");
+}
+
+TEST_F(CalculatorTest, TheTapeWalkReadsAPointAsThousandsSeparatorWithoutDecimals) {
+    // Format 1 with 0 decimals, formatted on result: the pasted operand shows its thousands point.
+    useFormat(1, 0);
+    calc.SetFormatWhileTyping(2);
+    press("5000+");
+    calc.Paste(QStringLiteral("1000"));
+    press("=");
+    EXPECT_EQ(lines(), QStringList({"5000 ^", "1.000 +", dashes(4), "6.000 T"}));
+    press("UUU");
+    EXPECT_EQ(fields(), QStringList({"5.000", "+", "1.000"}));
+    EXPECT_EQ(calc.Operand2Text, "1000");
+    EXPECT_EQ(calc.Operand1Text, numtext::str(5000));
+    press("U");
+    EXPECT_EQ(calc.Operand1Text, "5000");
 }
 
 TEST_F(CalculatorTest, HiddenTapeUndoRestoresTheStateBeforeTheLastStepOnce) {

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QToolButton>
+#include <functional>
 
 namespace {
 
@@ -78,6 +80,30 @@ TEST_F(PanelsTest, ShowingTheTapeOverAResultOpensARecord) {
     EXPECT_EQ(window.Frame41->tape().Line(window.Frame41->tape().LineCount() - 1), "17 ^");
 }
 
+TEST_F(PanelsTest, LeavingTheTapeEditModeByAnyRouteRestoresRecording) {
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"Esc", [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+        {"digit button", [this] { QTest::mouseClick(window.Button1, Qt::LeftButton); }},
+        {"=", [this] { QTest::mouseClick(window.Button16, Qt::LeftButton); }},
+        {"Loeschen", [this] { QTest::mouseClick(window.Button17, Qt::LeftButton); }},
+    };
+    window.ToggleTape();
+    auto* edit = window.Frame41->findChild<QToolButton*>("SpeedButton1");
+    auto* record = window.Frame41->findChild<QToolButton*>("SpeedButton2");
+    TapeDocument& strip = window.Frame41->tape();
+    for (const auto& [route, leave] : routes) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        ASSERT_EQ(calc.ActiveField, 4) << route;
+        leave();
+        EXPECT_NE(calc.ActiveField, 4) << route;
+        EXPECT_TRUE(record->isChecked()) << route;
+        EXPECT_FALSE(edit->isChecked()) << route;
+        EXPECT_EQ(strip.typingAlignment(), Tape::Alignment::Right) << route;
+        EXPECT_EQ(strip.typingFormat().fontPointSize(), 10) << route;
+        EXPECT_EQ(strip.typingFormat().fontWeight(), QFont::Bold) << route;
+    }
+}
+
 TEST_F(PanelsTest, FieldSchemesColourFieldsAndTape) {
     window.SetFieldScheme(1);
     EXPECT_EQ(window.Label1->palette().color(QPalette::Window), QColor(255, 255, 0));
@@ -88,8 +114,13 @@ TEST_F(PanelsTest, FieldSchemesColourFieldsAndTape) {
     window.SetFieldScheme(4);
     EXPECT_EQ(window.FieldScheme, 3) << "a cancelled colour dialog changes nothing";
     EXPECT_TRUE(window.Weiss->isChecked());
+    for (int scheme = 1; scheme <= 3; ++scheme) {
+        window.SetBackgroundScheme(scheme);
+        EXPECT_EQ(window.Label8->palette().color(QPalette::WindowText), QColor(Qt::red)) << "scheme " << scheme;
+    }
     dialogs.colours = {0x0000FF};
     window.SetBackgroundScheme(4);
+    EXPECT_EQ(window.Label8->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(window.OwnBackgroundColour, 0x0000FFu);
     EXPECT_EQ(face()->palette().color(QPalette::Window), QColor(255, 0, 0));
 }

@@ -1,7 +1,9 @@
 // The main window driven by mouse clicks, offscreen.
 #include "mainwindowfixture.h"
 
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QSpinBox>
 
 namespace {
@@ -34,6 +36,54 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
     EXPECT_EQ(window.windowTitle(), "Kalkulo (R1)");
     EXPECT_EQ(label("Label1"), "0.0");
     EXPECT_EQ(label("Label6"), "0.0");
+}
+
+TEST_F(MainWindowTest, MenuHeadingsWrapIntoRowsAndTheWindowGrowsByThem) {
+    const struct {
+        const char* name;
+        int faceWidth, rows;
+    } cases[] = {{"narrow", 249, 2}, {"with the Tape", 497, 1}, {"narrow again", 249, 2}};
+    for (const auto& c : cases) {
+        if (window.centralWidget()->width() != c.faceWidth) window.ToggleTape();
+        QStringList headings;
+        QList<QMenuBar*> rows;
+        for (QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+            if (!bar->isVisible() || bar->actions().isEmpty()) continue;
+            rows.append(bar);
+            const auto* overflow = bar->findChild<QToolButton*>("qt_menubar_ext_button");
+            EXPECT_FALSE(overflow && overflow->isVisible()) << c.name;
+            for (QAction* heading : bar->actions()) {
+                EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(heading))) << c.name << " " << heading->text().toStdString();
+                headings << heading->text();
+            }
+        }
+        EXPECT_EQ(headings, QStringList({"&Einstellungen", "&Wiederherstellen", "E&xtras"})) << c.name;
+        ASSERT_EQ(rows.size(), c.rows) << c.name;
+        const int menuHeight = c.rows * rows.first()->height();
+        EXPECT_EQ(window.centralWidget()->geometry(), QRect(0, menuHeight, c.faceWidth, 417)) << c.name;
+        EXPECT_EQ(window.height(), 417 + menuHeight) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, TheRepeatCounterGrowsLeftAndStaysWhole) {
+    const int tapeButtonEnd = window.Button46->geometry().right();
+    for (const char* count : {"0", "123", "12345", "2147483647"}) {
+        calc.Label5 = count;
+        window.render();
+        const QRect at = window.Label5->geometry();
+        EXPECT_EQ(at.right(), 244) << count;
+        EXPECT_GT(at.left(), tapeButtonEnd + 1) << count;
+        EXPECT_GE(at.top(), 118) << count;  // below the memory row
+        EXPECT_LE(at.bottom(), 151) << count;  // above the keys
+        const QStringList lines = window.Label5->text().split(u'\n');
+        EXPECT_EQ(lines.join(QString()), count);
+        for (const QString& line : lines) EXPECT_LE(window.Label5->fontMetrics().horizontalAdvance(line), at.width()) << count;
+        EXPECT_LE(lines.size() * window.Label5->fontMetrics().lineSpacing(), at.height()) << count;
+        EXPECT_GE(window.Label5->font().pixelSize(), 8) << count;
+    }
+    calc.Label5 = "0";
+    window.render();
+    EXPECT_EQ(window.Label5->geometry(), QRect(231, 128, 14, 13));
 }
 
 TEST_F(MainWindowTest, MouseCalculationShowsTheResultAndKeepsTheFocusOnEquals) {

@@ -158,12 +158,15 @@ TEST_F(TapeCommandsTest, DroppedValuesStartOnTheFirstLineOfAnEmptyTape) {
 
     TapeDocument other;
     TapeCommands showing(other, dialogs, dir.path());
-    other.AppendLine(QStringLiteral("x"));
+    showing.carryResult(QStringLiteral("16"));
+    EXPECT_EQ(lines(other), QStringList{"16 ^"}) << "showing over an empty Tape starts on its first line";
+    other.Clear();
+    other.AppendLine(QStringLiteral("Einkauf Montag"));
     showing.carryResult(QStringLiteral("17"));
-    EXPECT_EQ(lines(other), QStringList{"17 ^"}) << "showing over one line starts afresh";
+    EXPECT_EQ(lines(other), (QStringList{"Einkauf Montag", "17 ^"})) << "a comment on the only line stays";
     other.AppendLine(QStringLiteral("y"));
     showing.carryResult(QStringLiteral("18"));
-    EXPECT_EQ(lines(other), (QStringList{"17 ^", "y", "", "18 ^"}));
+    EXPECT_EQ(lines(other), (QStringList{"Einkauf Montag", "17 ^", "y", "", "18 ^"}));
 }
 
 TEST_F(TapeCommandsTest, PrintedRectangleFollowsTheLongestLine) {
