@@ -94,12 +94,14 @@ void TFrame2::buildInformationArea() {
     const char* captions[] = {"Sinus (y/r):", "Kosinus (x/r):", "Tangens (y/x):",
                               "Kotangens (x/y):", "Sekans (r/x):", "Kosekans (r/y):"};
     for (int i = 0; i < 6; ++i) {
-        const int left = i < 3 ? 10 : 215;
+        const int left = i < 3 ? 8 : 210;
         const int y = top + 20 * (i % 3);
         TrigCaptions[i] = make<QLabel>(this, QStringLiteral("LabelTrig%1").arg(i + 1), {left, y, 100, 17},
                                        QString::fromLatin1(captions[i]));
-        TrigValues[i] = make<QLabel>(this, QStringLiteral("LabelTrigValue%1").arg(i + 1), {left + 100, y, 95, 17});
-        TrigValues[i]->setFont(QFont(QStringLiteral("Courier New"), 9));
+        TrigValues[i] = make<QLabel>(this, QStringLiteral("LabelTrigValue%1").arg(i + 1), {left + 98, y, 106, 17});
+        QFont fixed(QStringLiteral("Courier New"));  // the readouts line up at the decimal point
+        fixed.setPixelSize(11);
+        TrigValues[i]->setFont(fixed);
     }
     LabelRadius = make<QLabel>(this, "LabelRadius", {10, top + 70, 70, 17}, QStringLiteral("Bei Radius"));
     Edit1 = make<QLineEdit>(this, "Edit1", {80, top + 67, 50, 22}, QStringLiteral("1"));
