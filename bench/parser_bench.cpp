@@ -72,6 +72,22 @@ void BM_OursBatch(benchmark::State& state) {
     perX(state);
 }
 
+// The double batch that screens the intersection search's points.
+void BM_OursBatchDouble(benchmark::State& state) {
+    TMathParser parser;
+    TCompiledFormula f = parser.Compile(kFormulas[state.range(0)].ours);
+    const std::vector<long double> sweep80 = sweep();
+    const std::vector<double> xs(sweep80.begin(), sweep80.end());
+    std::vector<double> ys(kPoints);
+    std::unique_ptr<bool[]> ok(new bool[kPoints]);
+    for (auto _ : state) {
+        f.EvaluateBatchDouble(xs.data(), ys.data(), ok.get(), kPoints);
+        benchmark::DoNotOptimize(ys.data());
+        benchmark::ClobberMemory();
+    }
+    perX(state);
+}
+
 void BM_OursCompiled(benchmark::State& state) {
     TMathParser parser;
     TCompiledFormula f = parser.Compile(kFormulas[state.range(0)].ours);
@@ -159,6 +175,7 @@ void BM_MuParserFirstEvaluation(benchmark::State& state) {
 
 BENCHMARK(BM_HandWritten)->DenseRange(0, 3);
 BENCHMARK(BM_OursBatch)->DenseRange(0, 3);
+BENCHMARK(BM_OursBatchDouble)->DenseRange(0, 3);
 BENCHMARK(BM_OursCompiled)->DenseRange(0, 3);
 BENCHMARK(BM_OursEvaluate)->DenseRange(0, 3);
 BENCHMARK(BM_MuParser)->DenseRange(0, 3);

@@ -2,12 +2,16 @@
 // snapshot_plotter <output folder>
 #include "tools/printingdialogs.h"
 #include "core/calculator.h"
+#include "core/numtext.h"
 #include "parser/degreemode.h"
 #include "plotter/plotter.h"
 #include "plotter/views/tframe2.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <cmath>
+#include <numbers>
 #include <cstdio>
 
 namespace {
@@ -19,6 +23,13 @@ struct Panel : PlotterFunctionSource {
     QStringList history;
     QString currentFormula() const override { return formula; }
     int historyIndex(const QString& f) const override { return static_cast<int>(history.indexOf(f)); }
+};
+
+// The comment input answers with the snapshot's comment.
+struct SnapshotDialogs : PrintingDialogs {
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
+        return QStringLiteral("Zwei Schnittpunkte");
+    }
 };
 
 bool save(QWidget& widget, const QDir& folder, const QString& name) {
@@ -42,7 +53,7 @@ int main(int argc, char** argv) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) return 1;
 
-    PrintingDialogs dialogs;
+    SnapshotDialogs dialogs;
     Calculator calc(dialogs);
     Panel panel;
     Plotter plotter(calc, dialogs);
@@ -92,6 +103,94 @@ int main(int argc, char** argv) {
     plotter.DrawGraph();
     frame.render();
     ok = save(frame, folder, QStringLiteral("plotter_hold_colours.png")) && ok;
+
+    // Hold with "SP": x^2 held, x+2 drawn, both intersections found and the first one marked.
+    plotter.HaltenClick(false);
+    plotter.ScaleIndex = 4;
+    panel.history = {"x^2", "x+2"};
+    panel.formula = QStringLiteral("x^2");
+    plotter.PlotSequence.clear();
+    plotter.RecordFormula(panel.formula);
+    plotter.DrawGraph();
+    plotter.HaltenClick(true);
+    plotter.SnPClick(true);
+    panel.formula = QStringLiteral("x+2");
+    plotter.RecordFormula(panel.formula);
+    plotter.DrawGraph();
+    plotter.SchnittpunktMarkieren(1);
+    plotter.MouseUp({60, 60});
+    frame.render();
+    ok = save(frame, folder, QStringLiteral("plotter_hold_sp.png")) && ok;
+
+    // Tools: arrow, both boxes, a comment and an erased stroke.
+    plotter.ToolClick(Plotter::Pfeil);
+    plotter.MouseDown({250, 330});
+    plotter.MouseUp({320, 260});
+    plotter.ToolClick(Plotter::BoxGefuellt);
+    plotter.MouseDown({40, 300});
+    plotter.MouseUp({140, 350});
+    plotter.ToolClick(Plotter::BoxRahmen);
+    plotter.MouseDown({260, 20});
+    plotter.MouseUp({380, 70});
+    plotter.Kommentar();
+    plotter.MouseUp({270, 40});
+    plotter.ToolClick(Plotter::Radieren);
+    for (int x = 100; x < 140; ++x) plotter.MouseMove({x, 196}, true);
+    frame.render();
+    ok = save(frame, folder, QStringLiteral("plotter_tools.png")) && ok;
+    plotter.HaltenClick(false);
+
+    // Trigonometric pictures: each construction in each quadrant, four surfaces to a picture.
+    calc.PanelFunction = 1;
+    plotter.ShowUnitCircleView();
+    constexpr long double pi = std::numbers::pi_v<long double>;
+    auto publish = [&](long double degrees, int pf) {
+        const long double r = degrees * pi / 180;
+        plotter.TrigAngle = r;
+        plotter.TrigDegrees = degrees;
+        plotter.TrigSin = std::sin(r);
+        plotter.TrigCos = std::cos(r);
+        plotter.TrigTan = plotter.TrigSin / plotter.TrigCos;
+        plotter.TrigCot = plotter.TrigCos / plotter.TrigSin;
+        calc.PanelFunction = pf;
+        calc.WorkValue = pf == 1 ? plotter.TrigSin : plotter.TrigCos;
+        plotter.DrawGraph();
+    };
+    const char* names[] = {"", "sin", "cos", "tan", "cot", "sec", "csc"};
+    for (int pf = 1; pf <= 6; ++pf) {
+        QImage montage(800, 800, QImage::Format_RGB32);
+        QPainter painter(&montage);
+        const long double angles[] = {40, 130, 220, 310};
+        for (int q = 0; q < 4; ++q) {
+            publish(angles[q], pf);
+            painter.drawImage((q % 2) * 400, (q / 2) * 400, plotter.Image1);
+        }
+        painter.end();
+        const QString path = folder.filePath(QStringLiteral("plotter_circle_%1.png").arg(QString::fromLatin1(names[pf])));
+        ok = montage.save(path) && ok;
+        std::printf("%s\n", qPrintable(path));
+    }
+    publish(450, 3);
+    frame.render();
+    ok = save(frame, folder, QStringLiteral("plotter_circle_tan_450.png")) && ok;
+
+    // Hyperbolic curves with the published point.
+    calc.Operand1Text = calc.Label1 = QStringLiteral("1");
+    calc.Label4 = QStringLiteral("x");
+    plotter.Hyp = true;
+    plotter.ShowHyperbolicView();
+    plotter.ScaleIndex = 2;  // "3"
+    for (int pf = 1; pf <= 3; ++pf) {
+        plotter.TrigAngle = 1;
+        plotter.HypY = pf == 1 ? std::sinh(1.0L) : std::tanh(1.0L);
+        plotter.CoshY = std::cosh(1.0L);
+        calc.PanelFunction = pf;
+        calc.Label2 = QString::fromLatin1(pf == 1 ? "sinh" : pf == 2 ? "cosh" : "tanh");
+        calc.Label3 = numtext::formatG(pf == 2 ? plotter.CoshY : plotter.HypY);
+        plotter.DrawGraph();
+        frame.render();
+        ok = save(frame, folder, QStringLiteral("plotter_%1.png").arg(calc.Label2)) && ok;
+    }
     DegreeMode = 0;
     return ok ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include "parser/detail/builtinoperators.h"
 #include "parser/detail/formulaprogram.h"
 
+#include <cmath>
+
 using mathparser::OpStatus;
 using mathparser::Program;
 
@@ -156,4 +158,21 @@ void TCompiledFormula::EvaluateBatch(const long double* xs, long double* ys, boo
         return;
     }
     program.runBatch(*parser_, static_cast<std::uint32_t>(xIndex_), xs, ys, ok, n);
+}
+
+void TCompiledFormula::EvaluateBatchDouble(const double* xs, double* ys, bool* ok, std::size_t n) {
+    if (n == 0) return;
+    setX(xs[n - 1]);
+    Program& program = current();
+    if (program.hasCustom) {
+        // A user-added operator only has an 80-bit form.
+        for (std::size_t i = 0; i < n; ++i) {
+            setX(xs[i]);
+            long double y = 0;
+            ok[i] = parser_->run(program, y) && std::isfinite(static_cast<double>(y));
+            ys[i] = ok[i] ? static_cast<double>(y) : 0;
+        }
+        return;
+    }
+    program.runBatchDouble(*parser_, static_cast<std::uint32_t>(xIndex_), xs, ys, ok, n);
 }

@@ -158,6 +158,11 @@ public:
     // Evaluates at xs[0..n): ys[i] is the value and ok[i] true, or ys[i] = 0 and ok[i] false
     // where the evaluation fails. "x" keeps the last value. Error fields are not filled in.
     void EvaluateBatch(const long double* xs, long double* ys, bool* ok, std::size_t n);
+    // The same in double precision, each operation over the whole batch at once: several times
+    // faster, for screening. ok[i] is false where the evaluation fails and also where a value
+    // lies too near the edge of an operator's domain for double precision to decide (a divisor
+    // near 0, floor near a whole number, arcsin near ±1, …): evaluate those in 80-bit.
+    void EvaluateBatchDouble(const double* xs, double* ys, bool* ok, std::size_t n);
     const QString& Text() const { return text_; }
 
 private:

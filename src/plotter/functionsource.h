@@ -15,4 +15,11 @@ public:
     virtual int historyIndex(const QString& formula) const { return -1; }
     // The degree/radian button changed the angle unit: the panel's evaluation runs again.
     virtual void evaluateAgain() {}
+    // Hold mode disables the constant inputs a, b, c; its release enables them again.
+    virtual void setConstantsEnabled(bool enabled) {}
+    // Hold pressed: the formula exchanges places with the first entry of `FormulaHistory`
+    // (when it is there at another index), so that the held curve is drawn red.
+    virtual void putFormulaFirst(const QString& formula) {}
+    // "Graph löschen" empties the formula input.
+    virtual void clearFormula() {}
 };

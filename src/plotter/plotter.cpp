@@ -5,6 +5,7 @@
 #include "parser/mathparser.h"
 #include "plotter/plotcanvas.h"
 
+#include <QDir>
 #include <cmath>
 #include <numbers>
 
@@ -17,14 +18,20 @@ bool oppositeSigns(long double a, long double b) { return (a < 0 && b > 0) || (a
 }  // namespace
 
 Plotter::Plotter(Calculator& calc, Dialogs& dialogs)
-    : Image1(W, H, QImage::Format_RGB32), Image2(W, H, QImage::Format_RGB32), calc_(calc), dialogs_(dialogs) {
+    : Image1(W, H, QImage::Format_RGB32),
+      Image2(W, H, QImage::Format_RGB32),
+      StartDirectory(QDir::currentPath()),
+      calc_(calc),
+      dialogs_(dialogs) {
     Image1.fill(Qt::white);
     Image2.fill(Qt::white);
 }
 
 void Plotter::DrawGraph() {
-    // The unit circle and the hyperbolic curves of the trigonometry panel are drawn elsewhere.
-    if (calc_.PanelFunction != 7) return;
+    if (calc_.PanelFunction != 7) {
+        drawTrigPicture();
+        return;
+    }
     const QString formula = source_->currentFormula();
     long double constants[3] = {};
     bool used[3] = {};
@@ -52,10 +59,10 @@ void Plotter::DrawGraph() {
     parser.SetConstant(QStringLiteral("x"), 0);
     TCompiledFormula compiled = parser.Compile(formula);
     drawCurve(canvas, compiled, formula);
-    drawMarker(canvas, compiled);
+    if (!formula.isEmpty()) drawMarker(canvas, compiled);  // nothing to mark without a curve
 
     if (!MarkRequest1 && !MarkRequest2 && !PlaceXPoint && HoldMode && PlotSequence.size() >= 2 && SnPChecked)
-        SearchIntersections();
+        searchIntersections(constants, used);
     MarkRequest1 = false;
     MarkRequest2 = false;
 }
@@ -296,6 +303,9 @@ void Plotter::GradRadClick(bool down) {
 
 void Plotter::ShowFunctionLabels() {
     FunctionView = true;
+    HyperbolicView = false;
+    XCaption = QStringLiteral("x = ");
+    FxCaption = QStringLiteral("f(x) = ");
     if (ScaleIndex < 0) ScaleIndex = plotscale::StartScaleIndex;
 }
 
@@ -316,7 +326,9 @@ void Plotter::UpdateAnalysisItems() {
         Term2ItemVisible = true;
     } else {
         Term2ItemVisible = false;
-        IntersectionItemsVisible = false;
+        Take1Visible = Take2Visible = false;
+        Mark1Visible = Mark2Visible = false;
+        SearchItemVisible = false;
     }
 }
 

@@ -92,4 +92,59 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
     EXPECT_GT(failures, 3000);
 }
 
+// The double batch screens points for the plotter: wherever it answers, the 80-bit evaluation
+// must succeed too and agree closely; where the two could disagree it must not answer.
+TEST(Differential, DoubleBatchAnswersOnlyWhereItAgrees) {
+    FormulaGenerator generator(777);
+    TMathParser parser;
+    parser.SetConstant("a", 2.5L);
+    parser.SetConstant("b", -3);
+    constexpr size_t kCount = sizeof kXs / sizeof kXs[0];
+    double xs[kCount];
+    for (size_t i = 0; i < kCount; ++i) xs[i] = static_cast<double>(kXs[i]);
+    int answered = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const QString text = generator.next();
+        DegreeMode = static_cast<std::uint8_t>(n % 2);
+        TCompiledFormula compiled = parser.Compile(text);
+        double ys[kCount];
+        bool ok[kCount];
+        compiled.EvaluateBatchDouble(xs, ys, ok, kCount);
+        for (size_t i = 0; i < kCount; ++i) {
+            if (!ok[i]) continue;
+            parser.SetConstant("x", xs[i]);  // the point the double batch saw
+            const Outcome reference = referenceOutcome(parser, compiled.Text());
+            const std::string where = text.toStdString().append(" at x=").append(std::to_string(xs[i]));
+            ASSERT_TRUE(reference.ok) << where;
+            const double exact = static_cast<double>(reference.value);
+            EXPECT_LE(std::fabs(ys[i] - exact), 1e-9 * (1 + std::fabs(exact))) << where;
+            ++answered;
+        }
+    }
+    DegreeMode = 0;
+    EXPECT_GT(answered, 3000);
+}
+
+TEST(Differential, DoubleBatchLeavesDomainEdgesTo80Bit) {
+    struct Case {
+        const char* formula;
+        double x;
+        bool answers;
+    } const cases[] = {
+        {"x^2-3", 2, true},           {"floor(x)", 2, false},     {"floor(x)", 2.5, true},
+        {"round(x)", 0.5, false},     {"sqrt(x)", 0, false},      {"sqrt(x)", 1e-20, false},
+        {"1/(x-1)", 1, false},        {"arcsin(x)", 1, false},    {"arcsin(x)", 0.5, true},
+        {"ln(x)", -1, false},         {"xmod3", 4.5, false},      {"(x)exp", 800, false},
+        {"tan(x)", 1.5707963267949, false}, {"sin(x)", 1e6, false}, {"(-2)^x", 3, false},
+    };
+    TMathParser parser;
+    for (const Case& c : cases) {
+        TCompiledFormula f = parser.Compile(c.formula);
+        double y = 0;
+        bool ok = false;
+        f.EvaluateBatchDouble(&c.x, &y, &ok, 1);
+        EXPECT_EQ(ok, c.answers) << c.formula << " at " << c.x;
+    }
+}
+
 }  // namespace

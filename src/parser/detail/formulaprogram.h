@@ -59,6 +59,12 @@ public:
     // Needs a program without user-added operators.
     void runBatch(const TMathParser& parser, std::uint32_t xConstant, const long double* xs, long double* ys,
                   bool* ok, std::size_t n);
+    // The same in double precision, for screening many points cheaply. ok[i] is also false where
+    // a value lies so near the edge of an operator's domain (a zero divisor, a whole-number
+    // boundary of floor or round, the end of arcsin's range) that double precision cannot tell
+    // what the 80-bit evaluation would do; callers decide those points in 80-bit.
+    void runBatchDouble(const TMathParser& parser, std::uint32_t xConstant, const double* xs, double* ys, bool* ok,
+                        std::size_t n);
 
 private:
     struct Step {
@@ -84,6 +90,7 @@ private:
     std::vector<bool> written_;       // slots some instruction computes
     std::vector<bool> check_;         // computed slots whose finiteness is checked where they are made
     bool failsAlways_ = false;
+    std::vector<double> doubleLanes_;  // kLanes values per slot, for the double batch
 };
 
 Program compile(QStringView text, const TMathParser& parser);
