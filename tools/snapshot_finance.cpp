@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     if (!folder.mkpath(QStringLiteral("."))) return 1;
 
     PrintingDialogs dialogs;
-    TFinanzrechner window(dialogs);
+    FinanceCalculator finance;
+    TFinanzrechner window(finance, dialogs);
     window.show();
     const QDate start = QDate::currentDate();
     window.Edit1->setText(QStringLiteral("100.000,00"));

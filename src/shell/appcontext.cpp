@@ -30,7 +30,7 @@ AppContext::AppContext() {
 }
 
 TFinanzrechner& AppContext::financeWindow() {
-    if (!financeWindow_) financeWindow_ = new TFinanzrechner(dialogs_, mainWindow_.get());
+    if (!financeWindow_) financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get());
     return *financeWindow_;
 }
 

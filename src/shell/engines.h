@@ -4,6 +4,7 @@
 // calculator's outgoing calls are wired here, so that tests run with the same wiring.
 #include "core/calculator.h"
 #include "currency/currencyconverter.h"
+#include "finance/financecalculator.h"
 #include "panels/unitpanel.h"
 #include "shell/panellayout.h"
 #include "shell/sidepanelrouter.h"
@@ -30,5 +31,6 @@ struct Engines {
     PanelLayout layout;
     UnitPanel units;
     CurrencyConverter converter;
-    SidePanelRouter sidePanels;  // forwards the calculator's side-panel calls to the panel engines
+    SidePanelRouter sidePanels;
+    FinanceCalculator finance;  // forwards the calculator's side-panel calls to the panel engines
 };

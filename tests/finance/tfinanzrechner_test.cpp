@@ -45,7 +45,8 @@ protected:
     }
 
     ScriptedDialogs dialogs;
-    TFinanzrechner window{dialogs};
+    FinanceCalculator finance;
+    TFinanzrechner window{finance, dialogs};
 };
 
 TEST_F(FinanceWindow, StartsOnTheLoanPageAndComputesTheLoanFromTypedFields) {

@@ -21,9 +21,10 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
-TFinanzrechner::TFinanzrechner(Dialogs& dialogs, QWidget* parent, SettingsSource* settings)
+TFinanzrechner::TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWidget* parent, SettingsSource* settings)
     : QDialog(parent),
       dialogs_(dialogs),
+      Finance(finance),
       ownSettings_(settings ? nullptr : std::make_unique<MemorySettings>()),
       settings_(settings ? settings : ownSettings_.get()) {
     setObjectName(QStringLiteral("TFinanzrechner"));

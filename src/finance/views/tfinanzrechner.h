@@ -27,7 +27,8 @@ class TFinanzrechner : public QDialog {
     Q_OBJECT
 public:
     // `settings` holds the subsidy's regime sections; without it they are kept in memory for this run.
-    TFinanzrechner(Dialogs& dialogs, QWidget* parent = nullptr, SettingsSource* settings = nullptr);
+    TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWidget* parent = nullptr,
+                   SettingsSource* settings = nullptr);
     ~TFinanzrechner() override;
 
     // The engine, for the windows that share `FinanceAmount`, `SubsidyPerYear` and `SubsidyTotal`.
@@ -69,7 +70,7 @@ private:
     void renderGrid(QTableWidget* grid, const FinanceGrid& rows);
 
     Dialogs& dialogs_;
-    FinanceCalculator Finance;
+    FinanceCalculator& Finance;
     std::unique_ptr<SettingsSource> ownSettings_;
     SettingsSource* settings_;
     TFoerder* foerder_ = nullptr;
