@@ -47,9 +47,10 @@ const long double kXs[] = {1.5L, 0, -2, 0.5L, 90, -1e-5L, 1e300L, 1e4000L};
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const long double x = kXs[data[0] % 8];
-    DegreeMode = (data[0] & 8) ? 1 : 0;
+    static AngleMode angles;
+    angles.DegreeMode = (data[0] & 8) ? 1 : 0;
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
-    static TMathParser parser;  // as the plotter keeps one: its compiled forms are reused
+    static TMathParser parser(true, u',', &angles);  // as the plotter keeps one: its compiled forms are reused
     parser.SetConstant("x", x);
     parser.SetConstant("a", 2.5L);
     const Result reference = run([&] { return parser.EvaluateReference(text); });

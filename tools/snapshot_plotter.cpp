@@ -3,7 +3,6 @@
 #include "tools/printingdialogs.h"
 #include "core/calculator.h"
 #include "core/numtext.h"
-#include "parser/degreemode.h"
 #include "plotter/plotter.h"
 #include "plotter/views/tframe2.h"
 
@@ -191,6 +190,5 @@ int main(int argc, char** argv) {
         frame.render();
         ok = save(frame, folder, QStringLiteral("plotter_%1.png").arg(calc.Label2)) && ok;
     }
-    DegreeMode = 0;
     return ok ? 0 : 1;
 }

@@ -7,7 +7,8 @@
 
 #include <cmath>
 
-FunctionPanel::FunctionPanel(Calculator& calc, Dialogs& dialogs) : calc_(calc), dialogs_(dialogs) {}
+FunctionPanel::FunctionPanel(Calculator& calc, Dialogs& dialogs, const AngleMode* angles)
+    : calc_(calc), dialogs_(dialogs), angles_(angles) {}
 
 const QStringList& FunctionPanel::OperatorItems() {
     static const QStringList items = {
@@ -50,7 +51,7 @@ void FunctionPanel::Button1Click() {
     }
     if (CurrentFormula.isEmpty()) CurrentFormula = QStringLiteral("0");
 
-    TMathParser parser;
+    TMathParser parser(true, u',', angles_);
     parser.SetConstant(QStringLiteral("x"), numtext::valValue(calc_.Operand1Text));
     static const char* const names[] = {"a", "b", "c"};
     for (int i = 0; i < 3; ++i)

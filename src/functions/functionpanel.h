@@ -5,6 +5,8 @@
 // State is public and named as the panel's controls; the view renders from it.
 #include "functions/functionpanelhooks.h"
 
+#include "parser/anglemode.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +15,8 @@ class Dialogs;
 
 class FunctionPanel {
 public:
-    FunctionPanel(Calculator& calc, Dialogs& dialogs);
+    // `angles` is the parsers' angle unit, shared with the plotter (nullptr: radians).
+    FunctionPanel(Calculator& calc, Dialogs& dialogs, const AngleMode* angles = nullptr);
     // nullptr unwires the plotter.
     void setHooks(FunctionPanelHooks* hooks) { hooks_ = hooks ? hooks : &noHooks_; }
 
@@ -71,6 +74,7 @@ private:
 
     Calculator& calc_;
     Dialogs& dialogs_;
+    const AngleMode* angles_;
     FunctionPanelHooks noHooks_;
     FunctionPanelHooks* hooks_ = &noHooks_;
 };

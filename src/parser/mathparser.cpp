@@ -24,7 +24,8 @@ namespace {
 constexpr qsizetype kCacheLimit = 256;
 }  // namespace
 
-TMathParser::TMathParser(bool withBuiltIns, QChar decimalSeparator) : decimalSeparator_(decimalSeparator) {
+TMathParser::TMathParser(bool withBuiltIns, QChar decimalSeparator, const AngleMode* angles)
+    : decimalSeparator_(decimalSeparator), angles_(angles) {
     if (!withBuiltIns) return;
     for (int i = 0; i < mathparser::kBuiltinCount; ++i) {
         const mathparser::BuiltinInfo& info = mathparser::builtinInfo(static_cast<mathparser::BuiltinOp>(i));
@@ -91,6 +92,7 @@ bool TMathParser::run(Program& program, long double& result) {
     static const QString unknown = mathparser::unknownErrorMessage();
     ErrorCode = 0;
     if (ErrorMessage.constData() != unknown.constData()) ErrorMessage = unknown;
+    const mathparser::AngleScope angles(angles_);
     const Program::Outcome outcome = program.run(*this, ErrorCode, ErrorMessage);
     if (!outcome.failed) {
         result = outcome.value;
@@ -157,6 +159,7 @@ void TCompiledFormula::EvaluateBatch(const long double* xs, long double* ys, boo
         }
         return;
     }
+    const mathparser::AngleScope angles(parser_->angles_);
     program.runBatch(*parser_, static_cast<std::uint32_t>(xIndex_), xs, ys, ok, n);
 }
 
@@ -174,5 +177,6 @@ void TCompiledFormula::EvaluateBatchDouble(const double* xs, double* ys, bool* o
         }
         return;
     }
+    const mathparser::AngleScope angles(parser_->angles_);
     program.runBatchDouble(*parser_, static_cast<std::uint32_t>(xIndex_), xs, ys, ok, n);
 }

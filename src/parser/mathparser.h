@@ -20,7 +20,7 @@
 // calling it again with a new x re-runs the compiled form only. EvaluateReference walks the
 // text itself on every call; it is the slow, literal evaluator the fast one is checked against.
 // Both give the same value bits and the same errors for every text.
-#include "parser/degreemode.h"
+#include "parser/anglemode.h"
 
 #include <QChar>
 #include <QHash>
@@ -89,7 +89,8 @@ class TMathParser {
 public:
     // withBuiltIns adds the 28 built-in operators, then "e" and "pi". decimalSeparator is the
     // locale's (the comma for German); a number with any other separator is a syntax error.
-    explicit TMathParser(bool withBuiltIns = true, QChar decimalSeparator = u',');
+    // `angles` sets the unit of the angle functions; it must outlive the parser (nullptr: radians).
+    explicit TMathParser(bool withBuiltIns = true, QChar decimalSeparator = u',', const AngleMode* angles = nullptr);
     ~TMathParser();
     TMathParser(const TMathParser&) = delete;
     TMathParser& operator=(const TMathParser&) = delete;
@@ -139,6 +140,7 @@ private:
     std::vector<TOperator> operators_;
     std::vector<TConstant> constants_;
     QChar decimalSeparator_;
+    const AngleMode* angles_;
     // Grows whenever an operator or a constant name is added: compiled forms depend on both.
     std::uint64_t tableVersion_ = 0;
     QHash<QString, std::shared_ptr<mathparser::Program>> cache_;

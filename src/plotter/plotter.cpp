@@ -17,12 +17,13 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 bool oppositeSigns(long double a, long double b) { return (a < 0 && b > 0) || (a > 0 && b < 0); }
 }  // namespace
 
-Plotter::Plotter(Calculator& calc, Dialogs& dialogs)
+Plotter::Plotter(Calculator& calc, Dialogs& dialogs, AngleMode* angles)
     : Image1(W, H, QImage::Format_RGB32),
       Image2(W, H, QImage::Format_RGB32),
       StartDirectory(QDir::currentPath()),
       calc_(calc),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      angles_(angles ? angles : &ownAngles_) {
     Image1.fill(Qt::white);
     Image2.fill(Qt::white);
 }
@@ -50,7 +51,7 @@ void Plotter::DrawGraph() {
     const bool coloured = HoldMode && PlotSequence.size() >= 2;
     canvas.SetPen(coloured ? plotscale::HoldColour(source_->historyIndex(formula)) : QColor(255, 0, 0));
 
-    TMathParser parser;
+    TMathParser parser(true, u',', angles_);
     if (!formula.isEmpty()) {
         static const char* const names[] = {"a", "b", "c"};
         for (int i = 0; i < 3; ++i)
@@ -121,12 +122,12 @@ void Plotter::updateDegreeButton(const QString& formula) {
         if (GradRadDown) releaseDegreeButton();
         GradRadVisible = false;
     }
-    AngleFactor = DegreeMode == 1 ? 90 : 1;
+    AngleFactor = angles_->DegreeMode == 1 ? 90 : 1;
 }
 
 void Plotter::releaseDegreeButton() {
     GradRadDown = false;
-    DegreeMode = 0;
+    angles_->DegreeMode = 0;
     GradRadCaption = QStringLiteral("R");
     GradRadHint = QStringLiteral("Berechnung in Radianten (Bogenmaß)");
 }
@@ -292,7 +293,7 @@ void Plotter::Gitter2Click(bool checked) {
 void Plotter::GradRadClick(bool down) {
     if (down) {
         GradRadDown = true;
-        DegreeMode = 1;
+        angles_->DegreeMode = 1;
         GradRadCaption = QStringLiteral("G");
         GradRadHint = QStringLiteral("Berechnung in Grad (°)");
     } else {

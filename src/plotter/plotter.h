@@ -7,6 +7,8 @@
 #include "plotter/intersectionsearch.h"
 #include "plotter/plotscale.h"
 
+#include "parser/anglemode.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -30,7 +32,9 @@ public:
     static constexpr int W = 400;
     static constexpr int H = 400;
 
-    Plotter(Calculator& calc, Dialogs& dialogs);
+    // `angles` is the parsers' angle unit that the degree button sets; without one the plotter keeps its own.
+    Plotter(Calculator& calc, Dialogs& dialogs, AngleMode* angles = nullptr);
+    const AngleMode& angles() const { return *angles_; }
     // nullptr unwires the function panel.
     void setFunctionSource(PlotterFunctionSource* source) { source_ = source ? source : &noSource_; }
     void setWindowHooks(PlotterWindowHooks* hooks) { window_ = hooks ? hooks : &noWindow_; }
@@ -218,6 +222,8 @@ private:
 
     Calculator& calc_;
     Dialogs& dialogs_;
+    AngleMode ownAngles_;
+    AngleMode* angles_;
     PlotterFunctionSource noSource_;
     PlotterFunctionSource* source_ = &noSource_;
     PlotterWindowHooks noWindow_;

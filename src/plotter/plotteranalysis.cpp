@@ -2,7 +2,6 @@
 // context menu that do not draw by hand.
 #include "core/calculator.h"
 #include "core/numtext.h"
-#include "parser/degreemode.h"
 #include "parser/mathparser.h"
 #include "plotter/plotter.h"
 
@@ -106,12 +105,12 @@ void Plotter::searchIntersections(const long double constants[3], const bool use
     const QString current = source_->currentFormula();
     const bool parallelTest = !current.contains(QStringLiteral("log")) && !current.contains(QStringLiteral("ln")) &&
                               !current.contains(QStringLiteral("sqrt"));
-    QString key = Term1 + u'\n' + Term2 + u'\n' + bitsOf(start) + bitsOf(end) + QString::number(DegreeMode) +
+    QString key = Term1 + u'\n' + Term2 + u'\n' + bitsOf(start) + bitsOf(end) + QString::number(angles_->DegreeMode) +
                   (parallelTest ? u'P' : u'-');
     for (int i = 0; i < 3; ++i) key += used[i] ? bitsOf(constants[i]) : QStringLiteral("-");
     if (key != lastSearchKey_) {
         SearchCaption caption(calc_, *window_);
-        TMathParser parser;
+        TMathParser parser(true, u',', angles_);
         static const char* const names[] = {"a", "b", "c"};
         for (int i = 0; i < 3; ++i)
             if (used[i]) parser.SetConstant(QString::fromLatin1(names[i]), constants[i]);

@@ -6,6 +6,7 @@
 #include "currency/currencyconverter.h"
 #include "finance/financecalculator.h"
 #include "panels/unitpanel.h"
+#include "parser/anglemode.h"
 #include "shell/panellayout.h"
 #include "shell/sidepanelrouter.h"
 #include "tape/tapedocument.h"
@@ -26,6 +27,7 @@ struct Engines {
     Engines& operator=(const Engines&) = delete;
 
     Dialogs& dialogs;
+    AngleMode angles;  // the unit of every parser's angle functions; the plotter's degree button sets it
     TapeDocument tape;
     Calculator calculator;
     PanelLayout layout;

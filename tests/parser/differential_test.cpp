@@ -58,7 +58,8 @@ const long double kXs[] = {1.5L, 0, -2, 0.5L, 90, -1e-5L, 1e300L, -7.5L, 1e4000L
 
 TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
     FormulaGenerator generator(20261206);
-    TMathParser parser;
+    AngleMode angles;
+    TMathParser parser(true, u',', &angles);
     parser.SetConstant("a", 2.5L);
     parser.SetConstant("b", -3);
     parser.AddOperator("#", OperandSet::LeftRight, userMinus);
@@ -66,7 +67,7 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
     int successes = 0;
     for (int n = 0; n < 3000; ++n) {
         const QString text = generator.next();
-        DegreeMode = static_cast<std::uint8_t>(n % 2);
+        angles.DegreeMode = static_cast<std::uint8_t>(n % 2);
         if (n == 1500) parser.SetConstant("c", 4);  // a new name: compiled forms must follow
         TCompiledFormula compiled = parser.Compile(text);
         constexpr size_t kCount = sizeof kXs / sizeof kXs[0];
@@ -86,7 +87,6 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
             (reference.ok ? successes : failures)++;
         }
     }
-    DegreeMode = 0;
     // The generator must exercise both sides, or the comparison says little.
     EXPECT_GT(successes, 3000);
     EXPECT_GT(failures, 3000);
@@ -96,7 +96,8 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
 // must succeed too and agree closely; where the two could disagree it must not answer.
 TEST(Differential, DoubleBatchAnswersOnlyWhereItAgrees) {
     FormulaGenerator generator(777);
-    TMathParser parser;
+    AngleMode angles;
+    TMathParser parser(true, u',', &angles);
     parser.SetConstant("a", 2.5L);
     parser.SetConstant("b", -3);
     constexpr size_t kCount = sizeof kXs / sizeof kXs[0];
@@ -105,7 +106,7 @@ TEST(Differential, DoubleBatchAnswersOnlyWhereItAgrees) {
     int answered = 0;
     for (int n = 0; n < 3000; ++n) {
         const QString text = generator.next();
-        DegreeMode = static_cast<std::uint8_t>(n % 2);
+        angles.DegreeMode = static_cast<std::uint8_t>(n % 2);
         TCompiledFormula compiled = parser.Compile(text);
         double ys[kCount];
         bool ok[kCount];
@@ -121,7 +122,6 @@ TEST(Differential, DoubleBatchAnswersOnlyWhereItAgrees) {
             ++answered;
         }
     }
-    DegreeMode = 0;
     EXPECT_GT(answered, 3000);
 }
 

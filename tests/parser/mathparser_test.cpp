@@ -27,11 +27,7 @@ using Case = std::pair<QString, Outcome>;  // the outcome to the last value bit
 
 class MathParserTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        DegreeMode = 0;
-        parser.SetConstant("x", 1.5L);
-    }
-    void TearDown() override { DegreeMode = 0; }
+    void SetUp() override { parser.SetConstant("x", 1.5L); }
 
     Outcome eval(const QString& text) {
         const Outcome reference = referenceOutcome(parser, text);
@@ -42,7 +38,8 @@ protected:
         for (const auto& [text, expected] : cases) EXPECT_EQ(eval(text), expected) << "formula " << text.toStdString();
     }
 
-    TMathParser parser;
+    AngleMode angles;
+    TMathParser parser{true, u',', &angles};
 };
 
 TEST_F(MathParserTest, TableOrderIsPrecedenceAndOperatorsAssociateLeft) {
@@ -122,7 +119,7 @@ TEST_F(MathParserTest, IntegerOperatorsRoundHalvesToEvenAndPowersFollowTheirRule
 TEST_F(MathParserTest, AngleFunctionsFollowDegreeMode) {
     check({{"sin(pi)", value(0)}, {"sin(-pi)", value(0)}, {"tanh(6000)", value(1)}, {"tanh(0-6000)", value(-1)},
            {"deg2rad(180)", value(180 * (3.141592653589793238462643383279502884L / 180))}});
-    DegreeMode = 1;
+    angles.DegreeMode = 1;
     check({{"tan(90)", error(2, "Division durch Null", 1, 3)}});
     for (auto [text, expected] : {std::pair{"sin(30)", 0.5L}, {"cos(60)", 0.5L}, {"arcsin(1)", 90.0L}, {"arctan(1)", 45.0L},
                                   {"sinh(1)", std::sinh(1.0L)}, {"deg2rad(180)", kPi}})  // the last two ignore the mode

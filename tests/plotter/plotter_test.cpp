@@ -1,7 +1,6 @@
 #include "plotter/plotter.h"
 
 #include "core/calculator.h"
-#include "parser/degreemode.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
 
@@ -37,7 +36,6 @@ protected:
         calc.PanelFunction = 7;
         calc.Label1.clear();  // no marker unless a test types a first operand
     }
-    ~PlotterTest() override { DegreeMode = 0; }
 
     void draw(const QString& formula, int scale) {
         panel.formula = formula;
@@ -127,7 +125,7 @@ TEST_F(PlotterTest, DegreeModeSpansTwoPeriods) {
 
     draw("x^2", 4);
     EXPECT_FALSE(plot.GradRadVisible || plot.GradRadDown);
-    EXPECT_EQ(DegreeMode, 0);
+    EXPECT_EQ(plot.angles().DegreeMode, 0);
     EXPECT_EQ(plot.GradRadCaption, "R");
 }
 

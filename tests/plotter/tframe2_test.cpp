@@ -2,7 +2,6 @@
 #include "plotter/views/tbereich.h"
 
 #include "core/calculator.h"
-#include "parser/degreemode.h"
 #include "plotter/plotter.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
@@ -43,7 +42,6 @@ protected:
         frame.render();
         frame.show();
     }
-    ~PlotterView() override { DegreeMode = 0; }
 };
 
 TEST_F(PlotterView, ControlsFollowTheEngine) {
@@ -67,7 +65,7 @@ TEST_F(PlotterView, ControlsFollowTheEngine) {
     EXPECT_EQ(plotter.ScaleRange, 10);
 
     QTest::mouseClick(frame.GradRad, Qt::LeftButton);
-    EXPECT_EQ(DegreeMode, 1);
+    EXPECT_EQ(plotter.angles().DegreeMode, 1);
     EXPECT_EQ(frame.GradRad->text(), "G");
     EXPECT_EQ(frame.GradRad->toolTip(), "Berechnung in Grad (°)");
     EXPECT_EQ(panel.evaluations, 1) << "the function panel evaluates again";

@@ -2,7 +2,7 @@
 // The 28 built-in operators. Each one's arithmetic lives in one inline kernel that both
 // evaluators call, so their results agree to the last bit. A kernel never converts a value
 // to an integer without checking the range, and a result that is not finite is a fault.
-#include "parser/degreemode.h"
+#include "parser/detail/angleunit.h"
 #include "parser/mathparser.h"
 
 #include <cfloat>
@@ -110,8 +110,8 @@ inline OpStatus power(long double a, long double b, long double& r) {
     return OpStatus::Ok;
 }
 
-inline long double angleIn(long double v) { return DegreeMode == 1 ? v * kDegToRad : v; }
-inline long double angleOut(long double v) { return DegreeMode == 1 ? v * kRadToDeg : v; }
+inline long double angleIn(long double v) { return activeDegreeMode == 1 ? v * kDegToRad : v; }
+inline long double angleOut(long double v) { return activeDegreeMode == 1 ? v * kRadToDeg : v; }
 
 template <BuiltinOp Op>
 inline OpStatus compute(long double a, long double b, long double& r) {
@@ -176,7 +176,7 @@ inline OpStatus compute(long double a, long double b, long double& r) {
     } else if constexpr (Op == B::Tanh) {
         r = b > kTanhLimit ? 1 : b < -kTanhLimit ? -1 : std::tanh(b);
     } else if constexpr (Op == B::Sin) {
-        if (DegreeMode != 1 && (b == kPiRounded || b == -kPiRounded))
+        if (activeDegreeMode != 1 && (b == kPiRounded || b == -kPiRounded))
             r = 0;
         else
             r = std::sin(angleIn(b));

@@ -40,8 +40,8 @@ inline bool nearWhole(double v) {
 
 inline bool nearHalf(double v) { return nearWhole(v - 0.5); }
 
-inline double angleInD(double v) { return DegreeMode == 1 ? v * static_cast<double>(kDegToRad) : v; }
-inline double angleOutD(double v) { return DegreeMode == 1 ? v * static_cast<double>(kRadToDeg) : v; }
+inline double angleInD(double v) { return activeDegreeMode == 1 ? v * static_cast<double>(kDegToRad) : v; }
+inline double angleOutD(double v) { return activeDegreeMode == 1 ? v * static_cast<double>(kRadToDeg) : v; }
 
 inline bool intPowerD(double base, std::int32_t n, double& r) {
     std::uint32_t e = n < 0 ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);

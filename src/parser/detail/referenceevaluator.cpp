@@ -28,6 +28,7 @@ long double TMathParser::EvaluateReference(const QString& text) {
     ErrorCode = 0;
     ErrorMessage = mathparser::unknownErrorMessage();
     referenceFormula_ = text;
+    const mathparser::AngleScope angles(angles_);
     try {
         return EvaluatePart(text, 1, 0);
     } catch (const NumberConversionFailed&) {
