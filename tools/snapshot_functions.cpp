@@ -1,5 +1,6 @@
 // Renders the function panel in telling states to PNG files, for a look by eye:
 // snapshot_functions <output folder>
+#include "tools/snapshotsupport.h"
 #include "tools/printingdialogs.h"
 #include "core/calculator.h"
 #include "functions/functionpanel.h"
@@ -14,33 +15,21 @@
 namespace {
 
 
-bool save(QWidget& widget, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "Aufruf: snapshot_functions <Ausgabeordner>\n");
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> out = snapshotFolder(argc, argv);
+    if (!out) return 2;
+    const QDir& folder = *out;
 
     PrintingDialogs dialogs;
     Calculator calc(dialogs);
     FunctionPanel panel(calc, dialogs);
     TFrame7 frame(panel);
     frame.show();
-    bool ok = save(frame, folder, QStringLiteral("functions_start.png"));
+    bool ok = saveSnapshot(frame, folder, QStringLiteral("functions_start.png"));
 
     // A saved formula with constants, evaluated twice: history and back/forward are live.
     calc.EnterDigit(u'3');
@@ -53,13 +42,13 @@ int main(int argc, char** argv) {
     panel.Button1Click();
     panel.Button2Caption = QStringLiteral("<-Graph");
     frame.render();
-    ok = save(frame, folder, QStringLiteral("functions_history.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("functions_history.png")) && ok;
 
     // A formula error marks the failing operator.
     panel.ComboBox1Change(QStringLiteral("x/(x-3)"));
     panel.Button1Click();
     frame.render();
     frame.ComboBox1->lineEdit()->setFocus();
-    ok = save(frame, folder, QStringLiteral("functions_error.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("functions_error.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Renders the trigonometry and tax panels in their modes to PNG files, for a look by eye:
 // snapshot_panels <output folder>
+#include "tools/snapshotsupport.h"
 #include "core/calculator.h"
 #include "tools/silentdialogs.h"
 #include "panels/taxpanel.h"
@@ -16,15 +17,6 @@
 
 namespace {
 
-bool save(QWidget& panel, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    if (!panel.grab().save(path)) {
-        std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 void typeFirstOperand(Calculator& calc, const char* digits) {
     calc.ClearFields();
@@ -43,12 +35,9 @@ void paintWindow(QWidget& panel) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "Aufruf: snapshot_panels <Ausgabeordner>\n");
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> out = snapshotFolder(argc, argv);
+    if (!out) return 2;
+    const QDir& folder = *out;
 
     SilentDialogs dialogs;
     Calculator calc(dialogs);
@@ -67,29 +56,29 @@ int main(int argc, char** argv) {
     bool ok = true;
     typeFirstOperand(calc, "30");
     trigView.Button1->click();
-    ok &= save(trigView, folder, QStringLiteral("trig_grad.png"));
+    ok &= saveSnapshot(trigView, folder, QStringLiteral("trig_grad.png"));
     trigView.RadioButton2->click();
-    ok &= save(trigView, folder, QStringLiteral("trig_rad.png"));
+    ok &= saveSnapshot(trigView, folder, QStringLiteral("trig_rad.png"));
     trigView.RadioButton1->click();
     typeFirstOperand(calc, "0.5");
     trigView.Arc->click();
-    ok &= save(trigView, folder, QStringLiteral("trig_arc.png"));
+    ok &= saveSnapshot(trigView, folder, QStringLiteral("trig_arc.png"));
     trigView.Arc->click();
     typeFirstOperand(calc, "2");
     trigView.hyp->click();
-    ok &= save(trigView, folder, QStringLiteral("trig_hyp.png"));
+    ok &= saveSnapshot(trigView, folder, QStringLiteral("trig_hyp.png"));
     trigView.pressGraph();
-    ok &= save(trigView, folder, QStringLiteral("trig_graph_open.png"));
+    ok &= saveSnapshot(trigView, folder, QStringLiteral("trig_graph_open.png"));
 
     calc.WorkValue = 100;
     tax.RecomputeTax();
     taxView.render();
-    ok &= save(taxView, folder, QStringLiteral("tax_nst.png"));
+    ok &= saveSnapshot(taxView, folder, QStringLiteral("tax_nst.png"));
     taxView.VST->click();
     tax.TaxNames << QStringLiteral("Ermäßigt");
     tax.TaxRates << QStringLiteral("7");
     tax.SelectTax(2);
     taxView.render();
-    ok &= save(taxView, folder, QStringLiteral("tax_vst_7.png"));
+    ok &= saveSnapshot(taxView, folder, QStringLiteral("tax_vst_7.png"));
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Renders the plotter panel in telling states to PNG files, for a look by eye:
 // snapshot_plotter <output folder>
+#include "tools/snapshotsupport.h"
 #include "tools/printingdialogs.h"
 #include "core/calculator.h"
 #include "core/numtext.h"
@@ -31,26 +32,14 @@ struct SnapshotDialogs : PrintingDialogs {
     }
 };
 
-bool save(QWidget& widget, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "Aufruf: snapshot_plotter <Ausgabeordner>\n");
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> out = snapshotFolder(argc, argv);
+    if (!out) return 2;
+    const QDir& folder = *out;
 
     SnapshotDialogs dialogs;
     Calculator calc(dialogs);
@@ -59,7 +48,7 @@ int main(int argc, char** argv) {
     plotter.setFunctionSource(&panel);
     TFrame2 frame(plotter);
     frame.show();
-    bool ok = save(frame, folder, QStringLiteral("plotter_trigonometry_labels.png"));
+    bool ok = saveSnapshot(frame, folder, QStringLiteral("plotter_trigonometry_labels.png"));
 
     calc.PanelFunction = 7;
     calc.Operand1Text = calc.Label1 = QStringLiteral("2");
@@ -68,13 +57,13 @@ int main(int argc, char** argv) {
     panel.formula = QStringLiteral("x^2");
     plotter.DrawGraph();
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_x2_scale5.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_x2_scale5.png")) && ok;
 
     panel.formula = QStringLiteral("tan(x)");
     plotter.Gitter2 = true;
     plotter.ComboBox1Change(9);  // "10"
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_tan_scale10.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_tan_scale10.png")) && ok;
 
     panel.formula = QStringLiteral("sin(x)");
     plotter.Gitter2 = false;
@@ -83,7 +72,7 @@ int main(int argc, char** argv) {
     calc.Operand1Text = calc.Label1 = QStringLiteral("90");
     plotter.DrawGraph();
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_degrees_scale4.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_degrees_scale4.png")) && ok;
     plotter.GradRadClick(false);
 
     // Hold mode: each new curve in the colour of its place in the history, a marked intersection.
@@ -101,7 +90,7 @@ int main(int argc, char** argv) {
     plotter.MarkRequest1 = true;
     plotter.DrawGraph();
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_hold_colours.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_hold_colours.png")) && ok;
 
     // Hold with "SP": x^2 held, x+2 drawn, both intersections found and the first one marked.
     plotter.HaltenClick(false);
@@ -119,7 +108,7 @@ int main(int argc, char** argv) {
     plotter.SchnittpunktMarkieren(1);
     plotter.MouseUp({60, 60});
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_hold_sp.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_hold_sp.png")) && ok;
 
     // Tools: arrow, both boxes, a comment and an erased stroke.
     plotter.ToolClick(Plotter::Pfeil);
@@ -136,7 +125,7 @@ int main(int argc, char** argv) {
     plotter.ToolClick(Plotter::Radieren);
     for (int x = 100; x < 140; ++x) plotter.MouseMove({x, 196}, true);
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_tools.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_tools.png")) && ok;
     plotter.HaltenClick(false);
 
     // Trigonometric pictures: each construction in each quadrant, four surfaces to a picture.
@@ -171,7 +160,7 @@ int main(int argc, char** argv) {
     }
     publish(450, 3);
     frame.render();
-    ok = save(frame, folder, QStringLiteral("plotter_circle_tan_450.png")) && ok;
+    ok = saveSnapshot(frame, folder, QStringLiteral("plotter_circle_tan_450.png")) && ok;
 
     // Hyperbolic curves with the published point.
     calc.Operand1Text = calc.Label1 = QStringLiteral("1");
@@ -188,7 +177,7 @@ int main(int argc, char** argv) {
         calc.Label3 = numtext::formatG(pf == 2 ? plotter.CoshY : plotter.HypY);
         plotter.DrawGraph();
         frame.render();
-        ok = save(frame, folder, QStringLiteral("plotter_%1.png").arg(calc.Label2)) && ok;
+        ok = saveSnapshot(frame, folder, QStringLiteral("plotter_%1.png").arg(calc.Label2)) && ok;
     }
     return ok ? 0 : 1;
 }

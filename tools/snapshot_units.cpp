@@ -1,5 +1,6 @@
 // Renders the unit panel's eight pages, each after a conversion chosen on it, to PNG files for a
 // look by eye: snapshot_units <output folder>
+#include "tools/snapshotsupport.h"
 #include "core/calculator.h"
 #include "tools/silentdialogs.h"
 #include "panels/views/tframe5.h"
@@ -10,26 +11,12 @@
 #include <QToolButton>
 #include <cstdio>
 
-namespace {
-bool save(QWidget& widget, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "Aufruf: snapshot_units <Ausgabeordner>\n");
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> out = snapshotFolder(argc, argv);
+    if (!out) return 2;
+    const QDir& folder = *out;
 
     SilentDialogs dialogs;
     Calculator calc(dialogs);
@@ -50,9 +37,9 @@ int main(int argc, char** argv) {
         frame.Combo[2 * page]->setCurrentIndex(last);
         panel.SourceChosen(last);
         frame.refresh();
-        ok &= save(frame, folder, QStringLiteral("units_%1_%2.png").arg(page + 1).arg(unitText(unitPageTable(page).caption)));
+        ok &= saveSnapshot(frame, folder, QStringLiteral("units_%1_%2.png").arg(page + 1).arg(unitText(unitPageTable(page).caption)));
     }
     frame.setFieldColour(0xFFFFFF);  // "Weiß"
-    ok &= save(frame, folder, QStringLiteral("units_9_weiss.png"));
+    ok &= saveSnapshot(frame, folder, QStringLiteral("units_9_weiss.png"));
     return ok ? 0 : 1;
 }
