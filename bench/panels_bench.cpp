@@ -12,6 +12,8 @@
 
 #include <QGuiApplication>
 #include <QStringList>
+#include "fastest.h"
+
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <chrono>
@@ -105,8 +107,7 @@ void BM_EqualsWithTaxPanel(benchmark::State& state) {
     }
 }
 
-// On a shared machine other guests steal time in bursts; the fastest of several runs compares
-// the Tape sizes, not the machine's load. "=" alone is timed; the keys before it and taking
+// "=" alone is timed; the keys before it and taking
 // its lines off again (so every record meets the same Tape) are not.
 template <typename B>
 void configure(B* b, bool manualTime) {
@@ -114,10 +115,8 @@ void configure(B* b, bool manualTime) {
     b->Arg(0)
         ->Arg(100)
         ->Arg(100000)
-        ->Unit(benchmark::kMicrosecond)
-        ->Repetitions(5)
-        ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
-        ->ReportAggregatesOnly(true);
+        ->Unit(benchmark::kMicrosecond);
+    fastestOfFive(b);
 }
 
 }  // namespace
