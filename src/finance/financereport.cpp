@@ -53,7 +53,8 @@ void loanReport(const FinanceCalculator& f, Report& r) {
     r.normal(QStringLiteral("Jetzt bezahlte Zinsen: ") + f.Edit9);
     r.blank();
     r.bold(QStringLiteral("Laufzeitende:"));
-    r.normal(QStringLiteral("Laufzeit:  ") + f.Edit3 + QStringLiteral(" Jahre  ") + f.Edit8 + QStringLiteral(" Monate"));
+    r.normal(QStringLiteral("Laufzeit:  ") + f.Edit3 + QStringLiteral(" Jahre  ") + f.Edit8 +
+             QStringLiteral(" Monate"));
     r.normal(QStringLiteral("Letzte Rate:  ") + f.Edit15);
     r.normal(QStringLiteral("Datum l. Rate:  ") + financedate::format(f.Datum2));
     r.blank();

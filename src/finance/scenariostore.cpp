@@ -14,7 +14,8 @@
 namespace {
 
 const QString kNameMissing = QStringLiteral("Namen eingeben");
-const QString kNameRefused = QStringLiteral("Dieser Name kann nicht gespeichert werden. Bitte einen anderen Namen eingeben");
+const QString kNameRefused =
+    QStringLiteral("Dieser Name kann nicht gespeichert werden. Bitte einen anderen Namen eingeben");
 const QString kLoanOnly = QStringLiteral("Name nur für Tilgung gültig!");
 const QString kSavingsOnly = QStringLiteral("Name nur für Anlage gültig!");
 const QString kAskDelete = QStringLiteral("Eintrag löschen?");

@@ -347,7 +347,8 @@ TEST(Scenarios, DeletingLoadsTheEntryBeforeFromTheThirdOnAndResetsOtherwise) {
         EXPECT_EQ(f.Scenarios.Items.size(), 3);
         EXPECT_EQ(st.section("Finanzrechner").size(), 3);
         if (removed >= 2) {
-            EXPECT_EQ((QStringList{f.ComboBox1, f.Edit2}), (QStringList{names[removed - 1], QString::number(removed + 2)}));
+            EXPECT_EQ((QStringList{f.ComboBox1, f.Edit2}),
+                      (QStringList{names[removed - 1], QString::number(removed + 2)}));
         } else {
             EXPECT_EQ((QStringList{f.ComboBox1, f.Edit1, f.Edit2}), (QStringList{"", "", "0"})) << removed;
         }
