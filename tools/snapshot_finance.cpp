@@ -4,15 +4,19 @@
 #include "tools/printingdialogs.h"
 #include "finance/views/tfinanzrechner.h"
 #include "finance/views/tfoerder.h"
+#include "finance/settingssource.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QDateEdit>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QPainter>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -89,5 +93,35 @@ int main(int argc, char** argv) {
     put(window.Grid1, 0, start.addYears(2).toString(QStringLiteral("dd.MM.yy")), QStringLiteral("2500"));
     window.OKBtnClick();
     ok = save(window, folder, QStringLiteral("finance_anlage.png")) && ok;
+
+    // A second window over a settings file with saved scenarios: the list open after "Haus" was picked.
+    MemorySettings settings;
+    const QStringList names{QStringLiteral("Haus"), QStringLiteral("Wohnung Köln"), QStringLiteral("Sparplan Kinder")};
+    for (int i = 0; i < names.size(); ++i) settings.writeString(QStringLiteral("Finanzrechner"), QString::number(i), names[i]);
+    const QString date = start.toString(QStringLiteral("dd.MM.yyyy"));
+    for (const auto& [key, value] : {std::pair{"findex", "0"}, {"dl", "250.000,00"}, {"zins", "3,8"}, {"MaxLaufzeit", "25"},
+                                     {"LaufzeitM", "0"}, {"vproz", "0"}, {"rws", "4"}})
+        settings.writeString(names[0], QString::fromLatin1(key), QString::fromLatin1(value));
+    settings.writeString(names[0], QStringLiteral("datum"), date);
+    settings.writeString(names[0], QStringLiteral("1"), start.addYears(5).toString(QStringLiteral("dd.MM.yyyy")) +
+                                                        QStringLiteral(";20000"));
+    FinanceCalculator stored;
+    TFinanzrechner scenarios(stored, dialogs, nullptr, &settings);
+    scenarios.show();
+    scenarios.ComboBox1->setCurrentIndex(0);
+    emit scenarios.ComboBox1->activated(0);
+    ok = save(scenarios, folder, QStringLiteral("finance_szenario.png")) && ok;
+    scenarios.ComboBox1->showPopup();
+    QApplication::processEvents();
+    if (QWidget* popup = scenarios.ComboBox1->view()->window()) {
+        // The open list is a window of its own; it is drawn onto the window's picture where it stands.
+        QPixmap picture = scenarios.grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(scenarios.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+        painter.end();
+        const QString path = folder.filePath(QStringLiteral("finance_szenario_liste.png"));
+        ok = picture.save(path) && ok;
+        std::printf("%s\n", qPrintable(path));
+    }
     return ok ? 0 : 1;
 }

@@ -4,10 +4,13 @@
 // copies its controls in, runs a command and shows the texts that come out.
 #include "finance/financegrid.h"
 #include "finance/financeoutcome.h"
+#include "finance/scenariostore.h"
 #include "finance/subsidy.h"
 
 #include <QDate>
 #include <QString>
+
+class Tape;
 
 enum class FinancePage { Tilgung, Anlage };
 
@@ -75,8 +78,9 @@ public:
     QDate Datum5;    // payout date
     QString Edit21, Edit20, Edit22;  // final capital, paid in, interest
 
-    // The selected scenario.
+    // The scenario name as typed or picked, and the list of stored names.
     QString ComboBox1;
+    ScenarioStore Scenarios;
 
     // The subsidy window's engine, and the values it shares with the loan page.
     SubsidyCalculator Subsidy;
@@ -118,17 +122,22 @@ public:
     void DeleteLastRow();
     // "Neue Berechnung" on the active page.
     FinanceReaction SpeedButton5Click();
+    // "Tape": computes the active page and writes its report to `tape` (none: nothing is written), also
+    // while the Tape is hidden. A computation that fails writes nothing.
+    FinanceReaction SpeedButton4Click(Tape* tape);
 
     // The subsidy box unticked without a check or a computation.
     void dropSubsidy();
     // The field the adjustment searches ("Rate": the payment, "Darl.": the loan amount) is set to "0", so that the
     // next computation searches it again.
     void resetAdjustedField();
-
-private:
     // Toggle, lists, captions and hints as the variable interest boxes stand.
     void showVprozState();
     void showVproz2State();
+    // The months field and the payment's label as the interest period (`Zins2`: yearly) stands.
+    void showInterestPeriod();
+
+private:
     FinanceOutcome computeLoan();
     FinanceOutcome computeSavings();
 };

@@ -62,16 +62,19 @@ FinanceReaction checkThenCompute(FinanceCalculator& f) {
 }  // namespace
 
 FinanceReaction FinanceCalculator::Zins1Click() {
-    Edit23Enabled = true;
-    Label24 = QStringLiteral("Monatl. Zahlung");
+    showInterestPeriod();
     return checkThenCompute(*this);
 }
 
 FinanceReaction FinanceCalculator::Zins2Click() {
-    Edit23 = QStringLiteral("0");
-    Edit23Enabled = false;
-    Label24 = QStringLiteral("Jährl. Zahlung");
+    showInterestPeriod();
     return checkThenCompute(*this);
+}
+
+void FinanceCalculator::showInterestPeriod() {
+    if (Zins2) Edit23 = QStringLiteral("0");
+    Edit23Enabled = !Zins2;
+    Label24 = Zins2 ? QStringLiteral("Jährl. Zahlung") : QStringLiteral("Monatl. Zahlung");
 }
 
 void FinanceCalculator::showVprozState() {

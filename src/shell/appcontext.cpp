@@ -30,7 +30,8 @@ AppContext::AppContext() {
 }
 
 TFinanzrechner& AppContext::financeWindow() {
-    if (!financeWindow_) financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get());
+    if (!financeWindow_)
+        financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get(), nullptr, &engines_.tape);
     return *financeWindow_;
 }
 

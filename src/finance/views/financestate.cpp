@@ -122,10 +122,26 @@ void TFinanzrechner::showState() {
     Edit7->setEnabled(f.Edit7Enabled);
     Edit23->setEnabled(f.Edit23Enabled);
     Label24->setText(f.Label24);
-    if (f.ComboBox1.isEmpty() && !ComboBox1->currentText().isEmpty()) {
-        ComboBox1->setCurrentIndex(-1);
-        ComboBox1->clearEditText();
+    renderScenarios();
+}
+
+void TFinanzrechner::renderScenarios() {
+    const FinanceCalculator& f = Finance;
+    const int page = f.ActivePage == FinancePage::Tilgung ? 0 : 1;
+    if (PageControl1->currentIndex() != page) {
+        const QSignalBlocker block(PageControl1);
+        PageControl1->setCurrentIndex(page);
     }
+    const QSignalBlocker block(ComboBox1);
+    if (shownNames_ != f.Scenarios.Items) {
+        ComboBox1->clear();
+        ComboBox1->addItems(f.Scenarios.Items);
+        shownNames_ = f.Scenarios.Items;
+    }
+    if (ComboBox1->currentText() == f.ComboBox1) return;
+    const int index = ComboBox1->findText(f.ComboBox1, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    ComboBox1->setCurrentIndex(index);
+    if (index < 0) ComboBox1->setEditText(f.ComboBox1);
 }
 
 void TFinanzrechner::showListState() {

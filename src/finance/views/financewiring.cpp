@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -99,6 +100,15 @@ void TFinanzrechner::connectReactions() {
     onVoid(Button1, &QPushButton::clicked, &FinanceCalculator::AddRow);
     onVoid(SpeedButton6, &QToolButton::clicked, &FinanceCalculator::DeleteLastRow);
     onVoid(Button2, &QPushButton::clicked, &FinanceCalculator::DeleteLastRow);
+    connect(SpeedButton2, &QToolButton::clicked, this,
+            [this] { run([this] { return Finance.Scenarios.SpeedButton2Click(Finance, *settings_); }); });
+    connect(SpeedButton3, &QToolButton::clicked, this,
+            [this] { run([this] { return Finance.Scenarios.SpeedButton3Click(Finance, *settings_, dialogs_); }); });
+    connect(SpeedButton4, &QToolButton::clicked, this,
+            [this] { run([this] { return Finance.SpeedButton4Click(tape_); }); });
+    // Only a name the user picks loads; the program's own index changes do not emit `activated`.
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int index) { run([this, index] { return Finance.Scenarios.Load(index, Finance, *settings_); }); });
     for (QTableWidget* grid : {Grid2, Grid3, Grid1, Grid4}) {
         auto* delegate = new GridDelegate(grid);
         grid->setItemDelegate(delegate);

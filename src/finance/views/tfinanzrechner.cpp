@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
@@ -21,12 +22,14 @@
 #include <QComboBox>
 #include <QVBoxLayout>
 
-TFinanzrechner::TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWidget* parent, SettingsSource* settings)
+TFinanzrechner::TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWidget* parent, SettingsSource* settings,
+                               Tape* tape)
     : QDialog(parent),
       dialogs_(dialogs),
       Finance(finance),
       ownSettings_(settings ? nullptr : std::make_unique<MemorySettings>()),
-      settings_(settings ? settings : ownSettings_.get()) {
+      settings_(settings ? settings : ownSettings_.get()),
+      tape_(tape) {
     setObjectName(QStringLiteral("TFinanzrechner"));
     setWindowTitle(QStringLiteral("Finanzrechner"));
     setModal(false);
@@ -65,8 +68,13 @@ TFinanzrechner::TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWi
     // Closing only hides the window, so its contents stay for the next showing.
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::close);
     connect(HelpBtn, &QPushButton::clicked, this, &TFinanzrechner::helpRequested);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        Finance.ActivePage = index == 0 ? FinancePage::Tilgung : FinancePage::Anlage;
+    // Only the user turns pages here: the program's own turns are rendered with the signal blocked.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        const FinancePage leaving = Finance.ActivePage;
+        run([this, leaving] {
+            Finance.Scenarios.PageChange(leaving, Finance);
+            return FinanceReaction();
+        });
     });
     connectReactions();
 
@@ -96,6 +104,10 @@ void TFinanzrechner::buildTopBar() {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setToolTip(QStringLiteral("Gespeicherte Einträge"));
     ComboBox1->setEditable(true);
+    // A typed name joins the list only when it is saved, and it is typed whole: completing it from the list
+    // would turn a new name into an existing one and overwrite that scenario.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setCompleter(nullptr);
     ComboBox1->setMinimumWidth(220);
 }
 
@@ -137,9 +149,20 @@ void TFinanzrechner::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     Finance.setToday(QDate::currentDate());
+    Finance.Scenarios.FillList(*settings_);
     prepareGrids();
     showState();
     (PageControl1->currentIndex() == 0 ? Edit1 : Edit16)->setFocus();
+}
+
+void TFinanzrechner::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) storeScenarioNames();
+}
+
+void TFinanzrechner::storeScenarioNames() {
+    const QString failure = Finance.Scenarios.StoreList(*settings_);
+    if (!failure.isEmpty()) dialogs_.message(failure);
 }
 
 TFinanzrechner::~TFinanzrechner() = default;
@@ -167,6 +190,7 @@ void TFinanzrechner::run(const std::function<FinanceReaction()>& command) {
     showState();
     report(reaction);
     if (reaction.showSubsidy) foerder().showSubsidy();
+    if (reaction.closeSubsidy && foerder_) foerder_->hide();
 }
 
 void TFinanzrechner::report(const FinanceReaction& reaction) {

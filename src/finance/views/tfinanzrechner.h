@@ -10,6 +10,7 @@
 
 class Dialogs;
 class SettingsSource;
+class Tape;
 class TFoerder;
 class QCheckBox;
 class QComboBox;
@@ -26,9 +27,10 @@ class QToolButton;
 class TFinanzrechner : public QDialog {
     Q_OBJECT
 public:
-    // `settings` holds the subsidy's regime sections; without it they are kept in memory for this run.
+    // `settings` holds the subsidy's regime sections and the scenarios; without it they are kept in memory for
+    // this run. `tape` takes the reports of "Tape"; without it they go nowhere.
     TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWidget* parent = nullptr,
-                   SettingsSource* settings = nullptr);
+                   SettingsSource* settings = nullptr, Tape* tape = nullptr);
     ~TFinanzrechner() override;
 
     // The engine, for the windows that share `FinanceAmount`, `SubsidyPerYear` and `SubsidyTotal`.
@@ -42,6 +44,8 @@ public:
     TFoerder& foerder();
     // At shutdown an open subsidy window keeps its parameters, as closing it would.
     void storeSubsidyParameters();
+    // Writes the list of scenario names, as closing does; at shutdown while the window is open.
+    void storeScenarioNames();
 
 signals:
     // "&Hilfe": the shell opens the help page.
@@ -49,6 +53,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,12 +73,16 @@ private:
     // Column 0 numbers the data rows 1, 2, 3, ... and is not edited.
     void numberRows(QTableWidget* grid);
     void renderGrid(QTableWidget* grid, const FinanceGrid& rows);
+    // The page, the list of scenario names and the combo box's text.
+    void renderScenarios();
 
     Dialogs& dialogs_;
     FinanceCalculator& Finance;
     std::unique_ptr<SettingsSource> ownSettings_;
     SettingsSource* settings_;
+    Tape* tape_;
     TFoerder* foerder_ = nullptr;
+    QStringList shownNames_;  // the names the combo box lists
 
 public:
     // Controls, by their component names.
