@@ -2,60 +2,85 @@
 
 #include "core/numtext.h"
 
-TEST_F(CalculatorTest, EqualsRecordsOperandsDashesAndTotalInEachFormatAndWithPercent) {
-    const struct {
-        int format;
-        const char* keys;
-        const char* result;
-        QStringList expected;
-        QList<int> red;  // lines printed in red
-    } cases[] = {
-        {1, "12+5=", "17,00", {"12,00 ^", " 5,00 +", dashes(4), "17,00 T"}, {}},
-        {2, "12+5=", "17,00 €", {"12,00 ^", " 5,00 +", dashes(3), "17,00 € T"}, {}},
-        {3, "12+5=", "17", {"12 ^", "5 +", dashes(2), "17 T"}, {}},
-        {3, "10-30=", "-20", {"10 ^", "30 -", dashes(3), "-20 T"}, {1, 2, 3}},  // subtrahend, negative total
-        {3, "200%10=", "20", {"200 ^", "10 %", dashes(3), "20 T"}, {}},
-        {3, "200+10%=", "220", {"200 ^", "10 +%", dashes(3), "220 T"}, {}},
-        {3, "200+%10=", "220", {"200 ^", "10 +%", dashes(3), "220 T"}, {}},
-        {3, "200-10%=", "180", {"200 ^", "10 -%", dashes(3), "180 T"}, {1}},
-    };
-    for (const auto& c : cases) {
-        restart();
-        useFormat(c.format);
-        press(c.keys);
-        EXPECT_EQ(lines(), c.expected) << c.keys << " in format " << c.format;
-        EXPECT_EQ(fields(), QStringList({c.result, "", ""})) << c.keys << " in format " << c.format;
-        EXPECT_EQ(calc.ActiveField, 3);
-        EXPECT_EQ(calc.Label4, "=");
-        for (int i = 0; i < int(tape.lines.size()); ++i) {
-            EXPECT_TRUE(tape.lines[i].bold);
-            EXPECT_EQ(tape.lines[i].colour, c.red.contains(i) ? Tape::Red : Tape::Black) << c.keys << " line " << i;
-        }
+namespace {
+
+using rownames::operator<<;
+
+struct EqualsRow {
+    const char* name;
+    int format;
+    const char* keys;
+    const char* result;
+    QStringList expected;
+    QList<int> red;  // lines printed in red
+};
+
+const EqualsRow kEqualsRows[] = {
+    {"twelve plus five in format 1", 1, "12+5=", "17,00", {"12,00 ^", " 5,00 +", dashes(4), "17,00 T"}, {}},
+    {"twelve plus five in format 2", 2, "12+5=", "17,00 €", {"12,00 ^", " 5,00 +", dashes(3), "17,00 € T"}, {}},
+    {"twelve plus five in format 3", 3, "12+5=", "17", {"12 ^", "5 +", dashes(2), "17 T"}, {}},
+    // subtrahend, negative total
+    {"negative total", 3, "10-30=", "-20", {"10 ^", "30 -", dashes(3), "-20 T"}, {1, 2, 3}},
+    {"percent of", 3, "200%10=", "20", {"200 ^", "10 %", dashes(3), "20 T"}, {}},
+    {"percent added after the number", 3, "200+10%=", "220", {"200 ^", "10 +%", dashes(3), "220 T"}, {}},
+    {"percent added before the number", 3, "200+%10=", "220", {"200 ^", "10 +%", dashes(3), "220 T"}, {}},
+    {"percent taken off", 3, "200-10%=", "180", {"200 ^", "10 -%", dashes(3), "180 T"}, {1}},
+};
+
+using EqualsTable = CalculatorRows<EqualsRow>;
+
+TEST_P(EqualsTable, EqualsRecordsOperandsDashesAndTotalInEachFormatAndWithPercent) {
+    const EqualsRow& c = GetParam();
+    useFormat(c.format);
+    press(c.keys);
+    EXPECT_EQ(lines(), c.expected) << c.keys << " in format " << c.format;
+    EXPECT_EQ(fields(), QStringList({c.result, "", ""})) << c.keys << " in format " << c.format;
+    EXPECT_EQ(calc.ActiveField, 3);
+    EXPECT_EQ(calc.Label4, "=");
+    for (int i = 0; i < int(tape.lines.size()); ++i) {
+        EXPECT_TRUE(tape.lines[i].bold);
+        EXPECT_EQ(tape.lines[i].colour, c.red.contains(i) ? Tape::Red : Tape::Black) << c.keys << " line " << i;
     }
 }
 
-TEST_F(CalculatorTest, EachFormatShowsTypedNumbersFactorsAndResults) {
-    const struct {
-        int format, decimals;
-        const char* keys;
-        QString Calculator::*label;
-        const char* shown;
-    } cases[] = {
-        {1, 0, "1234,5", &Calculator::Label1, "1.235"},
-        {1, 0, "1234,5x2=", &Calculator::Label1, "2.469"},  // rounded for display only, not for 2 x 1.235
-        {3, 2, "1/1000000=", &Calculator::Label1, "1E-6"},
-        {3, 2, "10000000000000000x1=", &Calculator::Label1, "1E16"},
-        {2, 2, "1234,5", &Calculator::Label1, "1.234,50"},  // no currency while typing
-        {2, 2, "1234,5x3", &Calculator::Label3, "3"},        // a factor is not an amount
-        {2, 2, "1234,5x3=", &Calculator::Label1, "3.703,50 €"},
-    };
-    for (const auto& c : cases) {
-        restart();
-        useFormat(c.format, c.decimals);
-        press(c.keys);
-        EXPECT_EQ(calc.*c.label, c.shown) << c.keys << " in format " << c.format;
-    }
-    EXPECT_EQ(calc.Copy(), "3703,5") << "a copy has full precision without grouping or currency";
+INSTANTIATE_TEST_SUITE_P(CalculatorTest, EqualsTable, ::testing::ValuesIn(kEqualsRows), rownames::ByName());
+
+struct ShownRow {
+    const char* name;
+    int format, decimals;
+    const char* keys;
+    QString Calculator::*label;
+    const char* shown;
+};
+
+const ShownRow kShownRows[] = {
+    {"format 1 rounds a typed number", 1, 0, "1234,5", &Calculator::Label1, "1.235"},
+    // rounded for display only, not for 2 x 1.235
+    {"format 1 rounds a result", 1, 0, "1234,5x2=", &Calculator::Label1, "2.469"},
+    {"format 3 shows a small result with exponent", 3, 2, "1/1000000=", &Calculator::Label1, "1E-6"},
+    {"format 3 shows a large result with exponent", 3, 2, "10000000000000000x1=", &Calculator::Label1, "1E16"},
+    {"format 2 types without currency", 2, 2, "1234,5", &Calculator::Label1, "1.234,50"},  // no currency while typing
+    {"format 2 shows a factor", 2, 2, "1234,5x3", &Calculator::Label3, "3"},  // a factor is not an amount
+    {"format 2 shows a result with currency", 2, 2, "1234,5x3=", &Calculator::Label1, "3.703,50 €"},
+};
+
+using ShownTable = CalculatorRows<ShownRow>;
+
+TEST_P(ShownTable, EachFormatShowsTypedNumbersFactorsAndResults) {
+    const ShownRow& c = GetParam();
+    useFormat(c.format, c.decimals);
+    press(c.keys);
+    EXPECT_EQ(calc.*c.label, c.shown) << c.keys << " in format " << c.format;
+}
+
+INSTANTIATE_TEST_SUITE_P(CalculatorTest, ShownTable, ::testing::ValuesIn(kShownRows), rownames::ByName());
+
+}  // namespace
+
+TEST_F(CalculatorTest, ACopyHasFullPrecisionWithoutGroupingOrCurrency) {
+    useFormat(2, 2);
+    press("1234,5x3=");
+    EXPECT_EQ(calc.Copy(), "3703,5");
 }
 
 TEST_F(CalculatorTest, OperatorsChainByChainMode) {

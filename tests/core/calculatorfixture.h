@@ -6,11 +6,15 @@
 #include "core/calculator.h"
 #include "support/memorytape.h"
 #include "support/qtprinters.h"
+#include "support/rownames.h"
 #include "support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+
+// The dash line under a record, n dashes long.
+inline QString dashes(int n) { return QString(n, QChar(0x2014)); }
 
 class CalculatorTest : public ::testing::Test {
 protected:
@@ -54,5 +58,8 @@ protected:
 
     QStringList lines() const { return tape.texts(); }
     QStringList fields() const { return {calc.Label1, calc.Label2, calc.Label3}; }
-    static QString dashes(int n) { return QString(n, QChar(0x2014)); }
 };
+
+// A table of key rows: each row runs as its own test on a fresh calculator, named by its `name`.
+template <typename Row>
+class CalculatorRows : public CalculatorTest, public ::testing::WithParamInterface<Row> {};

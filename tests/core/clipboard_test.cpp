@@ -1,19 +1,43 @@
 #include "calculatorfixture.h"
 
-TEST_F(CalculatorTest, PasteReadsGermanAndPointNotationAndRefusesWhatIsNotANumber) {
+namespace {
+
+using rownames::operator<<;
+
+struct PasteRow {
+    const char* name;
+    const char* clipboard;
+    const char* shown;  // nullptr: refused, the typed 5 stays
+};
+
+const PasteRow kPasteRows[] = {
+    {"german notation with thousands point", "1.234,56", "1234,56"},
+    {"point notation", "1234.56", "1234,56"},
+    {"a lone point is the decimal point", "1.234", "1,234"},
+    {"negative number", "-7,5", "-7,5"},
+    {"trailing blank", "12 ", nullptr},
+    {"letters", "abc", nullptr},
+    {"too large", "1e99999", nullptr},
+    {"trailing letter", "1,2x", nullptr},
+};
+
+using PasteTable = CalculatorRows<PasteRow>;
+
+TEST_P(PasteTable, PasteReadsGermanAndPointNotationAndRefusesWhatIsNotANumber) {
+    const PasteRow& c = GetParam();
     useFormat(3);
-    const struct {
-        const char* clipboard;
-        const char* shown;  // nullptr: refused, the typed 5 stays
-    } cases[] = {{"1.234,56", "1234,56"}, {"1234.56", "1234,56"}, {"1.234", "1,234"}, {"-7,5", "-7,5"},
-                 {"12 ", nullptr},        {"abc", nullptr},        {"1e99999", nullptr}, {"1,2x", nullptr}};
-    for (const auto& c : cases) {
-        press("C 5");
-        dialogs.shown.clear();
-        calc.Paste(QString::fromUtf8(c.clipboard));
-        EXPECT_EQ(calc.Label1, c.shown ? c.shown : "5") << c.clipboard;
-        EXPECT_EQ(dialogs.last(), c.shown ? "" : "In der Zwischenablage ist keine gültige Zahl") << c.clipboard;
-    }
+    press("C 5");
+    calc.Paste(QString::fromUtf8(c.clipboard));
+    EXPECT_EQ(calc.Label1, c.shown ? c.shown : "5") << c.clipboard;
+    EXPECT_EQ(dialogs.last(), c.shown ? "" : "In der Zwischenablage ist keine gültige Zahl") << c.clipboard;
+}
+
+INSTANTIATE_TEST_SUITE_P(CalculatorTest, PasteTable, ::testing::ValuesIn(kPasteRows), rownames::ByName());
+
+}  // namespace
+
+TEST_F(CalculatorTest, PasteWithoutTextAsksForANumber) {
+    useFormat(3);
     calc.Paste(std::nullopt);
     EXPECT_EQ(dialogs.last(), "Zwischenablage muß eine Zahl beinhalten");
 }

@@ -26,34 +26,53 @@ TEST_F(CalculatorTest, AFunctionShowsItsMarkAndEqualsConfirmsTheResult) {
     }
 }
 
-TEST_F(CalculatorTest, AFunctionOutsideItsDomainGivesNoResult) {
-    // Undefined values pass silently, so the question for base or exponent is the last thing shown;
-    // a negative root and too large a result are refused with a message.
-    const QString base = "Basiszahl: Bitte Basiszahl eingeben! (min 2)";
-    const QString exponent = "Exponent: Bitte den Exponenten eingeben!";
-    const QString tooLarge = "Zahl zu hoch, Vorgang abgebrochen!";
-    const struct {
-        const char* keys;
-        const char* input;
-        QString lastShown;
-        int activeField;
-    } cases[] = {
-        {"8n", "1", base, 2},      {"8n", "0,5", base, 2},     {"8n", "", base, 2},    {"8n", "abc", base, 2},
-        {"±8n", "2", base, 2},     {"±8m", "0,5", exponent, 2}, {"0l", nullptr, "", 2},
-        {"10m", "99999", tooLarge, 2}, {"20000e", nullptr, tooLarge, 2},
-        {"±9s", nullptr, "Von einer negativen Zahl kann keine Quadratwurzel gezogen werden", 3},
-    };
-    for (const auto& c : cases) {
-        restart();
-        dialogs.shown.clear();
-        useFormat(3);
-        if (c.input) dialogs.inputs = {QString::fromUtf8(c.input)};
-        press(c.keys);
-        EXPECT_TRUE(calc.Label3.isEmpty()) << c.keys;
-        EXPECT_EQ(dialogs.last(), c.lastShown) << c.keys << " with " << (c.input ? c.input : "no input");
-        EXPECT_EQ(calc.ActiveField, c.activeField) << c.keys;
-    }
+namespace {
+
+using rownames::operator<<;
+
+const QString kBase = "Basiszahl: Bitte Basiszahl eingeben! (min 2)";
+const QString kExponent = "Exponent: Bitte den Exponenten eingeben!";
+const QString kTooLarge = "Zahl zu hoch, Vorgang abgebrochen!";
+
+struct DomainRow {
+    const char* name;
+    const char* keys;
+    const char* input;
+    QString lastShown;
+    int activeField;
+};
+
+// Undefined values pass silently, so the question for base or exponent is the last thing shown;
+// a negative root and too large a result are refused with a message.
+const DomainRow kDomainRows[] = {
+    {"log to base 1", "8n", "1", kBase, 2},
+    {"log to base one half", "8n", "0,5", kBase, 2},
+    {"log to an empty base", "8n", "", kBase, 2},
+    {"log to a base that is no number", "8n", "abc", kBase, 2},
+    {"log of a negative number", "±8n", "2", kBase, 2},
+    {"negative number to a broken power", "±8m", "0,5", kExponent, 2},
+    {"ln of zero", "0l", nullptr, "", 2},
+    {"power too large", "10m", "99999", kTooLarge, 2},
+    {"exp too large", "20000e", nullptr, kTooLarge, 2},
+    {"root of a negative number", "±9s", nullptr,
+     "Von einer negativen Zahl kann keine Quadratwurzel gezogen werden", 3},
+};
+
+using DomainTable = CalculatorRows<DomainRow>;
+
+TEST_P(DomainTable, AFunctionOutsideItsDomainGivesNoResult) {
+    const DomainRow& c = GetParam();
+    useFormat(3);
+    if (c.input) dialogs.inputs = {QString::fromUtf8(c.input)};
+    press(c.keys);
+    EXPECT_TRUE(calc.Label3.isEmpty()) << c.keys;
+    EXPECT_EQ(dialogs.last(), c.lastShown) << c.keys << " with " << (c.input ? c.input : "no input");
+    EXPECT_EQ(calc.ActiveField, c.activeField) << c.keys;
 }
+
+INSTANTIATE_TEST_SUITE_P(CalculatorTest, DomainTable, ::testing::ValuesIn(kDomainRows), rownames::ByName());
+
+}  // namespace
 
 TEST_F(CalculatorTest, MemoryKeysWorkWithTheActiveNumber) {
     useFormat(3);

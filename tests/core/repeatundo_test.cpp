@@ -1,23 +1,42 @@
 #include "calculatorfixture.h"
 #include "core/numtext.h"
 
-TEST_F(CalculatorTest, RepeatCountsItsStepsAndUndoTakesOneBack) {
-    const struct {
-        const char* keys;
-        const char* result;
-        const char* counter;
-    } cases[] = {
-        {"100+%5WW", "110,25", "2"}, {"100+%5WWU", "105", "1"}, {"100+%5WWUU", "100", "0"},
-        {"10+5WWWU", "20", "2"},     {"10+5WWW", "25", "3"},
-    };
-    for (const auto& c : cases) {
-        restart();
-        useFormat(3);
-        press(c.keys);
-        EXPECT_EQ(calc.Label1, c.result) << c.keys;
-        EXPECT_EQ(calc.Label5, c.counter) << c.keys;
-    }
-    press("=");  // closes the repetition of the last case with a green sum line
+namespace {
+
+using rownames::operator<<;
+
+struct RepeatRow {
+    const char* name;
+    const char* keys;
+    const char* result;
+    const char* counter;
+};
+
+const RepeatRow kRepeatRows[] = {
+    {"percent added twice", "100+%5WW", "110,25", "2"},
+    {"percent added twice, one undone", "100+%5WWU", "105", "1"},
+    {"percent added twice, both undone", "100+%5WWUU", "100", "0"},
+    {"added three times, one undone", "10+5WWWU", "20", "2"},
+    {"added three times", "10+5WWW", "25", "3"},
+};
+
+using RepeatTable = CalculatorRows<RepeatRow>;
+
+TEST_P(RepeatTable, RepeatCountsItsStepsAndUndoTakesOneBack) {
+    const RepeatRow& c = GetParam();
+    useFormat(3);
+    press(c.keys);
+    EXPECT_EQ(calc.Label1, c.result) << c.keys;
+    EXPECT_EQ(calc.Label5, c.counter) << c.keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(CalculatorTest, RepeatTable, ::testing::ValuesIn(kRepeatRows), rownames::ByName());
+
+}  // namespace
+
+TEST_F(CalculatorTest, EqualsClosesARepetitionWithAGreenSumLine) {
+    useFormat(3);
+    press("10+5WWW=");
     EXPECT_EQ(lines(), QStringList({"10 ^", "3x   5 +", "15 Z", dashes(3), "25 T"}));
     EXPECT_EQ(tape.lines[2].colour, Tape::Green);
 }
