@@ -100,5 +100,30 @@ int main(int argc, char* argv[]) {
     type(calc, QStringLiteral("100"));
     key(window, Qt::Key_Q, QStringLiteral("q"));
     save(window, folder, QStringLiteral("main-tape-converter-dollar"));
+
+    // The drawing panels: 30 Sin with the unit circle beside it, the tax of 100, x^2 at 3 with its curve.
+    window.ToggleTape();
+    calc.ClearFields();
+    calc.SetNumberFormat(3);
+    type(calc, QStringLiteral("30"));
+    window.ShowSidePanel(0);
+    window.Frame11->Button1->click();
+    save(window, folder, QStringLiteral("main-trig"));
+    window.Frame11->Button7->click();
+    save(window, folder, QStringLiteral("main-trig-plotter"));
+    window.ShowSidePanel(2);
+    calc.ClearFields();
+    calc.SetNumberFormat(2);
+    type(calc, QStringLiteral("80+20="));
+    save(window, folder, QStringLiteral("main-tax"));
+    calc.ClearFields();
+    calc.SetNumberFormat(3);
+    type(calc, QStringLiteral("3"));
+    window.ShowSidePanel(3);
+    context.engines().functions.CurrentFormula = QStringLiteral("x^2");
+    window.Frame71->Button1->click();
+    save(window, folder, QStringLiteral("main-functions"));
+    window.Frame71->Button2->click();
+    save(window, folder, QStringLiteral("main-functions-plotter"));
     return 0;
 }

@@ -5,10 +5,16 @@
 #include "core/calculator.h"
 #include "currency/currencyconverter.h"
 #include "finance/financecalculator.h"
+#include "functions/functionpanel.h"
+#include "panels/taxpanel.h"
+#include "panels/trigpanel.h"
 #include "panels/unitpanel.h"
 #include "parser/anglemode.h"
+#include "plotter/plotter.h"
 #include "shell/panellayout.h"
+#include "shell/plotterrouter.h"
 #include "shell/sidepanelrouter.h"
+#include "tape/documentlauncher.h"
 #include "tape/tapedocument.h"
 
 struct Engines {
@@ -18,10 +24,23 @@ struct Engines {
           layout(calculator),
           units(calculator, dialogs),
           converter(calculator, dialogs),
-          sidePanels(units) {
+          trig(calculator, dialogs),
+          tax(calculator, dialogs),
+          functions(calculator, dialogs, &angles),
+          plotter(calculator, dialogs, &angles),
+          plotterRouter(calculator, layout, plotter, trig, functions),
+          sidePanels(layout, units, trig, tax, functions) {
         tape.setVisible(false);  // the calculator writes only while the Tape is shown
         calculator.setSidePanelHooks(&sidePanels);
         calculator.setConverterHooks(&converter);
+        calculator.setPlotterHooks(&plotterRouter);
+        layout.setHooks(&plotterRouter);
+        trig.setPlotterHooks(&plotterRouter.trigHooks());
+        tax.setConverterHooks(&converter);
+        functions.setHooks(&plotterRouter);
+        plotter.setFunctionSource(&plotterRouter);
+        plotter.setLauncher(&launcher);
+        tax.Refresh();  // the selected tax's rate and empty amounts from the start
     }
     Engines(const Engines&) = delete;
     Engines& operator=(const Engines&) = delete;
@@ -33,6 +52,12 @@ struct Engines {
     PanelLayout layout;
     UnitPanel units;
     CurrencyConverter converter;
-    SidePanelRouter sidePanels;
-    FinanceCalculator finance;  // forwards the calculator's side-panel calls to the panel engines
+    TrigPanel trig;
+    TaxPanel tax;
+    FunctionPanel functions;
+    Plotter plotter;
+    LibreOfficeLauncher launcher;   // opens the plotter's export
+    PlotterRouter plotterRouter;    // the plotter between calculator, panels and layout
+    SidePanelRouter sidePanels;     // forwards the calculator's side-panel calls to the panel engines
+    FinanceCalculator finance;
 };

@@ -25,6 +25,7 @@ Layout PanelLayout::current() const {
 }
 
 void PanelLayout::CloseExtension() {
+    hooks_->extensionClosing();
     SidePanelShown.fill(false);
     closeGraphIfVisible();
     ConverterShown = false;
@@ -36,7 +37,11 @@ void PanelLayout::HidePanels() {
     SidePanelShown.fill(false);
 }
 
-void PanelLayout::closeGraphIfVisible() { PlotterShown = false; }
+void PanelLayout::closeGraphIfVisible() {
+    if (!PlotterShown) return;
+    hooks_->plotterClosing();
+    PlotterShown = false;
+}
 
 Layout PanelLayout::ShowSidePanel(int panel) {
     const auto kind = static_cast<SidePanelKind>(panel);
@@ -59,6 +64,7 @@ Layout PanelLayout::ShowSidePanel(int panel) {
         ConverterItemChecked = true;
     }
     ExtensionOpen = 1;
+    hooks_->sidePanelOpened(panel);
     return current();
 }
 
@@ -84,7 +90,11 @@ Layout PanelLayout::ToggleGraph() {
         closeGraphIfVisible();
     } else {
         if (TapeShown) ToggleTape();
+        const bool drawingPanel = SidePanelShown[static_cast<int>(SidePanelKind::Trigonometry)] ||
+                                  SidePanelShown[static_cast<int>(SidePanelKind::Functions)];
+        if (!drawingPanel) ShowSidePanel(static_cast<int>(SidePanelKind::Functions));
         PlotterShown = true;
+        hooks_->plotterOpened();
     }
     return current();
 }

@@ -9,6 +9,21 @@
 
 class Calculator;
 
+// What the panels beside the calculator must do when the arrangement changes under them. The plotter
+// and the extension area close by many routes (Tape, units, tax, the arrow, a panel's own item), and
+// each route has to give the panels their half of it.
+class PanelLayoutHooks {
+public:
+    virtual ~PanelLayoutHooks() = default;
+    // A side panel was opened in the extension area (0..3).
+    virtual void sidePanelOpened(int panel) {}
+    // The plotter is about to close, while it is still shown, or has just been shown.
+    virtual void plotterClosing() {}
+    virtual void plotterOpened() {}
+    // The extension area closes.
+    virtual void extensionClosing() {}
+};
+
 // Side panels in the order of the panel letter: trigonometry, units, tax, functions.
 enum class SidePanelKind { Trigonometry = 0, Units = 1, Tax = 2, Functions = 3 };
 
@@ -29,6 +44,8 @@ struct Layout {
 class PanelLayout {
 public:
     explicit PanelLayout(Calculator& calculator) : calc_(calculator) {}
+    // nullptr: nothing beside the layout listens.
+    void setHooks(PanelLayoutHooks* hooks) { hooks_ = hooks ? hooks : &noHooks_; }
 
     int DesignHeight = 417, DesignWidth = 249, ExtensionHeight = 190, TapeWidth = 248, PlotterWidth = 420;
     int ExtensionOpen = 0;  // stored as "erw"-style 0/1
@@ -48,6 +65,8 @@ public:
     Layout LetterClicked();
     Layout ArrowClicked();
     Layout ToggleTape();
+    // The plotter needs a panel that draws into it: with neither trigonometry nor functions shown,
+    // opening it opens the function panel first.
     Layout ToggleGraph();
     Layout ToggleCurrency();
 
@@ -60,5 +79,7 @@ private:
     void closeGraphIfVisible();
 
     Calculator& calc_;
+    PanelLayoutHooks noHooks_;
+    PanelLayoutHooks* hooks_ = &noHooks_;
     bool extensionAreaShown_ = false;  // the window's height includes the extension area
 };

@@ -3,20 +3,33 @@
 // This object stands between them and forwards each call to the engine that owns it.
 #include "core/sidepanelhooks.h"
 
+class FunctionPanel;
+class PanelLayout;
+class TaxPanel;
+class TrigPanel;
 class UnitPanel;
 
 class SidePanelRouter : public SidePanelHooks {
 public:
-    explicit SidePanelRouter(UnitPanel& units) : units_(units) {}
+    SidePanelRouter(const PanelLayout& layout, UnitPanel& units, TrigPanel& trig, TaxPanel& tax, FunctionPanel& functions)
+        : layout_(layout), units_(units), trig_(trig), tax_(tax), functions_(functions) {}
 
-    // Trigonometry and the function panel re-run their function here once they are engines.
-    // The tax panel's recompute and the function panel's reset and term go here as well; until
-    // then the defaults of SidePanelHooks answer for them.
+    void rerunPanelFunction(int panelFunction) override;
 
     bool unitConversionPending() const override;
     void recomputeUnitConversion() override;
     void dropUnitConversion() override;
 
+    void recomputeTax() override;
+    void recomputeTaxFromOperand() override;
+
+    void resetFunctionPanel() override;
+    QString functionPanelTerm() const override;
+
 private:
+    const PanelLayout& layout_;
     UnitPanel& units_;
+    TrigPanel& trig_;
+    TaxPanel& tax_;
+    FunctionPanel& functions_;
 };

@@ -23,6 +23,11 @@ TForm1::TForm1(Engines& engines, QWidget* parent)
       layout_(engines.layout),
       units_(engines.units),
       converter_(engines.converter),
+      trig_(engines.trig),
+      tax_(engines.tax),
+      functions_(engines.functions),
+      plotter_(engines.plotter),
+      plotterRouter_(engines.plotterRouter),
       dialogs_(engines.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
@@ -207,6 +212,7 @@ void TForm1::render() {
     Waehr2->setChecked(calc_.InsertSecondCurrency == 1);
     // The calculator hands its totals to the converter; a shown converter follows at once.
     if (layout_.ConverterShown && Frame31) Frame31->render();
+    renderPanels();  // the calculator drives the side panels and the plotter through its hooks
     rendering_ = false;
 }
 

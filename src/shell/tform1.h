@@ -3,7 +3,11 @@
 // engine command, then the window renders from the engine's state and the focus returns to "=".
 #include "core/calculator.h"
 #include "currency/views/tframe3.h"
+#include "functions/views/tframe7.h"
+#include "panels/views/tframe1.h"
 #include "panels/views/tframe5.h"
+#include "panels/views/tframe6.h"
+#include "plotter/views/tframe2.h"
 #include "shell/engines.h"
 
 #include <QMainWindow>
@@ -70,7 +74,11 @@ public:
 
     // Panels around the calculator: side panels below (trigonometry, units, tax, functions),
     // the currency converter below the Tape, the Tape or the plotter on the right.
-    QFrame *Frame11 = nullptr, *Frame61 = nullptr, *Frame71 = nullptr, *Frame21 = nullptr;
+    // Every panel but the Tape is built when first shown.
+    TFrame1* Frame11 = nullptr;  // trigonometry
+    TFrame6* Frame61 = nullptr;  // tax
+    TFrame7* Frame71 = nullptr;  // functions
+    TFrame2* Frame21 = nullptr;  // plotter
     TFrame5* Frame51 = nullptr;  // built when first shown
     TFrame3* Frame31 = nullptr;  // built when first shown
     TFrame4* Frame41 = nullptr;
@@ -98,8 +106,8 @@ public:
 signals:
     // Requests for windows and panels that the application owns.
     void financeRequested();
-    void helpRequested();                    // F1
-    void trigonometryKeyPressed(int key);    // F5..F8 as 0..3
+    // F1 (no anchor) and the function panel's help button ("Funktionen").
+    void helpRequested(const QString& anchor);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +135,16 @@ private:
     void buildConverterPanel();
     QPalette converterPalette() const;
     void convertUnits();
+    // The trigonometry, tax and function panels and the plotter (tform1_plotter.cpp).
+    void buildTrigPanel();
+    void buildTaxPanel();
+    void buildFunctionPanel();
+    void buildPlotter();
+    void renderPanels();
+    void colourPanels();
+    void pressGraph();
+    // After a panel command that may have opened or closed the plotter: show what the layout says.
+    void followLayout();
     QFrame* sidePanel(int panel) const;
     QAction* panelItem(int panel) const;
     void startFieldDrag(int field);
@@ -136,6 +154,11 @@ private:
     PanelLayout& layout_;
     UnitPanel& units_;
     CurrencyConverter& converter_;
+    TrigPanel& trig_;
+    TaxPanel& tax_;
+    FunctionPanel& functions_;
+    Plotter& plotter_;
+    PlotterRouter& plotterRouter_;
     Dialogs& dialogs_;
     std::map<QChar, std::function<void()>> characterActions_;  // letters that reach the panels
     QWidget* face_ = nullptr;

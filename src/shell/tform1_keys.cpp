@@ -61,6 +61,10 @@ bool TForm1::handleKey(QKeyEvent* e) {
     if (calc_.ActiveField == field::EditOwnsKeys) {
         // An edit field owns the keyboard: only Esc and Enter are the calculator's.
         if (key == Qt::Key_Escape) return press([this] { calc_.EndEditField(); });
+        // Enter in the plotter's radius input hands it to the plotter; the function panel's inputs
+        // and the other panels' fields take Enter themselves.
+        const bool functionsShown = layout_.SidePanelShown[static_cast<int>(SidePanelKind::Functions)];
+        if (enter && layout_.PlotterShown && !functionsShown) return press([this] { plotterRouter_.EnterInPlotter(); });
         // Everything else, Enter included, belongs to the field itself.
         return false;
     }
@@ -129,10 +133,10 @@ bool TForm1::handleKey(QKeyEvent* e) {
     case Qt::Key_End: return press([this] { calc_.Undo(); });
     case Qt::Key_PageUp: return press([this] { calc_.SelectCalculator(1); });
     case Qt::Key_PageDown: return press([this] { calc_.SelectCalculator(2); });
-    case Qt::Key_F1: emit helpRequested(); return true;
+    case Qt::Key_F1: emit helpRequested(QString()); return true;
+    // "Tan" … "Csc" of the trigonometry panel, also while it is hidden.
     case Qt::Key_F5: case Qt::Key_F6: case Qt::Key_F7: case Qt::Key_F8:
-        emit trigonometryKeyPressed(key - Qt::Key_F5);
-        return true;
+        return press([this, key] { trig_.PressFunctionKey(5 + key - Qt::Key_F5); });
     case Qt::Key_F9: return press([this] { calc_.TakeFromOtherCalculator(); });
     case Qt::Key_Space: return true;  // no binding; must not click the focused "="
     default: break;

@@ -20,24 +20,9 @@
 
 namespace {
 uint32_t infoBackground() { return TapeDocument::toBgr(QToolTip::palette().color(QPalette::ToolTipBase)); }
-
-QFrame* makePanel(QWidget* parent, const char* name, QRect rect) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setGeometry(rect);
-    frame->hide();
-    return frame;
-}
 }  // namespace
 
 void TForm1::buildPanels() {
-    const PanelLayout& l = layout_;
-    const QRect below(0, 412, l.DesignWidth, l.ExtensionHeight);
-    Frame11 = makePanel(face_, "Frame11", below);  // trigonometry
-    Frame61 = makePanel(face_, "Frame61", below);  // tax
-    Frame71 = makePanel(face_, "Frame71", below);  // functions
-    Frame21 = makePanel(face_, "Frame21", {248, 0, l.PlotterWidth, l.DesignHeight});        // plotter
     Frame41 = new TFrame4(tape_, dialogs_, &calc_, face_);
     Frame41->move(248, 0);
     Frame41->hide();
@@ -116,7 +101,7 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     for (int k = 0; k < 4; ++k)
         connect(panelItem(k), &QAction::triggered, this, [this, k] { ShowSidePanel(k); });
     connect(Tape1, &QAction::triggered, this, [this] { ToggleTape(); });
-    connect(Graf1, &QAction::triggered, this, [this] { ToggleGraph(); });
+    connect(Graf1, &QAction::triggered, this, [this] { pressGraph(); });
     connect(Whrungsrechner1, &QAction::triggered, this, [this] { ToggleCurrency(); });
     characterActions_[u'r'] = [this] { Trigon->trigger(); };
     characterActions_[u'e'] = [this] { Einheiten->trigger(); };
@@ -175,11 +160,15 @@ void TForm1::apply(const Layout& shown) {
     applied_ = shown;
     if (shown.sidePanels[units]) buildUnitPanel();
     if (shown.converter) buildConverterPanel();
+    if (shown.sidePanels[static_cast<int>(SidePanelKind::Trigonometry)]) buildTrigPanel();
+    if (shown.sidePanels[static_cast<int>(SidePanelKind::Tax)]) buildTaxPanel();
+    if (shown.sidePanels[static_cast<int>(SidePanelKind::Functions)]) buildFunctionPanel();
+    if (shown.plotter) buildPlotter();
     for (int k = 0; k < 4; ++k) {
         if (QFrame* panel = sidePanel(k)) panel->setVisible(shown.sidePanels[k]);
         panelItem(k)->setChecked(shown.sidePanels[k]);
     }
-    Frame21->setVisible(shown.plotter);
+    if (Frame21) Frame21->setVisible(shown.plotter);
     Graf1->setChecked(shown.plotter);
     if (unitsOpening) Frame51->OpenPanel();  // its page and units, no conversion
     // Hiding the converter ends a running chain, which gives the calculator its format back.
@@ -227,6 +216,7 @@ void TForm1::ArrowClicked() {
 
 void TForm1::ToggleGraph() {
     apply(layout_.ToggleGraph());
+    render();
     Button16->setFocus();
 }
 
@@ -276,6 +266,7 @@ void TForm1::SetBackgroundScheme(int scheme) {
         if (f) f->setPalette(window);
     schemeText_ = text;
     if (Frame31) Frame31->setPalette(converterPalette());
+    colourPanels();
     QAction* items[] = {Graugruen, Gruen, Blau, EigeneFarben1};
     items[scheme - 1]->setChecked(true);
 }
@@ -313,4 +304,5 @@ void TForm1::ApplyFieldColour() {
     Frame41->setFieldColour(TapeDocument::fromBgr(FieldColour));
     if (Frame31) Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
     if (Frame51) Frame51->setFieldColour(FieldColour);  // flips its pages, so that the lists repaint
+    colourPanels();
 }

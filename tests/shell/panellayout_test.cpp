@@ -61,16 +61,18 @@ const Case kCases[] = {
     {"hiding the Tape hides the converter", "T2T", "panels 0010 249x607 S ↑ Tape->"},
     {"W brings Tape and panel", "W", "panels 1000 tape converter W-checked 497x607 T ↑ <-Tape"},
     {"W twice hides the converter only", "WW", "panels 1000 tape 497x607 T ↑ <-Tape"},
-    {"plotter widens the window", "G", "panels 0000 plotter 669x417 T ↓ Tape ->"},
-    {"plotter takes the place of the Tape", "TG", "panels 0000 plotter 669x417 T ↓ Tape->"},
-    {"Tape takes the place of the plotter", "GT", "panels 0000 tape 497x417 T ↓ <-Tape"},
+    {"plotter opens the function panel beside it", "G", "panels 0001 plotter 669x607 F ↑ Tape ->"},
+    {"plotter takes the place of the Tape", "TG", "panels 0001 plotter 669x607 F ↑ Tape->"},
+    {"Tape takes the place of the plotter", "GT", "panels 0001 tape converter W-checked 497x607 F ↑ <-Tape"},
     {"units close the plotter", "G1", "panels 0100 249x607 E ↑ Tape ->"},
     {"tax closes the plotter", "G2", "panels 0010 249x607 S ↑ Tape ->"},
     {"trigonometry keeps the plotter", "G0", "panels 1000 plotter 669x607 T ↑ Tape ->"},
-    {"functions keep the plotter", "G3", "panels 0001 plotter 669x607 F ↑ Tape ->"},
+    {"plotter beside trigonometry keeps it", "0G", "panels 1000 plotter 669x607 T ↑ Tape ->"},
+    {"the function item closes panel and plotter", "G3", "panels 0000 249x417 F ↓ Tape ->"},
+    {"plotter closes alone", "0GG", "panels 1000 249x607 T ↑ Tape ->"},
     {"closing trigonometry closes the plotter", "G00", "panels 0000 249x417 T ↓ Tape ->"},
     {"arrow closing closes the plotter", "G0A", "panels 0000 249x417 T ↓ Tape ->"},
-    {"W over the plotter", "GW", "panels 1000 tape converter W-checked 497x607 T ↑ <-Tape"},
+    {"W over the plotter", "GW", "panels 0001 tape converter W-checked 497x607 F ↑ <-Tape"},
 };
 
 TEST(PanelLayoutTest, CommandSequencesGiveTheWholeArrangement) {
