@@ -218,6 +218,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    emit closing();
     Frame41->removeBackup();
     event->accept();
 }

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -87,8 +88,11 @@ public:
     void ToggleTape();
     void ToggleGraph();
     void ToggleCurrency();
-    void SetBackgroundScheme(int scheme);
-    void SetFieldScheme(int scheme);
+    // Scheme 4 asks for the colour, unless `ownColour` brings a stored one.
+    void SetBackgroundScheme(int scheme, std::optional<uint32_t> ownColour = std::nullopt);
+    void SetFieldScheme(int scheme, std::optional<uint32_t> ownColour = std::nullopt);
+    // Shows what the layout engine holds now (its letter, panels and size).
+    void ShowLayout() { apply(layout_.current()); }
     void ApplyFieldColour();
     QMenu* PopupMenu1 = nullptr;
 
@@ -100,6 +104,8 @@ signals:
     void financeRequested();
     void helpRequested();                    // F1
     void trigonometryKeyPressed(int key);    // F5..F8 as 0..3
+    // The window closes for good: the last moment to take its state.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
