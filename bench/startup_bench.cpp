@@ -23,8 +23,11 @@
 namespace {
 struct Sample {
     double milliseconds;
+    double cpuMilliseconds;  // user + system: steadier than the wall clock on a busy machine
     long maxRssKb;
 };
+
+double milliseconds(const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; }
 
 Sample runOnce(const char* program) {
     const auto start = std::chrono::steady_clock::now();
@@ -42,7 +45,8 @@ Sample runOnce(const char* program) {
         std::fprintf(stderr, "%s failed\n", program);
         std::exit(1);
     }
-    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), usage.ru_maxrss};
 }
 
 double median(std::vector<double> v) {
@@ -53,20 +57,25 @@ double median(std::vector<double> v) {
 void compare(const char* scene, const char* minimal, const char* kalkulo, int runs) {
     runOnce(minimal);  // warm the file cache for both
     runOnce(kalkulo);
-    std::vector<double> minimalMs, kalkuloMs, minimalRss, kalkuloRss;
+    std::vector<double> minimalMs, kalkuloMs, minimalCpu, kalkuloCpu, minimalRss, kalkuloRss;
     for (int i = 0; i < runs; ++i) {
         const Sample a = runOnce(minimal);
         const Sample b = runOnce(kalkulo);
         minimalMs.push_back(a.milliseconds);
         kalkuloMs.push_back(b.milliseconds);
+        minimalCpu.push_back(a.cpuMilliseconds);
+        kalkuloCpu.push_back(b.cpuMilliseconds);
         minimalRss.push_back(static_cast<double>(a.maxRssKb));
         kalkuloRss.push_back(static_cast<double>(b.maxRssKb));
     }
     const double tMin = median(minimalMs), tKal = median(kalkuloMs);
     const double rMin = median(minimalRss), rKal = median(kalkuloRss);
+    const double cMin = median(minimalCpu), cKal = median(kalkuloCpu);
     std::printf("%s\n", scene);
     std::printf("  start-up to first paint (median of %d): minimal %.1f ms, Kalkulo %.1f ms, ratio %.2f\n", runs, tMin,
                 tKal, tKal / tMin);
+    std::printf("  processor time (user + system):       minimal %.1f ms, Kalkulo %.1f ms, ratio %.2f\n", cMin, cKal,
+                cKal / cMin);
     std::printf("  resident memory (max RSS):            minimal %.0f KiB, Kalkulo %.0f KiB, ratio %.2f\n", rMin, rKal,
                 rKal / rMin);
 }

@@ -42,6 +42,8 @@ void SettingsSession::start() {
 }
 
 void SettingsSession::save() {
+    if (saved_) return;  // a second signal, or a close after the signal's
+    saved_ = true;
     const std::unique_ptr<SettingsFile> file = openFile(path_);
     // Still unreadable: the user heard so at start, and the file stays as it is.
     if (unreadableAtStart_ && file->state() == SettingsFile::State::Unreadable) return;

@@ -24,7 +24,7 @@ public:
 
     // Reads the file and brings the engines and the window into the stored state.
     void start();
-    // Writes every owner's keys; called when the window closes for good.
+    // Writes every owner's keys, once; called when the window closes for good.
     void save();
     // Closes the window without the question whether to quit (a termination signal).
     void closeWithoutAsking();
@@ -43,6 +43,7 @@ private:
     QString path_;
     std::unique_ptr<SettingsFile> startFile_;  // what the start read; the financial windows read on from it
     bool unreadableAtStart_ = false;
+    bool saved_ = false;
     CalculatorSettings calculator_;
     MainWindowSettings windowSettings_;
     UnitSettings units_;
