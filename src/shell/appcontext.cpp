@@ -1,26 +1,23 @@
 #include "shell/appcontext.h"
 
+#include "core/settingsfile.h"
+#include "shell/settingssession.h"
 #include "shell/tform1.h"
 
 #include "finance/views/tfinanzrechner.h"
 
-namespace {
-// The values a first start shows: currency format with two decimals, formatted while typing,
-// euro as both currencies, the converter with its built-in list.
-void applyFirstRunSettings(Engines& engines) {
-    Calculator& calc = engines.calculator;
-    calc.ApplyDisplaySettings(2, 2, 1, 0);
-    calc.InsertSecondCurrency = 1;
-    calc.CurrencyCode = QStringLiteral("€");
-    calc.SecondCurrencyCode = QStringLiteral("€");
-    engines.converter.StartFirstRun();
-}
-}  // namespace
-
 AppContext::AppContext() {
-    applyFirstRunSettings(engines_);
     mainWindow_ = std::make_unique<TForm1>(engines_);
     dialogs_.setParent(mainWindow_.get());
+    // An open financial window keeps its subsidy parameters and scenario names before the
+    // settings are written.
+    QObject::connect(mainWindow_.get(), &TForm1::closing, mainWindow_.get(), [this] {
+        if (!financeWindow_) return;
+        financeWindow_->storeSubsidyParameters();
+        financeWindow_->storeScenarioNames();
+    });
+    settings_ = std::make_unique<SettingsSession>(engines_, *mainWindow_, dialogs_, IniPath());
+    settings_->start();
     QObject::connect(mainWindow_.get(), &TForm1::financeRequested, mainWindow_.get(), [this] {
         TFinanzrechner& window = financeWindow();
         window.show();
@@ -31,7 +28,8 @@ AppContext::AppContext() {
 
 TFinanzrechner& AppContext::financeWindow() {
     if (!financeWindow_)
-        financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get(), nullptr, &engines_.tape);
+        financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get(),
+                                            &settings_->financeSettings(), &engines_.tape);
     return *financeWindow_;
 }
 

@@ -7,6 +7,7 @@
 
 class TForm1;
 class TFinanzrechner;
+class SettingsSession;
 
 class AppContext {
 public:
@@ -18,10 +19,13 @@ public:
     TForm1& mainWindow() { return *mainWindow_; }
     // Built on first use so that start-up never pays for it; it keeps its contents from then on.
     TFinanzrechner& financeWindow();
+    // Kalkulo.ini of the working directory, read when the context is built.
+    SettingsSession& settings() { return *settings_; }
 
 private:
     QtDialogs dialogs_;
     Engines engines_{dialogs_};
     std::unique_ptr<TForm1> mainWindow_;
+    std::unique_ptr<SettingsSession> settings_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
 };

@@ -1,5 +1,7 @@
 #include "shell/appcontext.h"
 #include "shell/applicationsetup.h"
+#include "shell/settingssession.h"
+#include "shell/terminationsignals.h"
 #include "shell/tform1.h"
 
 #include <QApplication>
@@ -8,6 +10,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     setUpApplication(app);
     AppContext context;
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &context.settings(),
+                     &SettingsSession::closeWithoutAsking);
     context.mainWindow().show();
     return QApplication::exec();
 }

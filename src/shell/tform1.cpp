@@ -224,6 +224,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    emit closing();
     Frame41->removeBackup();
     event->accept();
 }

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -95,8 +96,11 @@ public:
     void ToggleTape();
     void ToggleGraph();
     void ToggleCurrency();
-    void SetBackgroundScheme(int scheme);
-    void SetFieldScheme(int scheme);
+    // Scheme 4 asks for the colour, unless `ownColour` brings a stored one.
+    void SetBackgroundScheme(int scheme, std::optional<uint32_t> ownColour = std::nullopt);
+    void SetFieldScheme(int scheme, std::optional<uint32_t> ownColour = std::nullopt);
+    // Shows what the layout engine holds now (its letter, panels and size).
+    void ShowLayout() { apply(layout_.current()); }
     void ApplyFieldColour();
     QMenu* PopupMenu1 = nullptr;
 
@@ -108,6 +112,8 @@ signals:
     void financeRequested();
     // F1 (no anchor) and the function panel's help button ("Funktionen").
     void helpRequested(const QString& anchor);
+    // The window closes for good: the last moment to take its state.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

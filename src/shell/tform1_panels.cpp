@@ -233,11 +233,11 @@ void TForm1::ToggleTape() {
     Button16->setFocus();
 }
 
-void TForm1::SetBackgroundScheme(int scheme) {
+void TForm1::SetBackgroundScheme(int scheme, std::optional<uint32_t> ownColour) {
     static const uint32_t colours[] = {0x938368, 0x8DA591, 0xA27153};
     uint32_t colour = 0;
     if (scheme == 4) {
-        const auto chosen = dialogs_.chooseColour(OwnBackgroundColour);
+        const auto chosen = ownColour ? ownColour : dialogs_.chooseColour(OwnBackgroundColour);
         if (!chosen) {
             // A cancelled dialog changes nothing.
             QAction* items[] = {Graugruen, Gruen, Blau, EigeneFarben1};
@@ -271,14 +271,14 @@ void TForm1::SetBackgroundScheme(int scheme) {
     items[scheme - 1]->setChecked(true);
 }
 
-void TForm1::SetFieldScheme(int scheme) {
+void TForm1::SetFieldScheme(int scheme, std::optional<uint32_t> ownColour) {
     uint32_t tapeColour = 0xFFFFFF;
     switch (scheme) {
     case 1: FieldColour = 0x00FFFF; break;
     case 2: FieldColour = tapeColour = infoBackground(); break;
     case 3: FieldColour = 0xFFFFFF; break;
     default: {
-        const auto chosen = dialogs_.chooseColour(FieldColour);
+        const auto chosen = ownColour ? ownColour : dialogs_.chooseColour(FieldColour);
         if (!chosen) {
             QAction* items[] = {Gelb, Beige, Weiss, EigeneFarben2};
             items[FieldScheme - 1]->setChecked(true);
