@@ -86,6 +86,9 @@ private:
     static void writeFrameStyle(QXmlStreamWriter& xml, const QString& extra) {
         const QStringList parts = extra.split(u'|');
         xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("graphic"));
+        // Without the word processor's frame style as parent, Writer takes the box for a drawing
+        // shape and drops its padding and border.
+        xml.writeAttribute(QStringLiteral("style:parent-style-name"), QStringLiteral("Frame"));
         xml.writeEmptyElement(QStringLiteral("style:graphic-properties"));
         xml.writeAttribute(QStringLiteral("fo:padding"), parts[0] + QStringLiteral("pt"));
         xml.writeAttribute(QStringLiteral("fo:border"),
