@@ -8,7 +8,9 @@
 #include "panels/unitpanel.h"
 #include "shell/panellayout.h"
 #include "shell/sidepanelrouter.h"
+#include "tape/documentlauncher.h"
 #include "tape/tapedocument.h"
+#include "tape/tapeexport.h"
 
 struct Engines {
     explicit Engines(Dialogs& dialogs)
@@ -21,6 +23,7 @@ struct Engines {
         tape.setVisible(false);  // the calculator writes only while the Tape is shown
         calculator.setSidePanelHooks(&sidePanels);
         calculator.setConverterHooks(&converter);
+        tapeExport.setLauncher(&launcher);
     }
     Engines(const Engines&) = delete;
     Engines& operator=(const Engines&) = delete;
@@ -33,4 +36,6 @@ struct Engines {
     CurrencyConverter converter;
     SidePanelRouter sidePanels;
     FinanceCalculator finance;  // forwards the calculator's side-panel calls to the panel engines
+    LibreOfficeLauncher launcher;
+    TapeExport tapeExport{tape, dialogs};
 };

@@ -23,7 +23,8 @@ TForm1::TForm1(Engines& engines, QWidget* parent)
       layout_(engines.layout),
       units_(engines.units),
       converter_(engines.converter),
-      dialogs_(engines.dialogs) {
+      dialogs_(engines.dialogs),
+      tapeExport_(engines.tapeExport) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
@@ -87,6 +88,7 @@ void TForm1::buildMenus() {
         show();
         Button16->setFocus();
     });
+    buildExportItems(advanced);
 
     connect(Formatierung1, &QAction::triggered, this, [this] { run([this] { calc_.SetNumberFormat(1); }); });
     connect(Formatierung2, &QAction::triggered, this, [this] { run([this] { calc_.SetNumberFormat(2); }); });
@@ -205,6 +207,7 @@ void TForm1::render() {
     Syntax_1->setChecked(calc_.ChainMode == 0);
     Syntax_2->setChecked(calc_.ChainMode == 1);
     Waehr2->setChecked(calc_.InsertSecondCurrency == 1);
+    renderExportItems();
     // The calculator hands its totals to the converter; a shown converter follows at once.
     if (layout_.ConverterShown && Frame31) Frame31->render();
     rendering_ = false;
@@ -219,5 +222,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     Frame41->removeBackup();
+    tapeExport_.removeTransferFile();
     event->accept();
 }
