@@ -2,7 +2,7 @@
 
 #include <QBuffer>
 #include <QHash>
-#include <QSaveFile>
+#include <QFile>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -33,10 +33,19 @@ QList<std::pair<QString, QString>> textProperties(const Run& run) {
 // Automatic styles, one per distinct look, named in the order they are first needed.
 class Styles {
 public:
-    QString text(const Run& run) { return name(u'T', textProperties(run), {}); }
+    QString text(const Run& run) {
+        // A Tape has a handful of looks: comparing with them is cheaper than building the key.
+        for (const auto& [look, name] : recent_)
+            if (sameLook(run, look)) return name;
+        const QString found = name(u'T', textProperties(run), {});
+        if (recent_.size() < 16) recent_.append({run, found});
+        return found;
+    }
     QString paragraph(const Paragraph& p) {
-        const QList<std::pair<QString, QString>> mark = p.mark ? textProperties(*p.mark) : QList<std::pair<QString, QString>>{};
-        return name(u'P', mark, QString::fromLatin1(kAlign[static_cast<int>(p.alignment)]));
+        const int a = static_cast<int>(p.alignment);
+        if (p.mark) return name(u'P', textProperties(*p.mark), QString::fromLatin1(kAlign[a]));
+        if (plain_[a].isEmpty()) plain_[a] = name(u'P', {}, QString::fromLatin1(kAlign[a]));
+        return plain_[a];
     }
     QString frame(const OdtDocument::TextFrame& f) {
         return name(u'F', {}, QString::number(f.padding) + u'|' + (f.border ? u'1' : u'0'));
@@ -100,6 +109,13 @@ private:
         xml.writeAttribute(QStringLiteral("style:horizontal-rel"), QStringLiteral("paragraph"));
     }
 
+    static bool sameLook(const Run& a, const Run& b) {
+        return a.bold == b.bold && a.pointSize == b.pointSize && a.italic == b.italic && a.underline == b.underline &&
+               a.strikeOut == b.strikeOut && a.colour == b.colour && a.fontName == b.fontName;
+    }
+
+    QList<std::pair<Run, QString>> recent_;  // the first looks met, with their style names
+    QString plain_[3];  // paragraph styles without a mark, by alignment
     QHash<QString, QString> names_;
     QList<Style> styles_;
     int counts_[3] = {0, 0, 0};
@@ -287,9 +303,17 @@ QByteArray OdtDocument::toXml() const {
     return out;
 }
 
+// A transfer file, read once by the word processor: no need to wait for the disk as a saved
+// document would (flushing it to the disk took longer than writing it). A file left half
+// written is removed.
 bool OdtDocument::save(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(toXml()) >= 0 && file.commit()) return true;
+    const QByteArray xml = toXml();
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(xml) == xml.size() && file.flush()) return true;
     if (error) *error = file.errorString();
+    if (file.isOpen()) {
+        file.close();
+        file.remove();
+    }
     return false;
 }
