@@ -35,8 +35,8 @@ class Styles {
 public:
     QString text(const Run& run) {
         // A Tape has a handful of looks: comparing with them is cheaper than building the key.
-        for (const auto& [look, name] : recent_)
-            if (sameLook(run, look)) return name;
+        for (const auto& [look, styleName] : recent_)
+            if (sameLook(run, look)) return styleName;
         const QString found = name(u'T', textProperties(run), {});
         if (recent_.size() < 16) recent_.append({run, found});
         return found;
