@@ -16,6 +16,7 @@
 #include "shell/sidepanelrouter.h"
 #include "tape/documentlauncher.h"
 #include "tape/tapedocument.h"
+#include "tape/tapeexport.h"
 
 struct Engines {
     explicit Engines(Dialogs& dialogs)
@@ -40,6 +41,7 @@ struct Engines {
         functions.setHooks(&plotterRouter);
         plotter.setFunctionSource(&plotterRouter);
         plotter.setLauncher(&launcher);
+        tapeExport.setLauncher(&launcher);
         tax.Refresh();  // the selected tax's rate and empty amounts from the start
     }
     Engines(const Engines&) = delete;
@@ -56,8 +58,9 @@ struct Engines {
     TaxPanel tax;
     FunctionPanel functions;
     Plotter plotter;
-    LibreOfficeLauncher launcher;   // opens the plotter's export
+    LibreOfficeLauncher launcher;   // opens the plotter's and the Tape's exports
     PlotterRouter plotterRouter;    // the plotter between calculator, panels and layout
     SidePanelRouter sidePanels;     // forwards the calculator's side-panel calls to the panel engines
     FinanceCalculator finance;
+    TapeExport tapeExport{tape, dialogs};
 };

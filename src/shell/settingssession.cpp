@@ -14,12 +14,18 @@ SettingsSession::SettingsSession(Engines& engines, TForm1& window, Dialogs& dial
       calculator_(engines.calculator),
       windowSettings_(engines, window),
       units_(engines.units),
+      tax_(engines.tax),
+      functions_(engines.functions),
+      tapeExport_(engines.tapeExport),
       finance_(path_) {
     // In the order of the [Config] keys they own; the sections of other windows last.
     registry_.add(windowSettings_.layout);
     registry_.add(calculator_);
     registry_.add(windowSettings_.position);
     registry_.add(units_);
+    registry_.add(tapeExport_);
+    registry_.add(tax_);
+    registry_.add(functions_);
     registry_.add(windowSettings_.tape);
     registry_.add(finance_);
     connect(&window_, &TForm1::closing, this, &SettingsSession::save);

@@ -3,10 +3,13 @@
 // closes, in one transaction with every owner's keys. A file that cannot be read is reported once
 // and left as it is; the run then starts with the first-run values.
 #include "core/calculatorsettings.h"
+#include "functions/functionsettings.h"
+#include "panels/taxsettings.h"
 #include "panels/unitsettings.h"
 #include "shell/inisettingssource.h"
 #include "shell/mainwindowsettings.h"
 #include "shell/settingsregistry.h"
+#include "tape/tapeexportsettings.h"
 
 #include <QObject>
 #include <QString>
@@ -47,6 +50,9 @@ private:
     CalculatorSettings calculator_;
     MainWindowSettings windowSettings_;
     UnitSettings units_;
+    TaxSettings tax_;
+    FunctionSettings functions_;
+    TapeExportSettings tapeExport_;
     IniSettingsSource finance_;
     SettingsRegistry registry_;
 };

@@ -28,7 +28,8 @@ TForm1::TForm1(Engines& engines, QWidget* parent)
       functions_(engines.functions),
       plotter_(engines.plotter),
       plotterRouter_(engines.plotterRouter),
-      dialogs_(engines.dialogs) {
+      dialogs_(engines.dialogs),
+      tapeExport_(engines.tapeExport) {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
@@ -92,6 +93,7 @@ void TForm1::buildMenus() {
         show();
         Button16->setFocus();
     });
+    buildExportItems(advanced);
 
     connect(Formatierung1, &QAction::triggered, this, [this] { run([this] { calc_.SetNumberFormat(1); }); });
     connect(Formatierung2, &QAction::triggered, this, [this] { run([this] { calc_.SetNumberFormat(2); }); });
@@ -210,6 +212,7 @@ void TForm1::render() {
     Syntax_1->setChecked(calc_.ChainMode == 0);
     Syntax_2->setChecked(calc_.ChainMode == 1);
     Waehr2->setChecked(calc_.InsertSecondCurrency == 1);
+    renderExportItems();
     // The calculator hands its totals to the converter; a shown converter follows at once.
     if (layout_.ConverterShown && Frame31) Frame31->render();
     renderPanels();  // the calculator drives the side panels and the plotter through its hooks
@@ -226,5 +229,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     emit closing();
     Frame41->removeBackup();
+    tapeExport_.removeTransferFile();
     event->accept();
 }

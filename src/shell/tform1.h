@@ -67,6 +67,7 @@ public:
     QAction *DForm1 = nullptr, *DForm2 = nullptr, *Syntax_1 = nullptr, *Syntax_2 = nullptr;
     QAction *FelderW = nullptr, *TapeW = nullptr, *Finanz = nullptr, *Tape1 = nullptr;
     QAction *StayOnTop1 = nullptr, *Waehr2 = nullptr;
+    QAction *Textbox1 = nullptr, *Umrandung = nullptr;
     QAction *Trigon = nullptr, *Einheiten = nullptr, *Steuer1 = nullptr, *Funktionen = nullptr;
     QAction *Whrungsrechner1 = nullptr, *Graf1 = nullptr;
     QAction *Graugruen = nullptr, *Gruen = nullptr, *Blau = nullptr, *EigeneFarben1 = nullptr;
@@ -154,6 +155,9 @@ private:
     QFrame* sidePanel(int panel) const;
     QAction* panelItem(int panel) const;
     void startFieldDrag(int field);
+    void buildExportItems(QMenu* advanced);
+    void renderExportItems();
+    void connectExport();
 
     Calculator& calc_;
     TapeDocument& tape_;
@@ -166,6 +170,7 @@ private:
     Plotter& plotter_;
     PlotterRouter& plotterRouter_;
     Dialogs& dialogs_;
+    TapeExport& tapeExport_;
     std::map<QChar, std::function<void()>> characterActions_;  // letters that reach the panels
     QWidget* face_ = nullptr;
     bool rendering_ = false;

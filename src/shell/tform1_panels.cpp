@@ -37,6 +37,7 @@ void TForm1::buildPanels() {
             calc_.ActiveField = (calc_.SavedActiveField >= field::First && calc_.SavedActiveField <= field::Result) ? calc_.SavedActiveField : 1;
         render();
     });
+    connectExport();
     connect(Frame41, &TFrame4::contextMenuOpened, this, [this] { calc_.PopupTarget = 3; });
     connect(Frame41, &TFrame4::restoreAvailableChanged, this, [this](bool on) { TapeW->setEnabled(on); });
     connect(TapeW, &QAction::triggered, this, [this] {

@@ -33,25 +33,6 @@ struct Tables {
     }
 };
 
-// The attributes of a run as the reader sees them: unset properties fall back to the document's font.
-CharFormat effectiveFormat(const QTextCharFormat& f, const QFont& base) {
-    CharFormat out;
-    const QStringList families = f.fontFamilies().toStringList();
-    out.font = !families.isEmpty() ? families.first() : base.family();
-    const double points = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
-    out.halfPoints = std::max(2, static_cast<int>(std::lround(points * 2)));
-    out.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
-    out.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
-    out.underline = f.hasProperty(QTextFormat::TextUnderlineStyle) ? f.fontUnderline() : base.underline();
-    out.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : base.strikeOut();
-    if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
-        const QColor c = f.foreground().color();
-        out.colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-                     static_cast<uint32_t>(c.blue()) << 16;
-    }
-    return out;
-}
-
 void escapeText(QByteArray& out, const QString& text) {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -117,6 +98,24 @@ void writeParagraph(QByteArray& body, Tables& tables, const QTextBlock& block, c
 }
 
 }  // namespace
+
+CharFormat effectiveFormat(const QTextCharFormat& f, const QFont& base) {
+    CharFormat out;
+    const QStringList families = f.fontFamilies().toStringList();
+    out.font = !families.isEmpty() ? families.first() : base.family();
+    const double points = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
+    out.halfPoints = std::max(2, static_cast<int>(std::lround(points * 2)));
+    out.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
+    out.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
+    out.underline = f.hasProperty(QTextFormat::TextUnderlineStyle) ? f.fontUnderline() : base.underline();
+    out.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : base.strikeOut();
+    if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
+        const QColor c = f.foreground().color();
+        out.colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+                     static_cast<uint32_t>(c.blue()) << 16;
+    }
+    return out;
+}
 
 QByteArray write(const std::vector<const QTextDocument*>& documents) {
     const QFont base = documents.empty() ? QFont() : documents.front()->defaultFont();

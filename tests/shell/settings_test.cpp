@@ -119,14 +119,15 @@ TEST_F(SettingsSessionTest, FirstRunStartsInCurrencyFormatAndWritesTheFileOnlyAt
     const IniFile written = ini();
     EXPECT_EQ(written.keys(u"Config"),
               QStringList({"Farbe1", "FFarben", "Dezimals", "Background", "Felder", "nk", "PosTop", "PosLeft", "erw",
-                           "tab", "cIndex1", "cIndex2", "Erweitern", "Tape", "d_form", "Syntax", "w_einf", "waehr",
-                           "waehr1"}));
+                           "tab", "cIndex1", "cIndex2", "Erweitern", "TextBox", "Umrandung", "Tape", "VST", "SteuerListe",
+                           "SteuerIndex", "FunktionsIndex", "Steuern", "d_form", "Syntax", "w_einf", "waehr", "waehr1"}));
     const struct {
         const char* key;
         const char* value;
     } values[] = {{"Farbe1", "0"}, {"Dezimals", "2"}, {"Background", "1"}, {"Felder", "2"}, {"nk", "2"},
                   {"PosTop", "0"}, {"PosLeft", "0"}, {"erw", "0"},        {"Erweitern", "0"}, {"Tape", "0"},
-                  {"d_form", "1"}, {"Syntax", "0"},  {"w_einf", "1"},     {"waehr", "€"},    {"waehr1", "€"}};
+                  {"d_form", "1"}, {"Syntax", "0"},  {"w_einf", "1"},     {"waehr", "€"},    {"waehr1", "€"},
+                  {"TextBox", "0"}, {"Umrandung", "0"}, {"VST", "0"},    {"SteuerIndex", "0"}, {"FunktionsIndex", "-1"}};
     for (const auto& v : values) EXPECT_EQ(written.readString(u"Config", QString::fromLatin1(v.key), "-"), QString::fromUtf8(v.value)) << v.key;
     EXPECT_TRUE(readIni().contains("waehr=\x80\r\n")) << "the euro sign is one Windows-1252 byte";
     EXPECT_FALSE(QFile::exists(folder.filePath("~temp.rtf")));
