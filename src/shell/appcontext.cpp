@@ -1,8 +1,13 @@
 #include "shell/appcontext.h"
 
 #include "shell/tform1.h"
+#include "shell/webwindow.h"
+
+#include "core/settingsfile.h"
 
 #include "finance/views/tfinanzrechner.h"
+
+#include <QDir>
 
 namespace {
 // The values a first start shows: currency format with two decimals, formatted while typing,
@@ -27,10 +32,17 @@ AppContext::AppContext() {
         window.raise();
         window.activateWindow();
     });
+    webWindow_ = new WebWindow(dialogs_, *mainWindow_, QDir::currentPath(), IniPath());
+    webWindow_->addMenus();
+    QObject::connect(mainWindow_.get(), &TForm1::helpRequested, webWindow_, [this] { webWindow_->ShowHelp(); });
 }
 
 TFinanzrechner& AppContext::financeWindow() {
-    if (!financeWindow_) financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get());
+    if (!financeWindow_) {
+        financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get());
+        QObject::connect(financeWindow_, &TFinanzrechner::helpRequested, webWindow_,
+                         [this] { webWindow_->ShowHelp(QStringLiteral("#Finanz")); });
+    }
     return *financeWindow_;
 }
 

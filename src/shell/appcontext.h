@@ -7,6 +7,7 @@
 
 class TForm1;
 class TFinanzrechner;
+class WebWindow;
 
 class AppContext {
 public:
@@ -18,10 +19,13 @@ public:
     TForm1& mainWindow() { return *mainWindow_; }
     // Built on first use so that start-up never pays for it; it keeps its contents from then on.
     TFinanzrechner& financeWindow();
+    // The "Internet" and "Hilfe" menus; ShowHelp("#Funktionen") serves the function panel.
+    WebWindow& webWindow() { return *webWindow_; }
 
 private:
     QtDialogs dialogs_;
     Engines engines_{dialogs_};
     std::unique_ptr<TForm1> mainWindow_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
+    WebWindow* webWindow_ = nullptr;           // owned by the main window
 };

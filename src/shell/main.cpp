@@ -5,6 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    setUpBeforeApplication();
     QApplication app(argc, argv);
     setUpApplication(app);
     AppContext context;
