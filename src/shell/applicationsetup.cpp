@@ -14,8 +14,3 @@ void setUpApplication(QApplication& app) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
-
-void setUpBeforeApplication() {
-    // Only a flag: no OpenGL is loaded until a web page is shown.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}

@@ -5,7 +5,6 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    setUpBeforeApplication();
     QApplication app(argc, argv);
     setUpApplication(app);
     AppContext context;
