@@ -4,12 +4,18 @@
 
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QGuiApplication>
 #include <QObject>
+#include <QOpenGLContext>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+// Qt's own hook for the context that all OpenGL contexts of the process share.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 
 namespace {
 using LoadError = WebBrowserListener::LoadError;
@@ -106,6 +112,20 @@ private:
 };
 }  // namespace
 
+// The web engine composes its pages in a context shared with the application's. Programs that
+// link it set that up before their application object exists; Kalkulo does not, because under X
+// that would create an OpenGL context before its first paint. So the module sets it up itself,
+// once, when the first browser is wanted and no other OpenGL context exists yet. As the
+// application object would, it installs the context even when it cannot be created (no display
+// with OpenGL): the engine then draws in software.
+void shareOpenGLContexts() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (qt_gl_global_share_context()) return;
+    auto* context = new QOpenGLContext(qApp);
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
+
 class WebEngineBrowserFactory : public QObject, public WebBrowserFactory {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID KalkuloWebBrowserFactory_iid)
@@ -115,6 +135,7 @@ public:
         // Without its helper process the engine would show nothing at all.
         const QString helper = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/QtWebEngineProcess");
         if (!QFileInfo(helper).isExecutable() && qEnvironmentVariableIsEmpty("QTWEBENGINEPROCESS_PATH")) return nullptr;
+        shareOpenGLContexts();
         return new WebEngineBrowser(parent);
     }
 };
