@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-webengine-dev
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang clang-format libclang-rt-14-dev
   fonts-liberation xvfb xauth

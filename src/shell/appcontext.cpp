@@ -3,8 +3,11 @@
 #include "core/settingsfile.h"
 #include "shell/settingssession.h"
 #include "shell/tform1.h"
+#include "shell/webwindow.h"
 
 #include "finance/views/tfinanzrechner.h"
+
+#include <QDir>
 
 AppContext::AppContext() {
     mainWindow_ = std::make_unique<TForm1>(engines_);
@@ -24,12 +27,21 @@ AppContext::AppContext() {
         window.raise();
         window.activateWindow();
     });
+    webWindow_ = new WebWindow(dialogs_, *mainWindow_, QDir::currentPath(), IniPath());
+    webWindow_->addMenus();
+    // F1 asks for the page itself, the function panel for its section.
+    QObject::connect(mainWindow_.get(), &TForm1::helpRequested, webWindow_, [this](const QString& anchor) {
+        webWindow_->ShowHelp(anchor.isEmpty() ? QString() : u'#' + anchor);
+    });
 }
 
 TFinanzrechner& AppContext::financeWindow() {
-    if (!financeWindow_)
+    if (!financeWindow_) {
         financeWindow_ = new TFinanzrechner(engines_.finance, dialogs_, mainWindow_.get(),
                                             &settings_->financeSettings(), &engines_.tape);
+        QObject::connect(financeWindow_, &TFinanzrechner::helpRequested, webWindow_,
+                         [this] { webWindow_->ShowHelp(QStringLiteral("#Finanz")); });
+    }
     return *financeWindow_;
 }
 

@@ -8,6 +8,7 @@
 class TForm1;
 class TFinanzrechner;
 class SettingsSession;
+class WebWindow;
 
 class AppContext {
 public:
@@ -21,6 +22,8 @@ public:
     TFinanzrechner& financeWindow();
     // Kalkulo.ini of the working directory, read when the context is built.
     SettingsSession& settings() { return *settings_; }
+    // The "Internet" and "Hilfe" menus; ShowHelp("#Funktionen") serves the function panel.
+    WebWindow& webWindow() { return *webWindow_; }
 
 private:
     QtDialogs dialogs_;
@@ -28,4 +31,5 @@ private:
     std::unique_ptr<TForm1> mainWindow_;
     std::unique_ptr<SettingsSession> settings_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
+    WebWindow* webWindow_ = nullptr;           // owned by the main window
 };

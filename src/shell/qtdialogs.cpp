@@ -3,6 +3,8 @@
 #include "tape/views/tapefontdialog.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QColorDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,6 +14,23 @@
 #include <QPushButton>
 
 namespace {
+
+// Ctrl+C in a message box copies its whole text, as message boxes do on the desktop the program
+// came from. Keys the buttons do not take reach the box.
+class CopyKey : public QObject {
+public:
+    explicit CopyKey(const QString& text) : text_(text) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(text_);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString text_;
+};
 
 QString applicationTitle() { return QApplication::applicationDisplayName(); }
 
@@ -29,6 +48,8 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, bool withC
 void QtDialogs::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::NoButton, parent_);
     box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    CopyKey copy(text);
+    box.installEventFilter(&copy);
     box.exec();
 }
 

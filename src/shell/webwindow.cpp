@@ -1,0 +1,77 @@
+#include "shell/webwindow.h"
+
+#include "core/dialogs.h"
+#include "shell/aboutbox.h"
+#include "shell/referencetexts.h"
+#include "shell/tform1.h"
+#include "shell/wrappingmenubar.h"
+#include "tape/tapedocument.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMenu>
+
+WebWindow::WebWindow(Dialogs& dialogs, TForm1& mainWindow, QString startDirectory, QString iniPath, QString modulePath)
+    : QObject(&mainWindow), dialogs_(dialogs), main_(mainWindow), startDirectory_(std::move(startDirectory)),
+      iniPath_(std::move(iniPath)), module_(std::move(modulePath)) {}
+
+void WebWindow::addMenus() {
+    auto item = [this](QMenu* menu, const char* name, const QString& text, auto command) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    QMenu* internet = main_.MainMenu->addMenu(QStringLiteral("&Internet"));
+    internet->setObjectName(QStringLiteral("Internet1"));
+    item(internet, "Umrechnungsseiten1", QStringLiteral("Umrechnungsseiten"), [this] { OpenWebWindow(1); });
+    item(internet, "MathematischeSeiten1", QStringLiteral("Mathematische Seiten"), [this] { OpenWebWindow(2); });
+    item(internet, "Suchmaschinen1", QStringLiteral("Suchmaschinen"), [this] { OpenWebWindow(3); });
+
+    QMenu* help = main_.MainMenu->addMenu(QStringLiteral("&Hilfe"));
+    help->setObjectName(QStringLiteral("Hilfe"));
+    // F1 reaches the main window's key handling, which asks for help; no shortcut here, or it would run twice.
+    item(help, "Hilfe1", QStringLiteral("Hilfe (F1)"), [this] { ShowHelp(); });
+    item(help, "OnlineLexikon1", QStringLiteral("Online-Lexikon"), [this] { OnlineLexikon(); });
+    item(help, "MetrischeVorsilben1", QStringLiteral("Metrische Vorsilben"), [this] { ShowMetricPrefixes(); });
+    help->addSeparator();
+    item(help, "Info1", QStringLiteral("Über Kalkulo..."), [this] { ShowAbout(); });
+}
+
+WebWindowSetup WebWindow::setup() const {
+    WebWindowSetup s;
+    s.startDirectory = startDirectory_;
+    s.programDirectory = QCoreApplication::applicationDirPath();
+    s.iniPath = iniPath_;
+    s.windowColour = main_.palette().color(QPalette::Window);
+    s.fieldColour = TapeDocument::fromBgr(main_.FieldColour);
+    if (QLabel* nk = main_.Label7) s.groupTextColour = nk->palette().color(QPalette::WindowText);
+    return s;
+}
+
+TForm3& WebWindow::open(int group) {
+    if (!form_) {
+        form_ = new TForm3(dialogs_, module_.factory(), setup(), group, &main_);
+        form_->show();
+    }
+    form_->raise();
+    form_->activateWindow();
+    return *form_;
+}
+
+void WebWindow::OpenWebWindow(int group) { open(group).OpenGroup(group); }
+
+void WebWindow::ShowHelp(const QString& anchor) { open(1).ShowHelp(anchor); }
+
+void WebWindow::OnlineLexikon() { open(2).OnlineLexikon(); }
+
+void WebWindow::ShowAbout() {
+    TAboutBox box(&main_);
+    box.exec();
+}
+
+void WebWindow::ShowMetricPrefixes() {
+    dialogs_.message(metricPrefixesText(QFontMetricsF(QApplication::font("QMessageBox"))));
+}
