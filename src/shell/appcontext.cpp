@@ -4,6 +4,8 @@
 
 #include "finance/views/tfinanzrechner.h"
 
+#include <QDir>
+
 namespace {
 // The values a first start shows: currency format with two decimals, formatted while typing,
 // euro as both currencies, the converter with its built-in list.
@@ -27,6 +29,8 @@ AppContext::AppContext() {
         window.raise();
         window.activateWindow();
     });
+    crashProtection_ = std::make_unique<CrashProtection>(engines_.tape, dialogs_, QDir::currentPath());
+    if (crashProtection_->restored() && !engines_.layout.TapeShown) mainWindow_->ToggleTape();
 }
 
 TFinanzrechner& AppContext::financeWindow() {
@@ -34,4 +38,4 @@ TFinanzrechner& AppContext::financeWindow() {
     return *financeWindow_;
 }
 
-AppContext::~AppContext() = default;
+AppContext::~AppContext() { crashProtection_->finish(); }  // a normal end leaves no journal

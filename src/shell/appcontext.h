@@ -1,5 +1,6 @@
 #pragma once
 // Owns every engine and window of one running Kalkulo and wires them together.
+#include "shell/crashprotection.h"
 #include "shell/engines.h"
 #include "shell/qtdialogs.h"
 
@@ -18,10 +19,12 @@ public:
     TForm1& mainWindow() { return *mainWindow_; }
     // Built on first use so that start-up never pays for it; it keeps its contents from then on.
     TFinanzrechner& financeWindow();
+    CrashProtection& crashProtection() { return *crashProtection_; }
 
 private:
     QtDialogs dialogs_;
     Engines engines_{dialogs_};
     std::unique_ptr<TForm1> mainWindow_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
+    std::unique_ptr<CrashProtection> crashProtection_;
 };

@@ -1,5 +1,6 @@
 #include "shell/appcontext.h"
 #include "shell/applicationsetup.h"
+#include "shell/testinputhook.h"
 #include "shell/tform1.h"
 
 #include <QApplication>
@@ -7,7 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     setUpApplication(app);
+    const auto testHook = TestInputHook::fromEnvironment();  // null outside tests
     AppContext context;
+    if (testHook) testHook->attach(context);
     context.mainWindow().show();
     return QApplication::exec();
 }
