@@ -65,9 +65,10 @@ bool TestInputHook::perform(const QString& command, const QString& argument) {
     if (!context_ || QApplication::activeModalWidget()) return false;
     TForm1& window = context_->mainWindow();
     if (command == u"flush-interval") context_->crashProtection().journal().setFlushInterval(argument.toInt());
-    else if (command == u"char" && !argument.isEmpty())
-        sendKey(argument.at(0).toUpper().unicode(), argument.left(1));
-    else if (command == u"key") sendKey(QKeySequence::fromString(argument)[0].key(), QString());
+    else if ((command == u"char" || command == u"pad") && !argument.isEmpty())
+        sendKey(argument.at(0).toUpper().unicode(), argument.left(1),
+                command == u"pad" ? Qt::KeypadModifier : Qt::NoModifier);
+    else if (command == u"key") sendKey(QKeySequence::fromString(argument)[0].key(), QString(), Qt::NoModifier);
     else if (command == u"click") return click(argument);
     else if (command == u"tape-on" && !window.panelLayout().TapeShown) window.ToggleTape();
     else if (command == u"quit") window.close();
@@ -97,11 +98,11 @@ bool TestInputHook::click(const QString& path) {
     return true;
 }
 
-void TestInputHook::sendKey(int key, const QString& text) {
+void TestInputHook::sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget();
     if (!target) target = &context_->mainWindow();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(target, &press);
     QApplication::sendEvent(target, &release);
 }

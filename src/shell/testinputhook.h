@@ -4,7 +4,8 @@
 //   pace <ms>              time between lines (default 2 ms)
 //   flush-interval <ms>    how often the Tape journal is written
 //   answer <button>        waits for a modal dialog and clicks the button with that text
-//   char <c>               types one character; key <name> presses a named key ("Return", "Esc")
+//   char <c>               types one character; pad <c> the same on the number pad;
+//   key <name>             presses a named key ("Return", "Esc")
 //   click <path>           clicks a shown button, e.g. "Button16" or "Frame41/Button1"
 //   tape-on                shows the Tape panel when it is hidden
 //   quit                   closes the main window as the user would
@@ -39,7 +40,7 @@ private:
     bool perform(const QString& command, const QString& argument);
     bool answer(const QString& button);
     bool click(const QString& path);
-    void sendKey(int key, const QString& text);
+    void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers);
     void report(const QByteArray& line);
 
     QStringList script_;

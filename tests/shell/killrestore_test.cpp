@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <random>
 
 namespace {
@@ -99,8 +100,8 @@ QStringList typing(std::mt19937& random, bool answerJa) {
     QStringList script;
     if (answerJa) script << QStringLiteral("answer Ja");
     script << QStringLiteral("flush-interval 25") << QStringLiteral("tape-on");
-    const QStringList keys = {"char 1", "char 2", "char 5", "char 7", "char 0", "char ,", "char +", "char -",
-                              "char *", "char /", "key Return", "key Return", "key Esc", "key Backspace"};
+    const QStringList keys = {"char 1", "char 2", "char 5", "pad 7", "pad 0", "char ,", "pad +", "pad -",
+                              "pad *", "pad /", "pad +", "key Return", "key Return", "key Esc", "key Backspace"};
     std::uniform_int_distribution<int> pick(0, static_cast<int>(keys.size()) - 1), rare(0, 199);
     for (int i = 0; i < 4000; ++i) {
         const int r = rare(random);
@@ -117,6 +118,7 @@ TEST(KillAndRestore, TheRestoredTapeIsTheOneOfTheLastJournalWriteBeforeTheKill) 
     QByteArray completed = "0 ";  // nothing written yet: no journal expected
     QByteArray pending;
     bool journalThere = false;
+    int longest = 0, pendingSeen = 0;
     for (int kill = 0; kill <= Kills; ++kill) {
         ProgramRun run(folder.path(), typing(random, journalThere));
         ASSERT_TRUE(run.readUntil([](const Reports& r) { return !r.ready.isEmpty(); })) << "start " << kill;
@@ -124,6 +126,8 @@ TEST(KillAndRestore, TheRestoredTapeIsTheOneOfTheLastJournalWriteBeforeTheKill) 
             EXPECT_TRUE(run.reports.ready == completed || (!pending.isEmpty() && run.reports.ready == pending))
                 << "start " << kill << " (seed " << Seed << "): restored " << run.reports.ready.constData()
                 << ", last write " << completed.constData() << ", begun " << pending.constData();
+            longest = std::max(longest, run.reports.ready.split(' ').value(0).toInt());
+            pendingSeen += pending.isEmpty() ? 0 : 1;
         }
         if (kill == Kills) break;
         ASSERT_TRUE(run.readUntil([](const Reports& r) { return r.flushes >= 1; })) << "first write " << kill;
@@ -134,6 +138,9 @@ TEST(KillAndRestore, TheRestoredTapeIsTheOneOfTheLastJournalWriteBeforeTheKill) 
         journalThere = QFile::exists(QDir(folder.path()).filePath(QStringLiteral("~tape.journal")));
         ASSERT_TRUE(journalThere) << "kill " << kill;
     }
+    // The walk must have grown a Tape worth restoring.
+    EXPECT_GT(longest, 20);
+    std::printf("%d kills; longest restored Tape %d lines; %d kills fell inside a write\n", Kills, longest, pendingSeen);
 }
 
 TEST(KillAndRestore, ANormalEndLeavesNoJournal) {
