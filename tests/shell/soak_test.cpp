@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -79,6 +80,7 @@ public:
     std::string perform(const Action& act);
 
     ScriptedDialogs dialogs;
+    std::vector<std::string> labels;  // what each action did, for the failure report
     Engines engines{dialogs};
     TForm1 window{engines};
     CrashProtection protection;
@@ -135,8 +137,15 @@ std::string World::perform(const Action& act) {
     dialogs.yesNoCancel = {static_cast<Dialogs::Answer>(act.b % 3)};
     dialogs.inputs = {act.b % 2 ? std::optional<QString>(QString::number(act.b % 50)) : std::nullopt};
     bool focusPromised = false;
+    // A window that lost activation (a flag change re-creates it) is clicked into again, as a user
+    // would; the offscreen platform has no window manager to do it.
+    if (QApplication::activeWindow() != &window) QApplication::setActiveWindow(&window);
+    const size_t labelled = labels.size();
     switch (act.kind) {
     case Action::Key:
+        labels.push_back("key " + QKeySequence(Keys[act.a % std::size(Keys)] | Modifiers[act.b % std::size(Modifiers)])
+                                      .toString()
+                                      .toStdString());
         key(Keys[act.a % std::size(Keys)], Modifiers[act.b % std::size(Modifiers)]);
         break;
     case Action::Click: {
@@ -144,6 +153,7 @@ std::string World::perform(const Action& act) {
         if (buttons.isEmpty()) break;
         QAbstractButton* button = buttons.at(static_cast<qsizetype>(act.a % static_cast<unsigned>(buttons.size())));
         // The calculator's own keys promise the focus on "=" afterwards, outside the Tape's edit mode.
+        labels.push_back("click " + button->objectName().toStdString());
         focusPromised = button->parentWidget() == window.Button16->parentWidget() &&
                         engines.calculator.ActiveField < 4 && button->objectName().startsWith(u"Button");
         button->click();
@@ -153,19 +163,28 @@ std::string World::perform(const Action& act) {
         QList<QAction*> items;
         for (QAction* item : window.findChildren<QAction*>())
             if (!item->objectName().isEmpty() && item->isEnabled() && !item->menu()) items << item;
-        if (!items.isEmpty()) items.at(static_cast<qsizetype>(act.a % static_cast<unsigned>(items.size())))->trigger();
+        if (items.isEmpty()) break;
+        QAction* item = items.at(static_cast<qsizetype>(act.a % static_cast<unsigned>(items.size())));
+        labels.push_back("menu " + item->objectName().toStdString());
+        item->trigger();
         break;
     }
     case Action::Paste:
+        labels.push_back(std::string("paste \"") + Pastes[act.a % std::size(Pastes)] + "\"");
         QGuiApplication::clipboard()->setText(QString::fromUtf8(Pastes[act.a % std::size(Pastes)]));
         window.pasteFromClipboard();
         break;
-    case Action::TapeEdit: tapeEdit(act.a, act.b); break;
+    case Action::TapeEdit:
+        labels.push_back("tape-edit " + std::to_string(act.a % 8));
+        tapeEdit(act.a, act.b);
+        break;
     case Action::Undo:
+        labels.push_back(act.a % 2 ? "undo in the Tape" : "click Button28");
         if (act.a % 2) window.Frame41->undoOnce();
         else window.Button28->click();
         break;
     }
+    if (labels.size() == labelled) labels.push_back("nothing to do");
     // A closed window comes back, as a user would start the program again.
     engines.calculator.QuitRequested = false;
     if (!window.isVisible()) window.show();
@@ -205,12 +224,14 @@ std::string World::check(bool focusPromised) {
 }
 
 // Runs the actions in a fresh window; the index of the first failing one and its problem.
-std::pair<int, std::string> replay(const std::vector<Action>& actions) {
+std::pair<int, std::string> replay(const std::vector<Action>& actions, std::vector<std::string>* labels = nullptr) {
     QTemporaryDir folder;
     World world(folder.path());
-    for (size_t i = 0; i < actions.size(); ++i)
-        if (std::string problem = world.perform(actions[i]); !problem.empty()) return {static_cast<int>(i), problem};
-    return {-1, {}};
+    std::pair<int, std::string> outcome{-1, {}};
+    for (size_t i = 0; i < actions.size() && outcome.first < 0; ++i)
+        if (std::string problem = world.perform(actions[i]); !problem.empty()) outcome = {static_cast<int>(i), problem};
+    if (labels) *labels = world.labels;
+    return outcome;
 }
 
 // Drops chunks of the list, halving their size, as long as the rest still fails.
@@ -257,8 +278,11 @@ TEST(Soak, ARandomWalkThroughTheWindowKeepsEveryPromise) {
         QElapsedTimer budget;
         budget.start();
         const std::vector<Action> shortest = shrink(done, budget);
+        std::vector<std::string> labels;
+        replay(shortest, &labels);
         std::string list;
-        for (const Action& a : shortest) list += a.describe() + " ";
+        for (size_t i = 0; i < shortest.size(); ++i)
+            list += "\n  " + shortest[i].describe() + "  " + (i < labels.size() ? labels[i] : std::string());
         FAIL() << "seed " << seed << ", action " << done.size() << ": " << problem << "\nshortest failing list ("
                << shortest.size() << " actions): " << list;
     }
