@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <cmath>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -156,8 +157,27 @@ bool TapeJournal::rewrite() {
 bool TapeJournal::append(const QByteArray& bytes) {
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return false;
-    // Whole entries reach the disk, at most once a second: a power cut loses at most that second.
-    return file.write(bytes) == bytes.size() && ::fdatasync(file.handle()) == 0;
+    // Once written, the entry survives the program's death; syncToDisk() makes it survive a power
+    // cut too, off the window's thread.
+    if (file.write(bytes) != bytes.size()) return false;
+    syncToDisk(file.handle());
+    return true;
+}
+
+// A sync can take long on a busy disk; a key press must never wait for it. One runs at a time:
+// the next write's sync covers whatever an overlapping one would have.
+void TapeJournal::syncToDisk(int handle) {
+    if (syncing_->exchange(true)) return;
+    const int copy = ::dup(handle);
+    if (copy < 0) {
+        *syncing_ = false;
+        return;
+    }
+    std::thread([copy, flag = syncing_] {
+        ::fdatasync(copy);
+        ::close(copy);
+        *flag = false;
+    }).detach();
 }
 
 void TapeJournal::fail() {

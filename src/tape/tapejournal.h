@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <atomic>
 #include <climits>
+#include <memory>
 
 class QTextBlock;
 class QTextDocument;
@@ -58,6 +60,7 @@ private:
     std::vector<rtf::Paragraph> linesFrom(int first) const;
     bool rewrite();
     bool append(const QByteArray& bytes);
+    void syncToDisk(int handle);
     void fail();
     void stopFollowing();
 
@@ -69,4 +72,6 @@ private:
     int journalLines_ = 0;     // lines the journal holds
     qint64 appended_ = 0;
     qint64 snapshotBytes_ = 0;
+    // Set while a sync runs; shared with the thread that runs it, which may outlive the journal.
+    std::shared_ptr<std::atomic<bool>> syncing_ = std::make_shared<std::atomic<bool>>(false);
 };
