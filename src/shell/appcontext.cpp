@@ -33,6 +33,8 @@ AppContext::AppContext() {
     QObject::connect(mainWindow_.get(), &TForm1::helpRequested, webWindow_, [this](const QString& anchor) {
         webWindow_->ShowHelp(anchor.isEmpty() ? QString() : u'#' + anchor);
     });
+    crashProtection_ = std::make_unique<CrashProtection>(engines_.tape, dialogs_, QDir::currentPath());
+    if (crashProtection_->restored() && !engines_.layout.TapeShown) mainWindow_->ToggleTape();
 }
 
 TFinanzrechner& AppContext::financeWindow() {
@@ -45,4 +47,4 @@ TFinanzrechner& AppContext::financeWindow() {
     return *financeWindow_;
 }
 
-AppContext::~AppContext() = default;
+AppContext::~AppContext() { crashProtection_->finish(); }  // a normal end leaves no journal

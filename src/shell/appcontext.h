@@ -1,5 +1,6 @@
 #pragma once
 // Owns every engine and window of one running Kalkulo and wires them together.
+#include "shell/crashprotection.h"
 #include "shell/engines.h"
 #include "shell/qtdialogs.h"
 
@@ -24,6 +25,7 @@ public:
     SettingsSession& settings() { return *settings_; }
     // The "Internet" and "Hilfe" menus; ShowHelp("#Funktionen") serves the function panel.
     WebWindow& webWindow() { return *webWindow_; }
+    CrashProtection& crashProtection() { return *crashProtection_; }
 
 private:
     QtDialogs dialogs_;
@@ -32,4 +34,5 @@ private:
     std::unique_ptr<SettingsSession> settings_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
     WebWindow* webWindow_ = nullptr;           // owned by the main window
+    std::unique_ptr<CrashProtection> crashProtection_;
 };

@@ -104,7 +104,7 @@ void WrappingMenuBar::reflow() {
         for (size_t i = 0; i < rowOf.size(); ++i)
             if (rowOf[i] == r) wanted.append(menus_[static_cast<qsizetype>(i)]->menuAction());
         QMenuBar* row = rows_[r];
-        if (row->actions() != wanted) {
+        if (!std::ranges::equal(row->actions(), wanted)) {  // QList == hands empty lists to memcmp as null
             for (QAction* action : row->actions()) row->removeAction(action);
             row->addActions(wanted);
         }

@@ -18,7 +18,10 @@ bool LibreOfficeLauncher::open(const QString& path) {
     QProcess process;
     process.setProgram(executable);
     process.setArguments({QStringLiteral("-n"), path});
+    // The word processor outlives us: it must not hold our terminal or our caller's pipes open.
     process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     if (process.startDetached()) return true;
     error_ = process.errorString();
     return false;
