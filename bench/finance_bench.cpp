@@ -47,9 +47,7 @@ void BM_PaymentSearchWithCents(benchmark::State& state) {
 BENCHMARK(BM_PaymentSearchWithCents)->Unit(benchmark::kMicrosecond);
 
 // "Darl." with a payment with cents: the estimate has cents too.
-void BM_AmountSearchWithCents(benchmark::State& state) {
-    run(state, loan(0, 5000.01L, 6, 40, LoanAdjustment::Amount));
-}
+void BM_AmountSearchWithCents(benchmark::State& state) { run(state, loan(0, 5000.01L, 6, 40, LoanAdjustment::Amount)); }
 BENCHMARK(BM_AmountSearchWithCents)->Unit(benchmark::kMicrosecond);
 
 // The engine alone with a rate below −120 % in the list of changes (the window refuses rates of
@@ -70,9 +68,7 @@ void BM_AmountSearchWithLowestAcceptedRate(benchmark::State& state) {
 BENCHMARK(BM_AmountSearchWithLowestAcceptedRate)->Unit(benchmark::kMillisecond);
 
 // The worked example: 100 000 at 6 % over 10 years, 31 passes.
-void BM_PaymentSearchExample(benchmark::State& state) {
-    run(state, loan(100000, 0, 6, 10, LoanAdjustment::Payment));
-}
+void BM_PaymentSearchExample(benchmark::State& state) { run(state, loan(100000, 0, 6, 10, LoanAdjustment::Payment)); }
 BENCHMARK(BM_PaymentSearchExample)->Unit(benchmark::kMicrosecond);
 
 // A search that cannot end: the balance overflows whatever the payment.

@@ -64,9 +64,19 @@ void run(benchmark::State& state, bool panel) {
 void BM_TwelvePlusFiveShown(benchmark::State& state) { run(state, true); }
 void BM_TwelvePlusFiveDocument(benchmark::State& state) { run(state, false); }
 
-BENCHMARK(BM_TwelvePlusFiveShown)->ArgName("journal")->Arg(None)->Arg(Following)->Arg(WrittenEveryPress)
-    ->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TwelvePlusFiveDocument)->ArgName("journal")->Arg(None)->Arg(Following)->Arg(WrittenEveryPress)
-    ->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwelvePlusFiveShown)
+    ->ArgName("journal")
+    ->Arg(None)
+    ->Arg(Following)
+    ->Arg(WrittenEveryPress)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwelvePlusFiveDocument)
+    ->ArgName("journal")
+    ->Arg(None)
+    ->Arg(Following)
+    ->Arg(WrittenEveryPress)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

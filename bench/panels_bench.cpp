@@ -112,10 +112,7 @@ void BM_EqualsWithTaxPanel(benchmark::State& state) {
 template <typename B>
 void configure(B* b, bool manualTime) {
     if (manualTime) b->UseManualTime();
-    b->Arg(0)
-        ->Arg(100)
-        ->Arg(100000)
-        ->Unit(benchmark::kMicrosecond);
+    b->Arg(0)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
     fastestOfFive(b);
 }
 
@@ -125,9 +122,11 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     configure(benchmark::RegisterBenchmark("DigitWithPendingSin/Strip", BM_DigitWithPendingSin<StripTape>), false);
-    configure(benchmark::RegisterBenchmark("DigitWithPendingSin/TapeDocument", BM_DigitWithPendingSin<TapeDocument>), false);
+    configure(benchmark::RegisterBenchmark("DigitWithPendingSin/TapeDocument", BM_DigitWithPendingSin<TapeDocument>),
+              false);
     configure(benchmark::RegisterBenchmark("EqualsWithTaxPanel/Strip", BM_EqualsWithTaxPanel<StripTape>), true);
-    configure(benchmark::RegisterBenchmark("EqualsWithTaxPanel/TapeDocument", BM_EqualsWithTaxPanel<TapeDocument>), true);
+    configure(benchmark::RegisterBenchmark("EqualsWithTaxPanel/TapeDocument", BM_EqualsWithTaxPanel<TapeDocument>),
+              true);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

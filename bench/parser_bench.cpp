@@ -27,8 +27,7 @@ const Formula kFormulas[] = {
      }},
     {"sqrt(abs(x))+ln(x^2+1)", "sqrt(abs(x))+ln(x^2+1)",
      [](long double x) { return std::sqrt(std::fabs(x)) + std::log(x * x + 1); }},
-    {"(x+1)*(x-1)/(x^2+2)", "(x+1)*(x-1)/(x^2+2)",
-     [](long double x) { return (x + 1) * ((x - 1) / (x * x + 2)); }},
+    {"(x+1)*(x-1)/(x^2+2)", "(x+1)*(x-1)/(x^2+2)", [](long double x) { return (x + 1) * ((x - 1) / (x * x + 2)); }},
 };
 
 constexpr int kPoints = 401;
@@ -41,8 +40,8 @@ std::vector<long double> sweep() {
 
 void perX(benchmark::State& state) {
     // Seconds per x value: "6.1n" reads 6,1 ns.
-    state.counters["time_per_x"] = benchmark::Counter(
-        kPoints, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_x"] =
+        benchmark::Counter(kPoints, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     state.SetLabel(kFormulas[state.range(0)].ours);
 }
 

@@ -62,8 +62,7 @@ BENCHMARK(DrawThreeCurves)->Unit(benchmark::kMicrosecond);
 
 // The intersection search at N = 200 with "Dreifache Auflösung": -600 … 600, up to 120 001 points
 // per term in the coarse scan. Budget: 8 ms. Argument 1 screens the scan in double precision.
-const char* const kPairs[][2] = {
-    {"sin(x)", "cos(x)"}, {"sqrt(abs(x))+ln(x^2+1)", "0,5"}, {"(x+1)*(x-1)/(x^2+2)", "1"}};
+const char* const kPairs[][2] = {{"sin(x)", "cos(x)"}, {"sqrt(abs(x))+ln(x^2+1)", "0,5"}, {"(x+1)*(x-1)/(x^2+2)", "1"}};
 
 void SearchDreifach200(benchmark::State& state) {
     const auto& pair = kPairs[state.range(0)];

@@ -28,8 +28,8 @@ void readLikeStartUp(const SettingsFile& file, Calculator& calc) {
     const IniFile& ini = file.ini;
     const QString config = QStringLiteral("Config");
     int sum = ini.readInteger(config, u"Farbe1", 9667432) + ini.readInteger(config, u"FFarben", 15135474);
-    for (const char16_t* key : {u"Background", u"Felder", u"posTop", u"posLeft", u"cIndex1", u"cIndex2",
-                                u"SteuerIndex", u"FunktionsIndex"})
+    for (const char16_t* key :
+         {u"Background", u"Felder", u"posTop", u"posLeft", u"cIndex1", u"cIndex2", u"SteuerIndex", u"FunktionsIndex"})
         sum += ini.readInteger(config, key, 0);
     for (const char16_t* key : {u"erw", u"tab", u"Tape", u"KursIndex", u"aktiv"}) sum += ini.readByte(config, key, 0);
     for (const char16_t* key : {u"Erweitern", u"TextBox", u"Umrandung", u"VST"})

@@ -27,7 +27,9 @@ struct Sample {
     long maxRssKb;
 };
 
-double milliseconds(const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; }
+double milliseconds(const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+}
 
 Sample runOnce(const char* program) {
     const auto start = std::chrono::steady_clock::now();

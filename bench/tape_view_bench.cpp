@@ -39,7 +39,13 @@ void BM_TwelvePlusFiveShown(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_TwelvePlusFiveShown)->Arg(0)->Arg(100)->Arg(100000)->Arg(100350)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwelvePlusFiveShown)
+    ->Arg(0)
+    ->Arg(100)
+    ->Arg(100000)
+    ->Arg(100350)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 // Opening a file of 100 000 lines into the shown panel, until it is painted.
 void BM_OpenLongTapeShown(benchmark::State& state) {

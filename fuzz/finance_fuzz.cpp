@@ -7,7 +7,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QStringList parts = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split(u'\n');
+    const QStringList parts =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split(u'\n');
     auto part = [&](int i) { return i < parts.size() ? parts[i] : QString(); };
     FinanceCalculator f;
     f.setToday(QDate(2026, 1, 15));

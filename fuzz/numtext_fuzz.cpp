@@ -15,11 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)numtext::formatN(r.value, 5, 15);
     try {
         (void)numtext::strToFloat(text);
-    } catch (const numtext::ConversionError&) {
-    }
+    } catch (const numtext::ConversionError&) {}
     try {
         (void)numtext::strToInt(text);
-    } catch (const numtext::ConversionError&) {
-    }
+    } catch (const numtext::ConversionError&) {}
     return 0;
 }

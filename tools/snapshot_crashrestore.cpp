@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
         leaveJournal(folder.path(), damaged);
         const QString tag = damaged ? QStringLiteral("_damaged") : QString();
         ok = startAndRestore(folder.path(), out, QStringLiteral("restore_question%1.png").arg(tag),
-                             QStringLiteral("restored_tape%1.png").arg(tag)) && ok;
+                             QStringLiteral("restored_tape%1.png").arg(tag)) &&
+            ok;
     }
     return ok ? 0 : 1;
 }

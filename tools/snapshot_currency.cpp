@@ -27,22 +27,26 @@ int main(int argc, char** argv) {
         std::function<void(CurrencyConverter&)> steps;
     } states[] = {
         {"currency_first_run.png", [](CurrencyConverter&) {}},
-        {"currency_toward_selected.png", [](CurrencyConverter& c) {
+        {"currency_toward_selected.png",
+         [](CurrencyConverter& c) {
              c.ToggleDirection();
              c.AmountPressed(Field::Left);
              c.AmountReleased(Field::Left);
              c.AmountKeyReleased(Field::Left, QStringLiteral("1250.5"), false);
          }},
-        {"currency_adding.png", [](CurrencyConverter& c) {
+        {"currency_adding.png",
+         [](CurrencyConverter& c) {
              c.PressNewEntry();
              c.EntryNameEdited(QStringLiteral("¥, Yen"));
              c.RateTextEdited(QStringLiteral("160.5"));
          }},
-        {"currency_editing.png", [](CurrencyConverter& c) {
+        {"currency_editing.png",
+         [](CurrencyConverter& c) {
              c.SelectCurrency(3);
              c.PressEditEntry();
          }},
-        {"currency_no_rate.png", [](CurrencyConverter& c) {
+        {"currency_no_rate.png",
+         [](CurrencyConverter& c) {
              c.Rates[5] = QStringLiteral("N/A");
              c.SelectCurrency(5);
          }},

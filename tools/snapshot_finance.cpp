@@ -24,7 +24,6 @@
 
 namespace {
 
-
 void put(QTableWidget* grid, int row, const QString& date, const QString& value) {
     grid->setItem(row, 1, new QTableWidgetItem(date));
     grid->setItem(row, 2, new QTableWidgetItem(value));
@@ -97,14 +96,20 @@ int main(int argc, char** argv) {
     // A second window over a settings file with saved scenarios: the list open after "Haus" was picked.
     MemorySettings settings;
     const QStringList names{QStringLiteral("Haus"), QStringLiteral("Wohnung Köln"), QStringLiteral("Sparplan Kinder")};
-    for (int i = 0; i < names.size(); ++i) settings.writeString(QStringLiteral("Finanzrechner"), QString::number(i), names[i]);
+    for (int i = 0; i < names.size(); ++i)
+        settings.writeString(QStringLiteral("Finanzrechner"), QString::number(i), names[i]);
     const QString date = start.toString(QStringLiteral("dd.MM.yyyy"));
-    for (const auto& [key, value] : {std::pair{"findex", "0"}, {"dl", "250.000,00"}, {"zins", "3,8"}, {"MaxLaufzeit", "25"},
-                                     {"LaufzeitM", "0"}, {"vproz", "0"}, {"rws", "4"}})
+    for (const auto& [key, value] : {std::pair{"findex", "0"},
+                                     {"dl", "250.000,00"},
+                                     {"zins", "3,8"},
+                                     {"MaxLaufzeit", "25"},
+                                     {"LaufzeitM", "0"},
+                                     {"vproz", "0"},
+                                     {"rws", "4"}})
         settings.writeString(names[0], QString::fromLatin1(key), QString::fromLatin1(value));
     settings.writeString(names[0], QStringLiteral("datum"), date);
-    settings.writeString(names[0], QStringLiteral("1"), start.addYears(5).toString(QStringLiteral("dd.MM.yyyy")) +
-                                                        QStringLiteral(";20000"));
+    settings.writeString(names[0], QStringLiteral("1"),
+                         start.addYears(5).toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(";20000"));
     FinanceCalculator stored;
     TFinanzrechner scenarios(stored, dialogs, nullptr, &settings);
     scenarios.show();

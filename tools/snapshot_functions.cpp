@@ -12,11 +12,7 @@
 #include <QLineEdit>
 #include <cstdio>
 
-namespace {
-
-
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

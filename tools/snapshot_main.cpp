@@ -76,8 +76,9 @@ int main(int argc, char* argv[]) {
     for (int scheme = 1; scheme <= 3; ++scheme) {
         window.SetBackgroundScheme(scheme);
         window.SetFieldScheme(scheme);
-        save(window, folder, QStringLiteral("main-colours-%1-%2").arg(QLatin1String(backgrounds[scheme - 1]),
-                                                                     QLatin1String(fields[scheme - 1])));
+        save(window, folder,
+             QStringLiteral("main-colours-%1-%2")
+                 .arg(QLatin1String(backgrounds[scheme - 1]), QLatin1String(fields[scheme - 1])));
     }
 
     // The unit panel converting 1 Kilometer into Meter with "E", then the Tape with the converter.

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 void typeFirstOperand(Calculator& calc, const char* digits) {
     calc.ClearFields();
     for (const char* d = digits; *d; ++d) calc.EnterDigit(QChar::fromLatin1(*d));

@@ -16,7 +16,6 @@
 
 namespace {
 
-
 // The function panel as far as the plotter sees it.
 struct Panel : PlotterFunctionSource {
     QString formula;
@@ -31,7 +30,6 @@ struct SnapshotDialogs : PrintingDialogs {
         return QStringLiteral("Zwei Schnittpunkte");
     }
 };
-
 
 }  // namespace
 
@@ -154,7 +152,8 @@ int main(int argc, char** argv) {
             painter.drawImage((q % 2) * 400, (q / 2) * 400, plotter.Image1);
         }
         painter.end();
-        const QString path = folder.filePath(QStringLiteral("plotter_circle_%1.png").arg(QString::fromLatin1(names[pf])));
+        const QString path =
+            folder.filePath(QStringLiteral("plotter_circle_%1.png").arg(QString::fromLatin1(names[pf])));
         ok = montage.save(path) && ok;
         std::printf("%s\n", qPrintable(path));
     }

@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <cstdio>
 
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::optional<QDir> out = snapshotFolder(argc, argv);
@@ -37,7 +36,8 @@ int main(int argc, char** argv) {
         frame.Combo[2 * page]->setCurrentIndex(last);
         panel.SourceChosen(last);
         frame.refresh();
-        ok &= saveSnapshot(frame, folder, QStringLiteral("units_%1_%2.png").arg(page + 1).arg(unitText(unitPageTable(page).caption)));
+        ok &= saveSnapshot(frame, folder,
+                           QStringLiteral("units_%1_%2.png").arg(page + 1).arg(unitText(unitPageTable(page).caption)));
     }
     frame.setFieldColour(0xFFFFFF);  // "Weiß"
     ok &= saveSnapshot(frame, folder, QStringLiteral("units_9_weiss.png"));

@@ -39,17 +39,17 @@ public:
     // ---- State of the calculator that is on ----
     long double WorkValue = 0;
     QString Operand1Text, Operand2Text, PreviousOperand2Text, FormattedText;
-    int ActiveField = 1;       // 1 first field, 2 second field, 3 result shown, 4 an edit field owns the keys
+    int ActiveField = 1;  // 1 first field, 2 second field, 3 result shown, 4 an edit field owns the keys
     int SavedActiveField = 0;
     QChar PendingOperator = u'0';
-    int OperatorClass = 0;     // 0 multiplicative/none, 1 additive, 2 function
-    int EntryState = 0;        // 0, 1, 3 additive chain, 6 percent or π, 7 applied to a result
-    int PercentMode = 0;       // 0 "%", 1 "+%", 2 "-%"
-    int RepeatMode = 0;        // 0 off, 1 step requested, 2 repeating
+    int OperatorClass = 0;  // 0 multiplicative/none, 1 additive, 2 function
+    int EntryState = 0;     // 0, 1, 3 additive chain, 6 percent or π, 7 applied to a result
+    int PercentMode = 0;    // 0 "%", 1 "+%", 2 "-%"
+    int RepeatMode = 0;     // 0 off, 1 step requested, 2 repeating
     int RepeatCount = 0;
     long double RepeatSum = 0;
-    int SubtotalMode = 0;      // 0 total, 1 subtotal line, 2 "Z" line only
-    int PanelFunction = 0;     // 1..6 trigonometry, 7 function panel
+    int SubtotalMode = 0;   // 0 total, 1 subtotal line, 2 "Z" line only
+    int PanelFunction = 0;  // 1..6 trigonometry, 7 function panel
     bool FirstLineWritten = false;
     long double LastX = 0, LastY = 0;
     bool AskRepeatCount = false;
@@ -74,10 +74,10 @@ public:
     int SelectedRadio = 1;                   // 1 Radio1, 2 Radio2, 0 neither
     int CalculatorOn = 1;                    // 1 R1, 2 R2
     QString Caption = QStringLiteral("Kalkulo (R1)");
-    int SpinValue = 0;                       // SpinEdit1
+    int SpinValue = 0;  // SpinEdit1
     bool SpinEnabled = false;
-    int FormatMenuChecked = 3;               // Formatierung1/2/3 check marks follow the menu, not the slots
-    int TypingMenuChecked = 1;               // DForm1/DForm2
+    int FormatMenuChecked = 3;  // Formatierung1/2/3 check marks follow the menu, not the slots
+    int TypingMenuChecked = 1;  // DForm1/DForm2
 
     CalculatorSlot Slots[2];
     bool SnapshotUsed = false;

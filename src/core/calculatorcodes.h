@@ -4,14 +4,14 @@
 #include <QChar>
 #include <QStringView>
 
-namespace field {  // ActiveField
+namespace field {                       // ActiveField
 inline constexpr int First = 1;         // Label1 takes input
 inline constexpr int Second = 2;        // Label3 takes input
 inline constexpr int Result = 3;        // a result is shown
 inline constexpr int EditOwnsKeys = 4;  // an edit field of the Tape, a panel or the plotter has the keyboard
 }  // namespace field
 
-namespace entry {  // EntryState
+namespace entry {                        // EntryState
 inline constexpr int Fresh = 0;          // nothing entered since the last result
 inline constexpr int Typed = 1;          // a number was typed or put into a field
 inline constexpr int AdditiveChain = 3;  // an additive chain is being computed
@@ -25,7 +25,7 @@ inline constexpr int Additive = 1;
 inline constexpr int Function = 2;
 }  // namespace opclass
 
-namespace percent {  // PercentMode
+namespace percent {              // PercentMode
 inline constexpr int Plain = 0;  // "%"
 inline constexpr int Plus = 1;   // "+%"
 inline constexpr int Minus = 2;  // "-%"
@@ -37,7 +37,7 @@ inline constexpr int StepRequested = 1;
 inline constexpr int Repeating = 2;
 }  // namespace repeat
 
-namespace subtotal {  // SubtotalMode
+namespace subtotal {                    // SubtotalMode
 inline constexpr int Total = 0;         // close with a total line
 inline constexpr int SubtotalLine = 1;  // close with a green subtotal line
 inline constexpr int SumLineOnly = 2;   // close with a "Z" line only

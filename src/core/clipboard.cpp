@@ -40,7 +40,8 @@ void Calculator::Paste(const std::optional<QString>& clipboardText) {
     if (ActiveField == field::EditOwnsKeys) return;
     long double value = 0;
     if (!readPastedNumber(*clipboardText, false, value)) return;
-    if (ActiveField == field::Result && !Operand1Text.isEmpty() && !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
+    if (ActiveField == field::Result && !Operand1Text.isEmpty() &&
+        !dialogs_.askYesNo(QStringLiteral("Ergebnis überschreiben?")))
         return;
     putIntoField(value, ActiveField == field::Second);
 }

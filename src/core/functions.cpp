@@ -30,9 +30,7 @@ void Calculator::PressPercent() {
     PanelFunction = 0;
 }
 
-QString Calculator::cleanAnswer(const QString& text) const {
-    return text.contains(u',') ? normalize(text) : text;
-}
+QString Calculator::cleanAnswer(const QString& text) const { return text.contains(u',') ? normalize(text) : text; }
 
 void Calculator::ApplyFunction(QChar code) {
     const bool needsOperand = code == u'l' || code == u'd' || code == u'n' || code == u'm';
@@ -71,7 +69,8 @@ Calculator::FunctionOutcome Calculator::computeFunction(long double x, long doub
         result = std::log10(x);
         break;
     case u'n': {
-        const auto answer = dialogs_.input(QStringLiteral("Basiszahl"), QStringLiteral("Bitte Basiszahl eingeben! (min 2)"), QString());
+        const auto answer =
+            dialogs_.input(QStringLiteral("Basiszahl"), QStringLiteral("Bitte Basiszahl eingeben! (min 2)"), QString());
         if (!answer) return FunctionOutcome::NoResult;
         const long double base = valValue(cleanAnswer(*answer));
         if (base < 2 || x <= 0) return FunctionOutcome::NoResult;
@@ -80,7 +79,8 @@ Calculator::FunctionOutcome Calculator::computeFunction(long double x, long doub
         break;
     }
     case u'm': {
-        const auto answer = dialogs_.input(QStringLiteral("Exponent"), QStringLiteral("Bitte den Exponenten eingeben!"), QString());
+        const auto answer =
+            dialogs_.input(QStringLiteral("Exponent"), QStringLiteral("Bitte den Exponenten eingeben!"), QString());
         if (!answer || answer->isEmpty()) return FunctionOutcome::NoResult;
         const long double n = valValue(cleanAnswer(*answer));
         result = std::pow(x, n);

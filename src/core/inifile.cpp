@@ -23,9 +23,7 @@ QByteArrayView trimmed(QByteArrayView bytes) {
     return bytes.sliced(begin, end - begin);
 }
 
-bool sameName(QStringView a, QStringView b) {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(QStringView a, QStringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // Magnitude and sign of an integer text: decimal, or hexadecimal after "$". Nothing beyond
 // 32 bits of magnitude is read, so every caller can range-check without overflow.
@@ -47,10 +45,10 @@ std::optional<IntegerText> readIntegerText(QStringView text) {
     const uint64_t base = result.hex ? 16 : 10;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const int digit = c >= u'0' && c <= u'9'                  ? c - u'0'
-                          : result.hex && c >= u'a' && c <= u'f' ? c - u'a' + 10
-                          : result.hex && c >= u'A' && c <= u'F' ? c - u'A' + 10
-                                                                 : -1;
+        const int digit = c >= u'0' && c <= u'9'   ? c - u'0'
+            : result.hex && c >= u'a' && c <= u'f' ? c - u'a' + 10
+            : result.hex && c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                                   : -1;
         if (digit < 0) return std::nullopt;
         result.magnitude = result.magnitude * base + static_cast<uint64_t>(digit);
         if (result.magnitude > UINT32_MAX) return std::nullopt;

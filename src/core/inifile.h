@@ -68,15 +68,15 @@ private:
     // A line read stays bytes of `source_` until it is written; reading decodes only the keys
     // and values asked for, so start-up does not pay for the sections of other windows.
     struct Line {
-        qsizetype begin = 0, size = 0;          // the bytes without the line break
-        qsizetype keyBegin = 0, keySize = 0;    // keySize 0: not a key line
+        qsizetype begin = 0, size = 0;        // the bytes without the line break
+        qsizetype keyBegin = 0, keySize = 0;  // keySize 0: not a key line
         qsizetype valueBegin = 0, valueSize = 0;
-        qsizetype eolSize = 0;                  // the line break as read: CR LF, LF, CR or none
-        bool read = false;                      // false: written by us, ends in CR LF
-        bool changed = false;                   // regenerated from `text` when written
+        qsizetype eolSize = 0;  // the line break as read: CR LF, LF, CR or none
+        bool read = false;      // false: written by us, ends in CR LF
+        bool changed = false;   // regenerated from `text` when written
         bool added = false;
-        int rank = 0;                           // place among added keys
-        QString key, value, text;               // changed lines only
+        int rank = 0;              // place among added keys
+        QString key, value, text;  // changed lines only
     };
     struct Section {
         QString name;

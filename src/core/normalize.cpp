@@ -6,8 +6,7 @@ bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 int exponentMode(const QString& s) {
     const qsizetype e = s.indexOf(u'E');
-    if (e >= 1 && e < s.size() - 1 && (s[e + 1] == u'-' || isDigit(s[e + 1])))
-        return s.contains(u'-') ? 2 : 1;
+    if (e >= 1 && e < s.size() - 1 && (s[e + 1] == u'-' || isDigit(s[e + 1]))) return s.contains(u'-') ? 2 : 1;
     return 0;
 }
 

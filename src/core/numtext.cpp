@@ -18,9 +18,7 @@ QString invalidFloatMessage(const QString& text) {
 QString invalidIntegerMessage(const QString& text) {
     return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
 }
-QString invalidDateMessage(const QString& text) {
-    return QStringLiteral("'%1' ist kein gültiges Datum").arg(text);
-}
+QString invalidDateMessage(const QString& text) { return QStringLiteral("'%1' ist kein gültiges Datum").arg(text); }
 
 namespace {
 

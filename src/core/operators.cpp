@@ -88,7 +88,9 @@ bool Calculator::computeOperation(long double x, long double y, long double& res
     case u'x': result = x * y; break;
     case u'/': result = x / y; break;
     case u'%':
-        result = PercentMode == percent::Plus ? x * y / 100 + x : PercentMode == percent::Minus ? x - x * y / 100 : x * y / 100;
+        result = PercentMode == percent::Plus ? x * y / 100 + x
+            : PercentMode == percent::Minus   ? x - x * y / 100
+                                              : x * y / 100;
         break;
     default: return false;
     }
@@ -207,7 +209,8 @@ void Calculator::normalClose() {
                 tape_->AppendLine(tapeline::marked(Label3, PendingOperator));
             }
             writeTotalOrSubtotal(negative);
-            if (NumberFormat == 2 && SubtotalMode == subtotal::Total && InsertSecondCurrency == 1) writeSecondCurrencyLine();
+            if (NumberFormat == 2 && SubtotalMode == subtotal::Total && InsertSecondCurrency == 1)
+                writeSecondCurrencyLine();
         }
     }
     sidePanels_->recomputeTax();
@@ -239,8 +242,10 @@ void Calculator::writeTotalOrSubtotal(bool resultNegative) {
 void Calculator::writeSecondCurrencyLine() {
     const int direction = converter_->converterDirection();
     QString line;
-    if (direction == 1) line = ConverterCurrencyCode + u' ' + converter_->converterSecondAmountText() + QStringLiteral(" =");
-    else if (direction == 2) line = SecondCurrencyCode + u' ' + converter_->converterFirstAmountText() + QStringLiteral(" =");
+    if (direction == 1)
+        line = ConverterCurrencyCode + u' ' + converter_->converterSecondAmountText() + QStringLiteral(" =");
+    else if (direction == 2)
+        line = SecondCurrencyCode + u' ' + converter_->converterFirstAmountText() + QStringLiteral(" =");
     else return;
     tape_->SetBold(false);
     tape_->SetSize(8);
@@ -248,7 +253,6 @@ void Calculator::writeSecondCurrencyLine() {
     tape_->SetSize(10);
     tape_->SetBold(true);
 }
-
 
 void Calculator::closeSidePanelFunction() {
     if (TapeVisible()) {

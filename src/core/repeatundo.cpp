@@ -17,8 +17,9 @@ void Calculator::Repeat() {
         return;
     }
     AskRepeatCount = false;
-    const auto answer = dialogs_.input(QStringLiteral("Wiederholungszahl"),
-                                       QStringLiteral("Die Zahl der Wiederholungen bitte eingeben!"), QStringLiteral("2"));
+    const auto answer =
+        dialogs_.input(QStringLiteral("Wiederholungszahl"),
+                       QStringLiteral("Die Zahl der Wiederholungen bitte eingeben!"), QStringLiteral("2"));
     if (!answer || answer->isEmpty()) return;
     const int count = numtext::strToInt(*answer);  // throws before any step
     for (int i = 0; i < count; ++i) {
@@ -103,14 +104,23 @@ void Calculator::Undo() {
     if (repeating && QStringLiteral("+-x/").contains(PendingOperator)) {
         long double w = WorkValue;
         switch (PendingOperator.unicode()) {
-        case u'+': w -= LastY; RepeatSum -= LastY; break;
-        case u'-': w += LastY; RepeatSum += LastY; break;
+        case u'+':
+            w -= LastY;
+            RepeatSum -= LastY;
+            break;
+        case u'-':
+            w += LastY;
+            RepeatSum += LastY;
+            break;
         case u'x':
             if (LastY == 0) return;
             w /= LastY;
             RepeatSum /= LastY;
             break;
-        default: w *= LastY; RepeatSum *= LastY; break;
+        default:
+            w *= LastY;
+            RepeatSum *= LastY;
+            break;
         }
         undoCompoundingStep(w);
         return;

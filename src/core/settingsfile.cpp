@@ -61,27 +61,29 @@ QString iniPathIn(const QString& directory) {
 QString IniPath() { return iniPathIn(QDir::currentPath()); }
 
 QString settingsUnreadableMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("Die Einstellungsdatei %1 kann nicht gelesen werden (%2). Kalkulo startet mit den "
-                          "Grundeinstellungen; die Datei bleibt unverändert.")
+    return QStringLiteral(
+               "Die Einstellungsdatei %1 kann nicht gelesen werden (%2). Kalkulo startet mit den "
+               "Grundeinstellungen; die Datei bleibt unverändert.")
         .arg(path, reason);
 }
 
 QString settingsNotSavedMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("Die Einstellungen konnten nicht in %1 gespeichert werden (%2). Die bisherige Datei "
-                          "bleibt unverändert.")
+    return QStringLiteral(
+               "Die Einstellungen konnten nicht in %1 gespeichert werden (%2). Die bisherige Datei "
+               "bleibt unverändert.")
         .arg(path, reason);
 }
 
 QStringList configKeyOrder() {
-    return {QStringLiteral("Farbe1"),    QStringLiteral("FFarben"),        QStringLiteral("Dezimals"),
-            QStringLiteral("Background"), QStringLiteral("Felder"),        QStringLiteral("nk"),
-            QStringLiteral("PosTop"),    QStringLiteral("PosLeft"),        QStringLiteral("erw"),
-            QStringLiteral("tab"),       QStringLiteral("cIndex1"),        QStringLiteral("cIndex2"),
-            QStringLiteral("Erweitern"), QStringLiteral("TextBox"),        QStringLiteral("Umrandung"),
-            QStringLiteral("Tape"),      QStringLiteral("KursIndex"),      QStringLiteral("VST"),
-            QStringLiteral("SteuerListe"), QStringLiteral("SteuerIndex"),  QStringLiteral("FunktionsIndex"),
-            QStringLiteral("Steuern"),   QStringLiteral("d_form"),         QStringLiteral("aktiv"),
-            QStringLiteral("Syntax"),    QStringLiteral("w_einf"),         QStringLiteral("waehr"),
+    return {QStringLiteral("Farbe1"),      QStringLiteral("FFarben"),     QStringLiteral("Dezimals"),
+            QStringLiteral("Background"),  QStringLiteral("Felder"),      QStringLiteral("nk"),
+            QStringLiteral("PosTop"),      QStringLiteral("PosLeft"),     QStringLiteral("erw"),
+            QStringLiteral("tab"),         QStringLiteral("cIndex1"),     QStringLiteral("cIndex2"),
+            QStringLiteral("Erweitern"),   QStringLiteral("TextBox"),     QStringLiteral("Umrandung"),
+            QStringLiteral("Tape"),        QStringLiteral("KursIndex"),   QStringLiteral("VST"),
+            QStringLiteral("SteuerListe"), QStringLiteral("SteuerIndex"), QStringLiteral("FunktionsIndex"),
+            QStringLiteral("Steuern"),     QStringLiteral("d_form"),      QStringLiteral("aktiv"),
+            QStringLiteral("Syntax"),      QStringLiteral("w_einf"),      QStringLiteral("waehr"),
             QStringLiteral("waehr1")};
 }
 
@@ -164,8 +166,8 @@ bool SettingsFile::commit() {
     }
     struct stat old {};
     const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
-    const bool written = writeAll(fd, ini.serialize()) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) &&
-                         ::fsync(fd) == 0;
+    const bool written =
+        writeAll(fd, ini.serialize()) && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {

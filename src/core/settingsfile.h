@@ -27,7 +27,7 @@ QStringList configKeyOrder();
 class SettingsFile {
 public:
     enum class State {
-        Missing,     // no file: the first run
+        Missing,  // no file: the first run
         Read,
         Unreadable,  // reason() says why; commit() refuses
     };

@@ -9,8 +9,8 @@ public:
     enum class Alignment { Left, Right, Center };
 
     static constexpr uint32_t Black = 0x000000;
-    static constexpr uint32_t Red = 0x0000FF;     // 0x00BBGGRR: pure red
-    static constexpr uint32_t Green = 0x008000;   // dark green
+    static constexpr uint32_t Red = 0x0000FF;    // 0x00BBGGRR: pure red
+    static constexpr uint32_t Green = 0x008000;  // dark green
 
     virtual ~Tape() = default;
 

@@ -28,7 +28,9 @@ inline QString resultLine(const QString& number, const QString& functionMark) {
     return QStringLiteral("=  ") + number + functionMark;
 }
 // "(R1) " or "(R2) " before the first operand after a calculator switch.
-inline QString calculatorTag(int calculator) { return calculator == 1 ? QStringLiteral("(R1) ") : QStringLiteral("(R2) "); }
+inline QString calculatorTag(int calculator) {
+    return calculator == 1 ? QStringLiteral("(R1) ") : QStringLiteral("(R2) ");
+}
 inline bool hasCalculatorTag(const QString& line) { return line.startsWith(QStringLiteral("(R")); }
 inline constexpr qsizetype CalculatorTagLength = 5;
 // A dash line of the given length.

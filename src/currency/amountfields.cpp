@@ -117,7 +117,8 @@ void CurrencyConverter::AmountChainKeyReleased(AmountField field) {
 void CurrencyConverter::DropOnAmount(AmountField field, int sourceField) {
     calc_.WorkValue = valValue(sourceField == 1 ? calc_.Operand1Text : calc_.Operand2Text);
     AmountText(field) = numtext::formatN(calc_.WorkValue, 8, 2);
-    const QString raw = NormalizeNumberText(numtext::formatG(calc_.WorkValue), calc_.FormatWhileTyping, calc_.NumberFormat);
+    const QString raw =
+        NormalizeNumberText(numtext::formatG(calc_.WorkValue), calc_.FormatWhileTyping, calc_.NumberFormat);
     if (field == AmountField::Left) {
         LeftRawText = raw;
         ConverterDirection = 4;
@@ -201,8 +202,7 @@ void CurrencyConverter::toSecondOperand() {
 void CurrencyConverter::WriteToTape() {
     if (ListEditMode != 0 || !resultReady()) return;
     const bool towardBase = ConverterDirection == 1 || ConverterDirection == 3;
-    const QString text =
-        towardBase ? Edit2 + u' ' + calc_.SecondCurrencyCode : Edit3 + u' ' + calc_.CurrencyCode;
+    const QString text = towardBase ? Edit2 + u' ' + calc_.SecondCurrencyCode : Edit3 + u' ' + calc_.CurrencyCode;
     if (Tape* tape = calc_.tape(); tape && tape->Visible()) {
         tape->ClearUndo();
         tape->SetBold(true);

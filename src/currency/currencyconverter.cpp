@@ -11,17 +11,17 @@ using numtext::valValue;
 const QString CurrencyConverter::NoValidRateMessage =
     QStringLiteral("Für diese Währung ist kein gültiger Kurs eingetragen.");
 const QString CurrencyConverter::BothFieldsMessage = QStringLiteral("Bitte beide Felder ausfüllen!");
-const QString CurrencyConverter::AbbreviationMessage =
-    QStringLiteral("Bitte das Kürzel für die Währung vor der Komma setzen (z.B. \"DM, De. Mark\"). "
-                   "Sonst kann es nicht für die Währungsformatierung verwendet werden");
+const QString CurrencyConverter::AbbreviationMessage = QStringLiteral(
+    "Bitte das Kürzel für die Währung vor der Komma setzen (z.B. \"DM, De. Mark\"). "
+    "Sonst kann es nicht für die Währungsformatierung verwendet werden");
 const QString CurrencyConverter::RateAboveZeroMessage =
     QStringLiteral("Bitte einen Kurs größer als 0 eingeben (z.B. 1.0856).");
 const QString CurrencyConverter::AmountHint = QStringLiteral("Weiter rechnen mit Esc - Übernehmen mit Enter");
 
 CurrencyConverter::CurrencyConverter(Calculator& calculator, Dialogs& dialogs)
     : TargetCurrencyCode(calculator.ConverterCurrencyCode), calc_(calculator), dialogs_(dialogs) {
-    Names = {QStringLiteral("€,Euro"),        QStringLiteral("DM, De. Mark"),  QStringLiteral("FRF, Fr. Franc"),
-             QStringLiteral("$, USDollar"),   QStringLiteral("CHF,Schw. Fr."), QStringLiteral("Kr, Isl. Kronen"),
+    Names = {QStringLiteral("€,Euro"),       QStringLiteral("DM, De. Mark"),  QStringLiteral("FRF, Fr. Franc"),
+             QStringLiteral("$, USDollar"),  QStringLiteral("CHF,Schw. Fr."), QStringLiteral("Kr, Isl. Kronen"),
              QStringLiteral("PLZ, Pol. Zl.")};
     Rates = {QStringLiteral("1.0"),   QStringLiteral("1.95583"), QStringLiteral("6.55957"), QStringLiteral("1.612"),
              QStringLiteral("1.646"), QStringLiteral("121.882"), QStringLiteral("3.598")};

@@ -48,8 +48,8 @@ public:
 
     // ---- What the panel shows ----
     QString Label1 = QStringLiteral("Währung "), Label2 = QStringLiteral("Kurs");
-    QString Label3, Label6;                    // selected and base currency names
-    QString Label4 = QStringLiteral("→");      // direction arrow
+    QString Label3, Label6;                // selected and base currency names
+    QString Label4 = QStringLiteral("→");  // direction arrow
     QString Edit1, Edit2 = QStringLiteral("1"), Edit3 = QStringLiteral("1"), Edit4;
     bool Edit4ReadOnly = true;
     bool EntryEditorShown = false;  // Edit1 and Label5 in place of ComboBox1
@@ -68,11 +68,11 @@ public:
 
     // ---- Converting ----
     void Convert();
-    void ToggleDirection();                  // click on the arrow `Label4`
-    void SelectCurrency(int index);          // ComboBox1 chosen
-    void SelectByDigit(int digit);           // Ctrl+digit: entry 1..9, 0 for entry 10
-    void SetDirectionKey(int direction);     // "<" (2) and ">" (1)
-    void HandActiveNumber();                 // "q": the calculator's active number, converted and back
+    void ToggleDirection();               // click on the arrow `Label4`
+    void SelectCurrency(int index);       // ComboBox1 chosen
+    void SelectByDigit(int digit);        // Ctrl+digit: entry 1..9, 0 for entry 10
+    void SetDirectionKey(int direction);  // "<" (2) and ">" (1)
+    void HandActiveNumber();              // "q": the calculator's active number, converted and back
     // The main window shows or hides the panel; hiding ends a running chain.
     void SetVisible(bool visible);
     // "&Währungsrechner (W)" showing the panel: also currency format, first operand re-shown.
@@ -86,9 +86,9 @@ public:
     void AmountReleased(AmountField field);  // mouse button up
     // Any key released in the field except pad + and -; `text` is what the field holds now.
     void AmountKeyReleased(AmountField field, const QString& text, bool enter);
-    void AmountEnter(AmountField field, const QString& text);                 // Enter key down
-    void AmountChainKey(AmountField field, const QString& text, QChar op);    // pad + or - down
-    void AmountChainKeyReleased(AmountField field);                           // pad + or - up
+    void AmountEnter(AmountField field, const QString& text);               // Enter key down
+    void AmountChainKey(AmountField field, const QString& text, QChar op);  // pad + or - down
+    void AmountChainKeyReleased(AmountField field);                         // pad + or - up
     // A display field of the calculator dropped on an amount field: 1 `Label1`, 2 `Label3`.
     void DropOnAmount(AmountField field, int sourceField);
 

@@ -16,8 +16,7 @@ const QString kSavingsMissing = QStringLiteral("Angaben fehlen!");
 const QString kPaymentTooLow = QStringLiteral("Rate zu niederig. Eine höhere Zahl eingeben");
 const QString kNoProgress = QStringLiteral(
     "Die Anpassung findet keine Lösung innerhalb der maximalen Laufzeit. Bitte Rate, Zins oder Laufzeit ändern.");
-const QString kTooLarge =
-    QStringLiteral("Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.");
+const QString kTooLarge = QStringLiteral("Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.");
 const QString kRateTooLow = QStringLiteral("Der Zinssatz muss größer als -100 % sein.");
 const QString kCutOff = QStringLiteral(
     "Die Anpassung wurde abgebrochen, weil sie zu lange dauern würde. Bitte eine kürzere maximale Laufzeit eingeben.");
@@ -31,8 +30,9 @@ qint64 monthsUntilLastDate(const QDate& start) {
 
 // `what` names the date that would leave the range.
 QString termTooLong(const QString& what, qint64 months) {
-    return QStringLiteral("Die Laufzeit ist zu lang. %1 darf nicht nach dem 31.12.9999 liegen: bitte höchstens %2 Jahre "
-                          "und %3 Monate eingeben.")
+    return QStringLiteral(
+               "Die Laufzeit ist zu lang. %1 darf nicht nach dem 31.12.9999 liegen: bitte höchstens %2 Jahre "
+               "und %3 Monate eingeben.")
         .arg(what, numtext::formatN(static_cast<long double>(months / 12), 0, 0), QString::number(months % 12));
 }
 
@@ -131,14 +131,10 @@ FinanceOutcome FinanceCalculator::computeLoan() {
     case LoanOutcome::PaymentTooLow:
         Edit12 = numtext::formatG(r.payment);
         return {kPaymentTooLow, QStringLiteral("Edit12")};
-    case LoanOutcome::NoProgress:
-        return {kNoProgress, QString()};
-    case LoanOutcome::TooLarge:
-        return {kTooLarge, QString()};
-    case LoanOutcome::CutOff:
-        return {kCutOff, QStringLiteral("Edit13")};
-    case LoanOutcome::Done:
-        break;
+    case LoanOutcome::NoProgress: return {kNoProgress, QString()};
+    case LoanOutcome::TooLarge: return {kTooLarge, QString()};
+    case LoanOutcome::CutOff: return {kCutOff, QStringLiteral("Edit13")};
+    case LoanOutcome::Done: break;
     }
     Edit12 = amountText(r.payment);
     Edit1 = amountText(r.amount);

@@ -27,9 +27,9 @@ public:
     QString Edit2;   // nominal interest
     QString Edit12;  // monthly payment
     QString Edit13 = QStringLiteral("30");
-    QString Edit14;  // maximum term, years and months
-    QDate Datum1;    // start date
-    QDate Datum3;    // status date
+    QString Edit14;       // maximum term, years and months
+    QDate Datum1;         // start date
+    QDate Datum3;         // status date
     bool Radio1 = true;   // adjust the payment
     bool Radio2 = false;  // adjust the loan amount
     bool vproz = false;   // interest changes are used
@@ -46,11 +46,11 @@ public:
     FinanceGrid Grid3{4};  // interest changes
 
     // Loan page outputs.
-    QString Edit3, Edit8;  // total term, years and months
-    QString Edit15;        // last payment
-    QDate Datum2;          // date of the last payment
+    QString Edit3, Edit8;                // total term, years and months
+    QString Edit15;                      // last payment
+    QDate Datum2;                        // date of the last payment
     QString Edit4, Edit5, Edit6, Edit9;  // status: principal part, interest part, principal and interest so far
-    QString Edit10, Edit11;               // total paid, interest share
+    QString Edit10, Edit11;              // total paid, interest share
     QString StatusCaption = QStringLiteral(" Darlehensstatus ");
 
     // Savings page inputs.
@@ -74,8 +74,8 @@ public:
     QDate Datum6;          // status date
 
     // Savings page outputs.
-    QString Edit24;  // capital at the status date
-    QDate Datum5;    // payout date
+    QString Edit24;                  // capital at the status date
+    QDate Datum5;                    // payout date
     QString Edit21, Edit20, Edit22;  // final capital, paid in, interest
 
     // The scenario name as typed or picked, and the list of stored names.

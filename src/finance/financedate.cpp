@@ -29,7 +29,7 @@ QDate parse(const QString& text, int currentYear) {
     int month = 0;
     int year = 0;
     const bool readable = parts.size() == 3 && readDigits(parts[0], 1, 2, day) && readDigits(parts[1], 1, 2, month) &&
-                          readDigits(parts[2], 1, 4, year) && parts[2].size() != 3;
+        readDigits(parts[2], 1, 4, year) && parts[2].size() != 3;
     if (!readable) throw numtext::ConversionError(numtext::invalidDateMessage(text));
     if (parts[2].size() <= 2) {
         const int windowStart = currentYear - 50;

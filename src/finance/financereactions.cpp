@@ -170,14 +170,14 @@ void FinanceCalculator::resetAdjustedField() {
 }
 
 void FinanceCalculator::AddRow() {
-    FinanceGrid& grid = ActivePage == FinancePage::Tilgung ? (SpeedButton7Down ? Grid3 : Grid2)
-                                                           : (SpeedButton8Down ? Grid4 : Grid1);
+    FinanceGrid& grid =
+        ActivePage == FinancePage::Tilgung ? (SpeedButton7Down ? Grid3 : Grid2) : (SpeedButton8Down ? Grid4 : Grid1);
     grid.rows.emplace_back();
 }
 
 void FinanceCalculator::DeleteLastRow() {
-    FinanceGrid& grid = ActivePage == FinancePage::Tilgung ? (SpeedButton7Down ? Grid3 : Grid2)
-                                                           : (SpeedButton8Down ? Grid4 : Grid1);
+    FinanceGrid& grid =
+        ActivePage == FinancePage::Tilgung ? (SpeedButton7Down ? Grid3 : Grid2) : (SpeedButton8Down ? Grid4 : Grid1);
     grid.rows.back() = {};
     // The heading row and one data row always stay.
     if (grid.RowCount() > 2) grid.rows.pop_back();

@@ -133,8 +133,8 @@ public:
         res.interestSum = pass.interestSum;
         res.status = pass.status;
         const bool finite = std::isfinite(B) && std::isfinite(pass.principalSum) && std::isfinite(pass.interestSum) &&
-                            std::isfinite(pass.status.principalPart) && std::isfinite(pass.status.interestPart) &&
-                            std::isfinite(pass.status.principalSum) && std::isfinite(pass.status.interestSum);
+            std::isfinite(pass.status.principalPart) && std::isfinite(pass.status.interestPart) &&
+            std::isfinite(pass.status.principalSum) && std::isfinite(pass.status.interestSum);
         if (!finite) res.outcome = LoanOutcome::TooLarge;
         return res;
     }

@@ -71,6 +71,6 @@ SavingsResult yearly(const SavingsInputs& in) {
 SavingsResult computeSavings(const SavingsInputs& in) {
     SavingsResult r = in.yearly ? yearly(in) : monthly(in);
     r.finite = std::isfinite(r.capital) && std::isfinite(r.interestSum) && std::isfinite(r.paidIn) &&
-               (!r.statusCapital || std::isfinite(*r.statusCapital));
+        (!r.statusCapital || std::isfinite(*r.statusCapital));
     return r;
 }

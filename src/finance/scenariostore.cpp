@@ -21,8 +21,8 @@ const QString kSavingsOnly = QStringLiteral("Name nur für Anlage gültig!");
 const QString kAskDelete = QStringLiteral("Eintrag löschen?");
 
 // The sections the program keeps its own settings in; a scenario of that name would overwrite them.
-const char* const kOwnSections[] = {"Config", "Waehrung", "Kurse",   "Terms",      "Konstant",  "Seiten",
-                                    "Seiten2", "Seiten3", "Finanzrechner", "FoerderAlt", "FoerderNeu"};
+const char* const kOwnSections[] = {"Config",  "Waehrung", "Kurse",         "Terms",      "Konstant",  "Seiten",
+                                    "Seiten2", "Seiten3",  "Finanzrechner", "FoerderAlt", "FoerderNeu"};
 
 QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
@@ -134,8 +134,8 @@ FinanceReaction ScenarioStore::SpeedButton2Click(FinanceCalculator& f, SettingsS
     const QString name = Items[index];
     f.ComboBox1 = name;
     const int page = f.ActivePage == FinancePage::Tilgung ? 0 : 1;
-    const bool otherPage = settings.sectionExists(name) &&
-                           scenariokeys::readInteger(settings, name, scenariokeys::Page, -1) != page;
+    const bool otherPage =
+        settings.sectionExists(name) && scenariokeys::readInteger(settings, name, scenariokeys::Page, -1) != page;
     if (otherPage) {
         // The name stays listed; the other page's scenario stays as it is.
         out.add(FinanceOutcome{page == 1 ? kLoanOnly : kSavingsOnly, QString()});

@@ -23,9 +23,9 @@ struct Parameter {
 
 // The nine legal amounts, their keys and the defaults of contracts up to 31.12.2005; the newer regime's are all 0.
 const Parameter kParameters[] = {
-    {&SubsidyCalculator::Edit3, "Neubauzl", "1250"},  {&SubsidyCalculator::Edit4, "Altbauzl", "1250"},
-    {&SubsidyCalculator::Edit5, "Oekozl", "0"},       {&SubsidyCalculator::Edit11, "Oekozl2", "0"},
-    {&SubsidyCalculator::Edit6, "Kinderzl", "800"},   {&SubsidyCalculator::Edit7, "Grenze_L", "70000"},
+    {&SubsidyCalculator::Edit3, "Neubauzl", "1250"},   {&SubsidyCalculator::Edit4, "Altbauzl", "1250"},
+    {&SubsidyCalculator::Edit5, "Oekozl", "0"},        {&SubsidyCalculator::Edit11, "Oekozl2", "0"},
+    {&SubsidyCalculator::Edit6, "Kinderzl", "800"},    {&SubsidyCalculator::Edit7, "Grenze_L", "70000"},
     {&SubsidyCalculator::Edit8, "Grenze_V", "140000"}, {&SubsidyCalculator::Edit10, "Dauer", "8"},
     {&SubsidyCalculator::Edit9, "Erhoeung", "30000"},
 };

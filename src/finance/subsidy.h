@@ -28,7 +28,7 @@ public:
     bool Verheiratet = true, Ledig = false;
     bool Neubau = true, Altbau = false;
     bool Oeko = false, Oeko2 = false;
-    bool OekoEnabled = true;  // eco bonus 1 is for new buildings only
+    bool OekoEnabled = true;       // eco bonus 1 is for new buildings only
     bool Alt = false, Neu = true;  // contract up to 31.12.2005 / from 1.1.2006
 
     // Results.

@@ -12,10 +12,10 @@ FunctionPanel::FunctionPanel(Calculator& calc, Dialogs& dialogs, const AngleMode
 
 const QStringList& FunctionPanel::OperatorItems() {
     static const QStringList items = {
-        "+", "-", "*", "/", "mod", "div", "min", "max", "round", "floor", "ceil", "abs", "",
-        "^", "sqrt", "(x)expe", "ln", "(a)log(x)", "",
-        "arcsin(x)", "arccos(x)", "arctan(x)", "sinh(x)", "cosh(x)", "tanh(x)", "sin(x)", "cos(x)", "tan(x)",
-        "deg2rad", "rad2deg", "", "pi", "e"};
+        "+",      "-",         "*",         "/",         "mod",     "div",     "min",     "max",    "round",
+        "floor",  "ceil",      "abs",       "",          "^",       "sqrt",    "(x)expe", "ln",     "(a)log(x)",
+        "",       "arcsin(x)", "arccos(x)", "arctan(x)", "sinh(x)", "cosh(x)", "tanh(x)", "sin(x)", "cos(x)",
+        "tan(x)", "deg2rad",   "rad2deg",   "",          "pi",      "e"};
     return items;
 }
 

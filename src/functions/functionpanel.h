@@ -50,15 +50,15 @@ public:
     int ErrorSelLength = 0;
 
     // ---- Commands ----
-    void Button1Click();        // "f(x)": evaluate into the calculator
-    void SpeedButton1Click();   // save the formula with its constants
-    void SpeedButton2Click();   // delete the selected saved formula, after "Term löschen?"
-    void Button2Click();        // open or close the plotter
-    void RueckClick();          // back through the history
-    void VorClick();            // forward through the history
-    void ComboBox1Select(int index);               // a saved formula picked from the drop-down
-    void ComboBox1Change(const QString& text);     // the formula text edited or pasted
-    void ComboBox2Select(int index);               // an operator inserted at the caret
+    void Button1Click();                        // "f(x)": evaluate into the calculator
+    void SpeedButton1Click();                   // save the formula with its constants
+    void SpeedButton2Click();                   // delete the selected saved formula, after "Term löschen?"
+    void Button2Click();                        // open or close the plotter
+    void RueckClick();                          // back through the history
+    void VorClick();                            // forward through the history
+    void ComboBox1Select(int index);            // a saved formula picked from the drop-down
+    void ComboBox1Change(const QString& text);  // the formula text edited or pasted
+    void ComboBox2Select(int index);            // an operator inserted at the caret
     // Focus entering and leaving the formula or a constant input.
     void InputEnter();
     void InputExit();

@@ -53,7 +53,7 @@ void TaxPanel::computeAmounts() {
     TaxContained = a - NetAmount;
     // A rate of -100 % has no amount before tax; nothing infinite is shown, taken or written.
     const bool finite = TaxFactor != 0 && std::isfinite(GrossAmount) && std::isfinite(NetAmount) &&
-                        std::isfinite(TaxAdded) && std::isfinite(TaxContained);
+        std::isfinite(TaxAdded) && std::isfinite(TaxContained);
     if (!finite) {
         clearAmounts();
         return;
@@ -164,23 +164,24 @@ void TaxPanel::WriteToTape() {
     tape->SetBold(false);
     tape->SetSize(8);
     if (!VST) {
-        tape->AppendLine(name + QStringLiteral(" (") + Edit3 + QStringLiteral("%) ") + w + u' ' +
-                         amountText(TaxAdded) + QStringLiteral(" +"));
+        tape->AppendLine(name + QStringLiteral(" (") + Edit3 + QStringLiteral("%) ") + w + u' ' + amountText(TaxAdded) +
+                         QStringLiteral(" +"));
         recordTyping();
         tape->AppendLine(QString(calc_.Label1.size() / 2, QChar(0x2014)));
         tape->AppendLine(w + u' ' + amountText(GrossAmount) + QStringLiteral(" ST"));
     } else {
-        tape->AppendLine(QStringLiteral("Enthalten ") + Edit3 + QStringLiteral("% ") + name + QStringLiteral(" = ") + w +
-                         u' ' + amountText(TaxContained) + QStringLiteral("  -"));
-        tape->AppendLine(QStringLiteral("Betr. o. Steuer = ") + w + u' ' + amountText(NetAmount) + QStringLiteral(" ST"));
+        tape->AppendLine(QStringLiteral("Enthalten ") + Edit3 + QStringLiteral("% ") + name + QStringLiteral(" = ") +
+                         w + u' ' + amountText(TaxContained) + QStringLiteral("  -"));
+        tape->AppendLine(QStringLiteral("Betr. o. Steuer = ") + w + u' ' + amountText(NetAmount) +
+                         QStringLiteral(" ST"));
         recordTyping();
     }
 }
 
 void TaxPanel::EditEntry() {
     if (!hasSelection()) return;
-    const auto name = dialogs_.input(QStringLiteral("Eintrag bearbeiten"), QStringLiteral("Bitte neue Benennung eingeben!"),
-                                     TaxNames[TaxIndex]);
+    const auto name = dialogs_.input(QStringLiteral("Eintrag bearbeiten"),
+                                     QStringLiteral("Bitte neue Benennung eingeben!"), TaxNames[TaxIndex]);
     if (name) TaxNames[TaxIndex] = *name;
 }
 
@@ -203,9 +204,10 @@ void TaxPanel::NewEntry() {
     while (TaxRates.size() < TaxNames.size()) TaxRates.append(QStringLiteral("0,0"));
     TaxNames.append(*name);
     if (beeper_) beeper_->beep();
-    const auto rate = dialogs_.input(QString::fromUtf8("Steuernprozente für ") + *name,
-                                     QString::fromUtf8("Bitte die Steuerprozente für ") + *name + QStringLiteral(" eingeben!"),
-                                     QStringLiteral("10,0"));
+    const auto rate =
+        dialogs_.input(QString::fromUtf8("Steuernprozente für ") + *name,
+                       QString::fromUtf8("Bitte die Steuerprozente für ") + *name + QStringLiteral(" eingeben!"),
+                       QStringLiteral("10,0"));
     if (rate) {
         if (rate->isEmpty()) {
             TaxRates.append(QStringLiteral("0,0"));

@@ -26,8 +26,8 @@ public:
     // ---- The list (kept in the settings file) ----
     QStringList TaxNames{QStringLiteral("MwSt"), QStringLiteral("Ust")};  // ComboBox1 items
     QStringList TaxRates{QStringLiteral("19"), QStringLiteral("19")};     // percentages, decimal comma
-    int TaxIndex = 0;   // selected entry, -1 none
-    bool VST = false;   // "VSt": the amount contains the tax; "NSt" (tax added) otherwise
+    int TaxIndex = 0;                                                     // selected entry, -1 none
+    bool VST = false;  // "VSt": the amount contains the tax; "NSt" (tax added) otherwise
 
     // ---- Fields ----
     QString Edit3;  // percentage of the selected tax
@@ -48,16 +48,16 @@ public:
     void Refresh();
 
     // ---- User commands ----
-    void SelectTax(int index);          // ComboBox1 changed
-    void SelectMode(bool vst);          // VST / NST
+    void SelectTax(int index);               // ComboBox1 changed
+    void SelectMode(bool vst);               // VST / NST
     void Edit3Changed(const QString& text);  // a typed "." becomes ","
-    void Edit3Entered();                // the field takes the keys
-    void Edit3Left();                   // leaving it, or Enter: the rate is stored
-    void TakeOver();                    // SpeedButton1
-    void WriteToTape();                 // SpeedButton2
-    void EditEntry();                   // "Eintrag bearbeiten"
-    void DeleteEntry();                 // "Eintrag löschen"
-    void NewEntry();                    // "Neuer Eintrag"
+    void Edit3Entered();                     // the field takes the keys
+    void Edit3Left();                        // leaving it, or Enter: the rate is stored
+    void TakeOver();                         // SpeedButton1
+    void WriteToTape();                      // SpeedButton2
+    void EditEntry();                        // "Eintrag bearbeiten"
+    void DeleteEntry();                      // "Eintrag löschen"
+    void NewEntry();                         // "Neuer Eintrag"
 
 private:
     bool hasSelection() const { return TaxIndex >= 0 && TaxIndex < TaxNames.size(); }

@@ -27,6 +27,7 @@ void TaxSettings::save(IniFile& ini) {
     const TaxPanel& tax = panel_;
     ini.writeBool(Config, u"VST", tax.VST);
     ini.writeCommaText(Config, u"SteuerListe", tax.TaxNames);
-    ini.writeInteger(Config, u"SteuerIndex", tax.TaxIndex >= 0 && tax.TaxIndex < tax.TaxNames.size() ? tax.TaxIndex : -1);
+    ini.writeInteger(Config, u"SteuerIndex",
+                     tax.TaxIndex >= 0 && tax.TaxIndex < tax.TaxNames.size() ? tax.TaxIndex : -1);
     ini.writeCommaText(Config, u"Steuern", tax.TaxRates);
 }

@@ -60,7 +60,9 @@ Outcome refused(const QString& message, View view = View::Unchanged) {
 
 Outcome forward(int button, long double x, const Mode& m) {
     static const char* const marks[] = {"sin", "cos", "tan", "cot", "sec", "csc"};
-    static const char* const infinite[] = {nullptr, nullptr, "Tangens für diesen Winkel ist unendlich",
+    static const char* const infinite[] = {nullptr,
+                                           nullptr,
+                                           "Tangens für diesen Winkel ist unendlich",
                                            "Kotangens für diesen Winkel ist unendlich",
                                            "Sekans für diesen Winkel ist unendlich",
                                            "Kosekans für diesen Winkel ist unendlich"};
@@ -83,10 +85,24 @@ Outcome forward(int button, long double x, const Mode& m) {
     switch (button) {
     case 1: o.result = s; break;
     case 2: o.result = c; break;
-    case 3: o.result = s / c; o.tan = positiveZero(o.result); break;
-    case 4: o.result = c / s; o.tan = tangent; o.cot = positiveZero(o.result); break;
-    case 5: o.result = 1 / c; o.tan = tangent; break;
-    case 6: o.result = 1 / s; o.tan = tangent; o.cot = c / s; break;
+    case 3:
+        o.result = s / c;
+        o.tan = positiveZero(o.result);
+        break;
+    case 4:
+        o.result = c / s;
+        o.tan = tangent;
+        o.cot = positiveZero(o.result);
+        break;
+    case 5:
+        o.result = 1 / c;
+        o.tan = tangent;
+        break;
+    case 6:
+        o.result = 1 / s;
+        o.tan = tangent;
+        o.cot = c / s;
+        break;
     default: break;
     }
     return o;

@@ -21,7 +21,7 @@ public:
     bool UnitConversionPending = false;
 
     // ---- What the panel shows ----
-    int ActivePage = 0;                               // page control
+    int ActivePage = 0;                                // page control
     std::array<int, UnitPageCount> SourceSelection{};  // selected entry of each page's source list
     std::array<int, UnitPageCount> TargetSelection{};  // and of its target list
 

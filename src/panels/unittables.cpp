@@ -41,7 +41,7 @@ constexpr std::array<UnitDefinition, 14> kLength{{
     {"US Mile", "US Mile", 5280 * kSurveyFoot, " usmi"},
     {"Seemeilen", "Seemeilen", 1852, " smi"},
     {"Lichtjahre", "Lichtjahre", 9460730472580800.0L, " LJ"},
-    {"Parsecs", "Parsecs", 648000 / std::numbers::pi_v<long double> * kAstronomicalUnit, " pc"},
+    {"Parsecs", "Parsecs", 648000 / std::numbers::pi_v<long double>* kAstronomicalUnit, " pc"},
     {"AE (Astron. Einh.)", "AE (Astron. Einh.)", kAstronomicalUnit, " AE"},
 }};
 
@@ -67,12 +67,12 @@ constexpr std::array<UnitDefinition, 13> kArea{{
     {"Millimeter²", "Millimeter²", 1e-6L, " mm²"},
     {"Hektar", "Hektar", 10000, " ha"},
     {"Kilometer²", "Kilometer²", 1e6L, " km²"},
-    {"Zoll²", "Zoll²", kInch * kInch, "  in²"},
-    {"Fuß²", "Fuß²", kFoot * kFoot, " ft²"},
-    {"Yards²", "Yards²", kYard * kYard, " yd²"},
-    {"Meilen²", "Meilen²", kMile * kMile, "  mi²"},
-    {"Acres (UK)", "Acres (UK)", 4840 * kYard * kYard, " ac."},
-    {"Acres (US)", "Acres (US)", 43560 * kSurveyFoot * kSurveyFoot, " usac"},
+    {"Zoll²", "Zoll²", kInch* kInch, "  in²"},
+    {"Fuß²", "Fuß²", kFoot* kFoot, " ft²"},
+    {"Yards²", "Yards²", kYard* kYard, " yd²"},
+    {"Meilen²", "Meilen²", kMile* kMile, "  mi²"},
+    {"Acres (UK)", "Acres (UK)", 4840 * kYard* kYard, " ac."},
+    {"Acres (US)", "Acres (US)", 43560 * kSurveyFoot* kSurveyFoot, " usac"},
     {"Ar", "Ar", 100, "  a"},
     {"Morgen", "Morgen", 2500, " mg"},
 }};
@@ -83,7 +83,7 @@ constexpr std::array<UnitDefinition, 15> kVolume{{
     {"Milliliter", "Milliliter", 0.001L, " ml"},
     {"Meter³", "Meter³", 1000, "  m³"},
     {"Centimeter³", "Centimeter³", 0.001L, " cm³"},
-    {"Yards³", "Yards³", kYard * kYard * kYard * 1000, " yd³"},
+    {"Yards³", "Yards³", kYard* kYard* kYard * 1000, " yd³"},
     {"Gallon (US)", "Gallon (US)", kGallonUs, " gal"},
     {"Gallon (UK)", "Gallon (UK)", kGallonUk, " guk"},
     {"Ounces", "Ounces", kFluidOunceUs, " oz"},
@@ -120,11 +120,11 @@ constexpr std::array<UnitDefinition, 9> kPower{{
     {"Kilowatt (kW)", "Kilowatt (kW)", 1000, " kW"},
     {"Megawatt", "Megawatt", 1e6L, " MW"},
     {"PS", "PS", 75 * kStandardGravity, " PS"},
-    {"HP", "HP", 550 * kFoot * kPoundForce, " HP"},
+    {"HP", "HP", 550 * kFoot* kPoundForce, " HP"},
     {"Kalorien/s", "Kalorien/s", kCalorie, " cal/s"},
     {"Kalorien/h", "Kalorien/h", kCalorie / 3600, " cal/h"},
     {"BTU/s", "BTU/s", kBtu, " BTU/s"},
-    {"lb-feet/s", "lb-feet/s", kFoot * kPoundForce, " flb/s"},
+    {"lb-feet/s", "lb-feet/s", kFoot* kPoundForce, " flb/s"},
 }};
 
 // Forces in newtons.

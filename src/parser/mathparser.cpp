@@ -38,8 +38,7 @@ TMathParser::TMathParser(bool withBuiltIns, QChar decimalSeparator, const AngleM
 TMathParser::~TMathParser() = default;
 
 void TMathParser::AddOperator(const QString& name, OperandSet operands, OperatorFunc func) {
-    if (FindOperator(name) >= 0)
-        throw EMathParser(QStringLiteral("Operator \"%1\" does already exist.").arg(name));
+    if (FindOperator(name) >= 0) throw EMathParser(QStringLiteral("Operator \"%1\" does already exist.").arg(name));
     operators_.push_back(TOperator{name, operands, func});
     ++tableVersion_;
 }
@@ -64,10 +63,8 @@ void TMathParser::AddConstant(const QString& name, long double value) {
 
 void TMathParser::SetConstant(const QString& name, long double value) {
     const int index = FindConstant(name);
-    if (index >= 0)
-        constants_[static_cast<size_t>(index)].Value = value;
-    else
-        AddConstant(name, value);
+    if (index >= 0) constants_[static_cast<size_t>(index)].Value = value;
+    else AddConstant(name, value);
 }
 
 std::shared_ptr<Program> TMathParser::programFor(const QString& text) {

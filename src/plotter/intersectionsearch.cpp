@@ -54,7 +54,9 @@ struct Scan {
     // would change the state (which then needs the 80-bit values).
     bool needsExact(double dd, double y1, double y2) const {
         const double margin = 1e-9 * (1 + std::fabs(y1) + std::fabs(y2));
-        auto near = [&](long double t) { return std::fabs(dd - static_cast<double>(t)) <= 1e-6 * std::fabs(t) + margin; };
+        auto near = [&](long double t) {
+            return std::fabs(dd - static_cast<double>(t)) <= 1e-6 * std::fabs(t) + margin;
+        };
         if (dd < best || near(best) || near(4) || near(20)) return true;
         if (!fixed) return false;
         return dd < r.secondBest || near(r.secondBest) || (!r.secondSet && r.secondBest < dd);
@@ -238,22 +240,23 @@ IntersectionTexts IntersectionSearch::Texts(const IntersectionResult& r) {
         if (r.best == 0) {
             t.hint = QStringLiteral("Schnittpunkt");
             t.readout1 = (two ? QStringLiteral("x1 =  ") : QStringLiteral("x =  ")) + f(r.x1) +
-                         (two ? QStringLiteral(",   y1 = ") : QStringLiteral(",   y = ")) + f(r.y11);
+                (two ? QStringLiteral(",   y1 = ") : QStringLiteral(",   y = ")) + f(r.y11);
         } else if (r.best <= 1e-9L) {
             t.hint = QStringLiteral("Schnittpunkt (Ca)");
-            t.readout1 = two ? QStringLiteral("x1 =~  ") + f(r.x1) + QStringLiteral(",   y1 =~ ") + f(r.y11)
-                             : QStringLiteral("x =~  ") + f(r.x1) + QStringLiteral(",   y =~ ") + f((r.y11 + r.y12) / 2);
+            t.readout1 = two
+                ? QStringLiteral("x1 =~  ") + f(r.x1) + QStringLiteral(",   y1 =~ ") + f(r.y11)
+                : QStringLiteral("x =~  ") + f(r.x1) + QStringLiteral(",   y =~ ") + f((r.y11 + r.y12) / 2);
         } else {
             t.caption = QStringLiteral("NP");
             t.hint = QString::fromUtf8("\"Nähepunkt\" (kleinste Differenz zwischen \"y\")");
             t.readout1 = QStringLiteral("x = ") + f(r.x1) + QStringLiteral(",   y1 = ") + f(r.y11) +
-                         QStringLiteral(",  y2 = ") + f(r.y12);
+                QStringLiteral(",  y2 = ") + f(r.y12);
         }
         if (two) {
             t.secondShown = true;
             t.readout2 = (r.secondBest == 0 ? QStringLiteral("x2 =  ") : QStringLiteral("x2 =~  ")) + f(r.x2) +
-                         (r.secondBest == 0 ? QStringLiteral(",   y2 = ") : QStringLiteral(",   y2 =~ ")) +
-                         f((r.y21 + r.y22) / 2);
+                (r.secondBest == 0 ? QStringLiteral(",   y2 = ") : QStringLiteral(",   y2 =~ ")) +
+                f((r.y21 + r.y22) / 2);
         }
         break;
     }

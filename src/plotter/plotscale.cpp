@@ -5,14 +5,12 @@
 namespace plotscale {
 
 const QStringList& ScaleItems() {
-    static const QStringList items = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
+    static const QStringList items = {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",   "10",
                                       "12", "15", "20", "25", "30", "40", "50", "60", "100", "200"};
     return items;
 }
 
-int PixelsPerUnit(int scaleRange, int height) {
-    return scaleRange > 0 ? (height / 2) / scaleRange : 0;
-}
+int PixelsPerUnit(int scaleRange, int height) { return scaleRange > 0 ? (height / 2) / scaleRange : 0; }
 
 TickPlan Ticks(int scaleRange, int pixelsPerUnit) {
     if (scaleRange == 1) return {20, pixelsPerUnit / 10};
@@ -53,15 +51,15 @@ QPoint LabelPosition(int scaleRange, int offset, Side side, int centre) {
 
 QColor HoldColour(int historyIndex) {
     switch (historyIndex) {
-    case 1: return {0, 128, 0};      // green
-    case 2: return {255, 0, 255};    // fuchsia
-    case 3: return {216, 122, 61};   // orange
-    case 4: return {128, 0, 0};      // maroon
-    case 5: return {0, 255, 255};    // aqua
-    case 6: return {128, 0, 128};    // purple
-    case 7: return {0, 255, 0};      // lime
-    case 8: return {0, 0, 255};      // blue
-    default: return {255, 0, 0};     // red: not listed, 0, 9, 10 and beyond
+    case 1: return {0, 128, 0};     // green
+    case 2: return {255, 0, 255};   // fuchsia
+    case 3: return {216, 122, 61};  // orange
+    case 4: return {128, 0, 0};     // maroon
+    case 5: return {0, 255, 255};   // aqua
+    case 6: return {128, 0, 128};   // purple
+    case 7: return {0, 255, 0};     // lime
+    case 8: return {0, 0, 255};     // blue
+    default: return {255, 0, 0};    // red: not listed, 0, 9, 10 and beyond
     }
 }
 

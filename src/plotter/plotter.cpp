@@ -115,7 +115,7 @@ void Plotter::takeTerms(const QString& formula) {
 void Plotter::updateDegreeButton(const QString& formula) {
     const bool angles = (formula.contains(QStringLiteral("sin")) || formula.contains(QStringLiteral("cos")) ||
                          formula.contains(QStringLiteral("tan"))) &&
-                        !formula.contains(QStringLiteral("arc"));
+        !formula.contains(QStringLiteral("arc"));
     if (angles) {
         GradRadVisible = true;
     } else {
@@ -253,8 +253,8 @@ void Plotter::drawMarker(PlotCanvas& canvas, TCompiledFormula& formula) {
     const int c = H / 2;
     const bool requested = MarkRequest1 || MarkRequest2;
     const long double x = MarkRequest1 ? Intersection1X
-                          : MarkRequest2 ? Intersection2X
-                                         : numtext::valValue(calc_.Operand1Text);
+        : MarkRequest2                 ? Intersection2X
+                                       : numtext::valValue(calc_.Operand1Text);
     canvas.SetPen(requested ? QColor(0, 0, 255) : QColor(Qt::black));
     long double y = 0;
     if (formula.TryEvaluate(x, y)) MarkerY = y;

@@ -42,8 +42,8 @@ public:
     void setLauncher(DocumentLauncher* launcher) { launcher_ = launcher; }
 
     // ---- Surface ----
-    QImage Image1;  // the picture
-    QImage Image2;  // backup, taken before each change
+    QImage Image1;             // the picture
+    QImage Image2;             // backup, taken before each change
     bool UndoVisible = false;  // "Letzte Änderung rückgängig"
     QString StartDirectory;    // where the export writes "Temp.fodt": the working directory at start
 
@@ -68,8 +68,8 @@ public:
     bool HoldMode = false;  // the hold button `Halten` is down
     QString HaltenCaption = QStringLiteral("Erhalten");
     QString Term1, Term2;
-    QStringList PlotSequence;   // a new entry whenever the evaluated formula differs from the last
-    QStringList GraphFormulas;  // the distinct formulas of the current graph
+    QStringList PlotSequence;        // a new entry whenever the evaluated formula differs from the last
+    QStringList GraphFormulas;       // the distinct formulas of the current graph
     QString Term1Label, Term2Label;  // shown beside "Term 1: " and "Term 2: "
     bool TermLabelsVisible = false;
 
@@ -95,12 +95,12 @@ public:
     IntersectionSearch Search;
 
     // ---- Context menu of `Image1`: visibility of the items that come and go ----
-    bool Term2ItemVisible = false;     // "Term 2 schreiben"
-    bool SearchItemVisible = false;    // "Schnittpunkt berechnen"
-    bool RangeMenuVisible = false;     // "Bereich für Schnittpunktsuche"
+    bool Term2ItemVisible = false;                    // "Term 2 schreiben"
+    bool SearchItemVisible = false;                   // "Schnittpunkt berechnen"
+    bool RangeMenuVisible = false;                    // "Bereich für Schnittpunktsuche"
     bool Take1Visible = false, Take2Visible = false;  // "X-Wert für Schnittpunkt n übernehmen"
     bool Mark1Visible = false, Mark2Visible = false;  // "Schnittpunkt n Markieren/markieren"
-    bool Term1ItemVisible = true;      // "Term 1 schreiben"
+    bool Term1ItemVisible = true;                     // "Term 1 schreiben"
 
     // ---- Placements, tools and the mouse ----
     bool PlaceMarker1 = false, PlaceMarker2 = false, PlaceTerm1 = false, PlaceTerm2 = false;
@@ -123,7 +123,7 @@ public:
     long double HypY = 0, CoshY = 0;
     bool Hyp = false, Arc = false, Rad = false;
     int AnglePeriods = 0, AngleRest = 0;
-    QString TrigReadouts[6];  // sine, cosine, tangent, cotangent, secant, cosecant
+    QString TrigReadouts[6];              // sine, cosine, tangent, cotangent, secant, cosecant
     QString Edit1 = QStringLiteral("1");  // "Bei Radius"
     QString Edit2;                        // the line at that radius
 

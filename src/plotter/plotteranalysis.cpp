@@ -23,7 +23,8 @@ public:
         window_.setBusy(false);
     }
     void refining(int intersection, int phase) override {
-        calc_.Caption = before_ + QStringLiteral(" -  Berechne Schnittpunkt %1 - Phase %2 von 15").arg(intersection).arg(phase);
+        calc_.Caption =
+            before_ + QStringLiteral(" -  Berechne Schnittpunkt %1 - Phase %2 von 15").arg(intersection).arg(phase);
     }
 
 private:
@@ -104,9 +105,9 @@ void Plotter::searchIntersections(const long double constants[3], const bool use
     const long double end = free ? SearchEnd : SearchEnd * ScaleRange;
     const QString current = source_->currentFormula();
     const bool parallelTest = !current.contains(QStringLiteral("log")) && !current.contains(QStringLiteral("ln")) &&
-                              !current.contains(QStringLiteral("sqrt"));
+        !current.contains(QStringLiteral("sqrt"));
     QString key = Term1 + u'\n' + Term2 + u'\n' + bitsOf(start) + bitsOf(end) + QString::number(angles_->DegreeMode) +
-                  (parallelTest ? u'P' : u'-');
+        (parallelTest ? u'P' : u'-');
     for (int i = 0; i < 3; ++i) key += used[i] ? bitsOf(constants[i]) : QStringLiteral("-");
     if (key != lastSearchKey_) {
         SearchCaption caption(calc_, *window_);

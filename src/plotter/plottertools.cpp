@@ -156,9 +156,12 @@ void Plotter::placeText(QPoint at) {
     };
     if (PlaceMarker1) {
         if (SnPCaption == QStringLiteral("NP")) writeLines(Image1, at, Result1, {}, kBlue);
-        else writeLines(Image1, at, QStringLiteral("x= ") + f(Intersection1X), QStringLiteral("y= ") + f(Intersection1Y1), kBlue);
+        else
+            writeLines(Image1, at, QStringLiteral("x= ") + f(Intersection1X),
+                       QStringLiteral("y= ") + f(Intersection1Y1), kBlue);
     } else if (PlaceMarker2) {
-        writeLines(Image1, at, QStringLiteral("x= ") + f(Intersection2X), QStringLiteral("y= ") + f(Intersection2Y2), kBlue);
+        writeLines(Image1, at, QStringLiteral("x= ") + f(Intersection2X), QStringLiteral("y= ") + f(Intersection2Y2),
+                   kBlue);
     } else if (PlaceTerm1) {
         termLines(Term1);
     } else if (PlaceTerm2) {
@@ -182,10 +185,9 @@ void Plotter::UndoClick() {
 
 void Plotter::SaveClick() {
     int filter = 0;
-    QString name = dialogs_.saveFileName(QStringLiteral("Graph als Bild speichern"), QStringLiteral("Graph.png"),
-                                         {QStringLiteral("PNG (*.png)"), QStringLiteral("Bmp (*.bmp)"),
-                                          QStringLiteral("SVG (*.svg)")},
-                                         &filter);
+    QString name = dialogs_.saveFileName(
+        QStringLiteral("Graph als Bild speichern"), QStringLiteral("Graph.png"),
+        {QStringLiteral("PNG (*.png)"), QStringLiteral("Bmp (*.bmp)"), QStringLiteral("SVG (*.svg)")}, &filter);
     if (name.isEmpty()) return;
     static const char* const suffixes[] = {"png", "bmp", "svg"};
     QString suffix = QFileInfo(name).suffix().toLower();
@@ -193,8 +195,9 @@ void Plotter::SaveClick() {
         suffix = QString::fromLatin1(suffixes[filter >= 0 && filter < 3 ? filter : 0]);
         name += u'.' + suffix;
     }
-    const bool saved = suffix == QLatin1String("svg") ? saveSvg(Image1, name)
-                                                       : Image1.save(name, suffix == QLatin1String("bmp") ? "BMP" : "PNG");
+    const bool saved = suffix == QLatin1String("svg")
+        ? saveSvg(Image1, name)
+        : Image1.save(name, suffix == QLatin1String("bmp") ? "BMP" : "PNG");
     if (!saved) dialogs_.message(QStringLiteral("Das Bild konnte nicht gespeichert werden."));
 }
 
@@ -237,5 +240,6 @@ void Plotter::ExportClick() {
         dialogs_.message(QStringLiteral("Das Bild konnte nicht gespeichert werden."));
         return;
     }
-    if (!launcher_ || !launcher_->open(path)) dialogs_.message(QStringLiteral("LibreOffice konnte nicht gestartet werden."));
+    if (!launcher_ || !launcher_->open(path))
+        dialogs_.message(QStringLiteral("LibreOffice konnte nicht gestartet werden."));
 }

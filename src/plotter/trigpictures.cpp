@@ -142,8 +142,7 @@ void Plotter::drawUnitCircle(PlotCanvas& canvas) {
     text(c - 15, 5, QStringLiteral("+y"));
     text(c - 15, H - 15, QStringLiteral("-y"));
     text(c - R - 10, c - 15, QStringLiteral("R"));
-    if (AnglePeriods != 0)
-        text(c + 15, H - 15, QStringLiteral("%1 Periode(n) + %2°").arg(AnglePeriods).arg(AngleRest));
+    if (AnglePeriods != 0) text(c + 15, H - 15, QStringLiteral("%1 Periode(n) + %2°").arg(AnglePeriods).arg(AngleRest));
     p.setPen(pen(Qt::black));
     p.drawEllipse(QPoint(c, c), R, R);
     if (pf == 0) {
@@ -152,7 +151,7 @@ void Plotter::drawUnitCircle(PlotCanvas& canvas) {
     }
     const QPoint point(c + PlotCanvas::Pixel(R * TrigCos), c + PlotCanvas::Pixel(-R * TrigSin));
     line(p, pen(Qt::black, 1, pf >= 3 ? Qt::DotLine : Qt::SolidLine), {c, c}, point);
-    line(p, pf == 1 ? pen(kRed, 3) : pen(Qt::black), point, {point.x(), c});  // the sine
+    line(p, pf == 1 ? pen(kRed, 3) : pen(Qt::black), point, {point.x(), c});   // the sine
     line(p, pf == 2 ? pen(kRed, 3) : pen(Qt::black), {point.x(), c}, {c, c});  // the cosine
     p.end();
     if (pf >= 3 && pf <= 6) drawConstruction(canvas, point);
@@ -176,8 +175,8 @@ void Plotter::drawConstruction(PlotCanvas&, QPoint point) {
     const QPoint centre(c, c);
     if (pf == 3 || pf == 4) {
         const bool tangent = pf == 3;
-        const QPoint end = tangent ? QPoint(c + R, c - (sinPositive ? tan : -tan))
-                                   : QPoint(c + (cosPositive ? cot : -cot), c - R);
+        const QPoint end =
+            tangent ? QPoint(c + R, c - (sinPositive ? tan : -tan)) : QPoint(c + (cosPositive ? cot : -cot), c - R);
         const QPoint foot = tangent ? QPoint(c + R, c) : QPoint(c, c - R);
         // Where the angle's line meets the tangent line when carried on through the centre.
         const bool through = tangent ? !cosPositive : !sinPositive;

@@ -42,9 +42,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TAboutBox::text() const {
-    return ProductName->text() + u'\n' + Version->text() + u'\n' + Comments->text();
-}
+QString TAboutBox::text() const { return ProductName->text() + u'\n' + Version->text() + u'\n' + Comments->text(); }
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {

@@ -27,7 +27,9 @@ QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 }  // namespace
 
 CrashProtection::CrashProtection(TapeDocument& tape, Dialogs& dialogs, const QString& directory)
-    : tape_(tape), dialogs_(dialogs), directory_(directory),
+    : tape_(tape),
+      dialogs_(dialogs),
+      directory_(directory),
       journal_(tape, QDir(directory).filePath(TapeJournal::FileName)) {
     if (QFileInfo::exists(journal_.path())) offerRestore();
     QObject::connect(&journal_, &TapeJournal::stopped, &journal_, [this] { warnOff(); });
@@ -42,17 +44,18 @@ void CrashProtection::offerRestore() {
     if (content.status == journal::Content::Status::Refused) {
         const QString aside = freeName(QDir(directory_), RefusedName);
         const bool moved = QFile::rename(journal_.path(), aside);
-        dialogs_.message(QStringLiteral("Das Tape der letzten Sitzung kann nicht wiederhergestellt werden: Die Datei "
-                                        "\"%1\" stammt von einer anderen Programmversion oder ist unlesbar.%2")
-                             .arg(TapeJournal::FileName,
-                                  moved ? QStringLiteral(" Sie bleibt als \"%1\" erhalten.").arg(shown(aside))
-                                        : QString()));
+        dialogs_.message(
+            QStringLiteral("Das Tape der letzten Sitzung kann nicht wiederhergestellt werden: Die Datei "
+                           "\"%1\" stammt von einer anderen Programmversion oder ist unlesbar.%2")
+                .arg(TapeJournal::FileName,
+                     moved ? QStringLiteral(" Sie bleibt als \"%1\" erhalten.").arg(shown(aside)) : QString()));
         return;
     }
     QString question = Question;
     if (content.status == journal::Content::Status::Damaged)
-        question += QStringLiteral("\n\nDas Journal ist am Ende beschädigt; wiederhergestellt wird das Tape bis zum "
-                                   "letzten vollständigen Eintrag.");
+        question += QStringLiteral(
+            "\n\nDas Journal ist am Ende beschädigt; wiederhergestellt wird das Tape bis zum "
+            "letzten vollständigen Eintrag.");
     if (dialogs_.askYesNo(question)) {
         rtf::Document document;
         document.paragraphs = std::move(content.lines);

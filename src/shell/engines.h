@@ -58,9 +58,9 @@ struct Engines {
     TaxPanel tax;
     FunctionPanel functions;
     Plotter plotter;
-    LibreOfficeLauncher launcher;   // opens the plotter's and the Tape's exports
-    PlotterRouter plotterRouter;    // the plotter between calculator, panels and layout
-    SidePanelRouter sidePanels;     // forwards the calculator's side-panel calls to the panel engines
+    LibreOfficeLauncher launcher;  // opens the plotter's and the Tape's exports
+    PlotterRouter plotterRouter;   // the plotter between calculator, panels and layout
+    SidePanelRouter sidePanels;    // forwards the calculator's side-panel calls to the panel engines
     FinanceCalculator finance;
     TapeExport tapeExport{tape, dialogs};
 };

@@ -63,8 +63,8 @@ void TapeSettings::load(const IniFile& ini, bool firstRun) {
 void TapeSettings::save(IniFile& ini) { ini.writeInteger(Config, u"Tape", window_.panelLayout().TapeShown); }
 
 void WindowPositionSettings::load(const IniFile& ini, bool firstRun) {
-    position = firstRun ? QPoint(0, 0)
-                        : QPoint(ini.readInteger(Config, u"posLeft", 0), ini.readInteger(Config, u"posTop", 0));
+    position =
+        firstRun ? QPoint(0, 0) : QPoint(ini.readInteger(Config, u"posLeft", 0), ini.readInteger(Config, u"posTop", 0));
 }
 
 void WindowPositionSettings::save(IniFile& ini) {

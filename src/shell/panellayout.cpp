@@ -19,7 +19,8 @@ Layout PanelLayout::current() const {
     l.face = QSize(width, extensionAreaShown_ ? DesignHeight + ExtensionHeight : DesignHeight);
     l.letter = QString::fromLatin1(kLetters[SidePanel]);
     l.arrowCaption = extensionAreaShown_ ? QStringLiteral("↑") : QStringLiteral("↓");
-    l.arrowHint = extensionAreaShown_ ? QStringLiteral("Erweiterungen schließen") : QStringLiteral("Erweiterungen öffnen");
+    l.arrowHint =
+        extensionAreaShown_ ? QStringLiteral("Erweiterungen schließen") : QStringLiteral("Erweiterungen öffnen");
     l.tapeCaption = TapeCaption;
     return l;
 }
@@ -91,7 +92,7 @@ Layout PanelLayout::ToggleGraph() {
     } else {
         if (TapeShown) ToggleTape();
         const bool drawingPanel = SidePanelShown[static_cast<int>(SidePanelKind::Trigonometry)] ||
-                                  SidePanelShown[static_cast<int>(SidePanelKind::Functions)];
+            SidePanelShown[static_cast<int>(SidePanelKind::Functions)];
         if (!drawingPanel) ShowSidePanel(static_cast<int>(SidePanelKind::Functions));
         PlotterShown = true;
         hooks_->plotterOpened();

@@ -28,15 +28,15 @@ public:
 enum class SidePanelKind { Trigonometry = 0, Units = 1, Tax = 2, Functions = 3 };
 
 struct Layout {
-    std::array<bool, 4> sidePanels{};  // Frame11, Frame51, Frame61, Frame71; also their menu checks
-    bool tape = false;                 // Frame41, "&Tape (T)" checked
-    bool plotter = false;              // Frame21, "&Graph (G)" checked
-    bool converter = false;            // Frame31
-    bool converterItemChecked = false; // "&Währungsrechner (W)"
-    QSize face;                        // the client area
-    QString letter;                    // Label8
-    QString arrowCaption, arrowHint;   // Button41
-    QString tapeCaption;               // Button46
+    std::array<bool, 4> sidePanels{};   // Frame11, Frame51, Frame61, Frame71; also their menu checks
+    bool tape = false;                  // Frame41, "&Tape (T)" checked
+    bool plotter = false;               // Frame21, "&Graph (G)" checked
+    bool converter = false;             // Frame31
+    bool converterItemChecked = false;  // "&Währungsrechner (W)"
+    QSize face;                         // the client area
+    QString letter;                     // Label8
+    QString arrowCaption, arrowHint;    // Button41
+    QString tapeCaption;                // Button46
 
     bool operator==(const Layout&) const = default;
 };

@@ -81,8 +81,8 @@ QString QtDialogs::openFileName(const QString& caption, const QString& proposedN
 QString QtDialogs::saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                                 int* chosenFilter) {
     QString selected;
-    const QString name = QFileDialog::getSaveFileName(parent_, caption, proposedName,
-                                                      filters.join(QStringLiteral(";;")), &selected);
+    const QString name =
+        QFileDialog::getSaveFileName(parent_, caption, proposedName, filters.join(QStringLiteral(";;")), &selected);
     if (chosenFilter) *chosenFilter = std::max<int>(0, static_cast<int>(filters.indexOf(selected)));
     return name;
 }
@@ -92,7 +92,7 @@ std::optional<uint32_t> QtDialogs::chooseColour(uint32_t initial) {
     const QColor chosen = QColorDialog::getColor(start, parent_, QStringLiteral("Farbe"));
     if (!chosen.isValid()) return std::nullopt;
     return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
-           static_cast<uint32_t>(chosen.blue()) << 16;
+        static_cast<uint32_t>(chosen.blue()) << 16;
 }
 
 bool QtDialogs::chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) {

@@ -57,10 +57,12 @@ QString metricPrefixesText(const QFontMetricsF& metrics) {
     const qreal symbolColumn = metrics.horizontalAdvance(QStringLiteral("Präfix    "));
     qreal factorEnd = 0;
     for (const Prefix& p : kPrefixes) {
-        const qreal start = symbolColumn + std::max(metrics.horizontalAdvance(QString::fromUtf16(p.symbol)),
-                                                    metrics.horizontalAdvance(QStringLiteral("Symbol")));
-        factorEnd = std::max(factorEnd, start + metrics.horizontalAdvance(QStringLiteral("     ")) +
-                                            metrics.horizontalAdvance(QString::fromUtf16(p.factor)));
+        const qreal start = symbolColumn +
+            std::max(metrics.horizontalAdvance(QString::fromUtf16(p.symbol)),
+                     metrics.horizontalAdvance(QStringLiteral("Symbol")));
+        factorEnd = std::max(factorEnd,
+                             start + metrics.horizontalAdvance(QStringLiteral("     ")) +
+                                 metrics.horizontalAdvance(QString::fromUtf16(p.factor)));
     }
     QStringList lines{QStringLiteral("Übersicht der metrischen Vorsilben:"), QString(), header, QString()};
     for (const Prefix& p : kPrefixes) {

@@ -11,7 +11,8 @@ class UnitPanel;
 
 class SidePanelRouter : public SidePanelHooks {
 public:
-    SidePanelRouter(const PanelLayout& layout, UnitPanel& units, TrigPanel& trig, TaxPanel& tax, FunctionPanel& functions)
+    SidePanelRouter(const PanelLayout& layout, UnitPanel& units, TrigPanel& trig, TaxPanel& tax,
+                    FunctionPanel& functions)
         : layout_(layout), units_(units), trig_(trig), tax_(tax), functions_(functions) {}
 
     void rerunPanelFunction(int panelFunction) override;

@@ -53,7 +53,6 @@ TerminationSignals::~TerminationSignals() {
 
 void TerminationSignals::drain() {
     char buffer[16];
-    while (::read(sockets[1], buffer, sizeof buffer) > 0) {
-    }
+    while (::read(sockets[1], buffer, sizeof buffer) > 0) {}
     emit received();
 }

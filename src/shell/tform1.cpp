@@ -62,8 +62,8 @@ void TForm1::buildMenus() {
     setMenuWidget(MainMenu);
     QMenu* settings = MainMenu->addMenu(QStringLiteral("&Einstellungen"));
     auto* formats = new QActionGroup(this);
-    Formatierung1 = checkable(settings, "Formatierung1", QStringLiteral("Tausender-Trennzeichen, einstellb. Nachkommast."),
-                              formats, Qt::Key_F2);
+    Formatierung1 = checkable(settings, "Formatierung1",
+                              QStringLiteral("Tausender-Trennzeichen, einstellb. Nachkommast."), formats, Qt::Key_F2);
     Formatierung3 = checkable(settings, "Formatierung3", QStringLiteral("Ohne Trennzeichen, freie Nachkommastellen"),
                               formats, Qt::Key_F3);
     Formatierung2 = checkable(settings, "Formatierung2", QStringLiteral("Währung"), formats, Qt::Key_F4);
@@ -80,7 +80,8 @@ void TForm1::buildMenus() {
     Waehr2 = settings->addAction(QStringLiteral("Zweitwährung automatisch einfügen"));
     Waehr2->setObjectName(QStringLiteral("Waehr2"));
     Waehr2->setCheckable(true);
-    connect(Waehr2, &QAction::triggered, this, [this] { run([this] { calc_.InsertSecondCurrency = calc_.InsertSecondCurrency ? 0 : 1; }); });
+    connect(Waehr2, &QAction::triggered, this,
+            [this] { run([this] { calc_.InsertSecondCurrency = calc_.InsertSecondCurrency ? 0 : 1; }); });
     QMenu* advanced = settings->addMenu(QStringLiteral("Erweitert"));
     StayOnTop1 = advanced->addAction(QStringLiteral("Immer im Vordergrund"));
     StayOnTop1->setObjectName(QStringLiteral("StayOnTop1"));

@@ -39,7 +39,6 @@ public:
     void run(const std::function<void()>& command);
     void render();
 
-
     // Display fields and marks
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
     QLabel *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
@@ -50,14 +49,13 @@ public:
     // Keys
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr,
                 *Button6 = nullptr, *Button7 = nullptr, *Button8 = nullptr, *Button9 = nullptr, *Button10 = nullptr,
-                *Button11 = nullptr, *Button12 = nullptr, *Button13 = nullptr, *Button14 = nullptr,
-                *Button15 = nullptr, *Button16 = nullptr, *Button17 = nullptr, *Button18 = nullptr,
-                *Button19 = nullptr, *Button20 = nullptr, *Button21 = nullptr, *Button22 = nullptr,
-                *Button23 = nullptr, *Button24 = nullptr, *Button25 = nullptr, *Button26 = nullptr,
-                *Button27 = nullptr, *Button28 = nullptr, *Button29 = nullptr, *Button30 = nullptr,
-                *Button33 = nullptr, *Button34 = nullptr, *Button35 = nullptr, *Button36 = nullptr,
-                *Button37 = nullptr, *Button38 = nullptr, *Button39 = nullptr, *Button40 = nullptr,
-                *Button41 = nullptr, *Button44 = nullptr, *Button45 = nullptr, *Button46 = nullptr;
+                *Button11 = nullptr, *Button12 = nullptr, *Button13 = nullptr, *Button14 = nullptr, *Button15 = nullptr,
+                *Button16 = nullptr, *Button17 = nullptr, *Button18 = nullptr, *Button19 = nullptr, *Button20 = nullptr,
+                *Button21 = nullptr, *Button22 = nullptr, *Button23 = nullptr, *Button24 = nullptr, *Button25 = nullptr,
+                *Button26 = nullptr, *Button27 = nullptr, *Button28 = nullptr, *Button29 = nullptr, *Button30 = nullptr,
+                *Button33 = nullptr, *Button34 = nullptr, *Button35 = nullptr, *Button36 = nullptr, *Button37 = nullptr,
+                *Button38 = nullptr, *Button39 = nullptr, *Button40 = nullptr, *Button41 = nullptr, *Button44 = nullptr,
+                *Button45 = nullptr, *Button46 = nullptr;
     QPushButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr;
     // The menu bar; headings go through MainMenu->addMenu, never QMainWindow::menuBar(), which would
     // replace it with a bar that cannot wrap.
@@ -174,7 +172,7 @@ private:
     std::map<QChar, std::function<void()>> characterActions_;  // letters that reach the panels
     QWidget* face_ = nullptr;
     bool rendering_ = false;
-    Layout applied_;  // what apply() showed last
+    Layout applied_;                 // what apply() showed last
     QColor schemeText_ = Qt::black;  // the small texts' colour in the background scheme
     QPoint dragStart_;
     int dragField_ = 0;

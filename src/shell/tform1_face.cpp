@@ -16,7 +16,7 @@ const int kClientHeight = 417;
 // Controls without a font of their own use the window's font.
 const int kWindowFont = 0;
 const QRect kCounterRect(231, 128, 14, 13);
-const int kCounterGap = 2;          // between the Tape button and a grown counter
+const int kCounterGap = 2;           // between the Tape button and a grown counter
 const int kCounterSmallestFont = 8;  // the smallest that still reads well
 const int kCounterTallest = 26;      // two lines between the memory row and the keys
 
@@ -55,11 +55,16 @@ void TForm1::buildFace() {
     face_->setFont(arial(11));  // the window's font, for controls without one of their own
     setCentralWidget(face_);
 
-    Button36 = makeButton("Button36", QStringLiteral("m+z"), {12, 12, 25, 17}, 9, QStringLiteral("Memory + Zahl = Memory"));
-    Button37 = makeButton("Button37", QStringLiteral("m-z"), {44, 12, 25, 17}, 9, QStringLiteral("Memory - Zahl = Memory"));
-    Button38 = makeButton("Button38", QStringLiteral("m*z"), {76, 12, 25, 17}, 9, QStringLiteral("Memory * Zahl  = Memory"));
-    Button39 = makeButton("Button39", QStringLiteral("z/m"), {108, 12, 25, 17}, 9, QStringLiteral("Zahl / Memory = Memory"));
-    Button40 = makeButton("Button40", QStringLiteral("m/z"), {140, 12, 25, 17}, 9, QStringLiteral("Memory / Zahl = Memory"));
+    Button36 =
+        makeButton("Button36", QStringLiteral("m+z"), {12, 12, 25, 17}, 9, QStringLiteral("Memory + Zahl = Memory"));
+    Button37 =
+        makeButton("Button37", QStringLiteral("m-z"), {44, 12, 25, 17}, 9, QStringLiteral("Memory - Zahl = Memory"));
+    Button38 =
+        makeButton("Button38", QStringLiteral("m*z"), {76, 12, 25, 17}, 9, QStringLiteral("Memory * Zahl  = Memory"));
+    Button39 =
+        makeButton("Button39", QStringLiteral("z/m"), {108, 12, 25, 17}, 9, QStringLiteral("Zahl / Memory = Memory"));
+    Button40 =
+        makeButton("Button40", QStringLiteral("m/z"), {140, 12, 25, 17}, 9, QStringLiteral("Memory / Zahl = Memory"));
 
     Label7 = makeLabel("Label7", {184, 12, 15, 13}, kWindowFont, false, Qt::AlignLeft);
     Label7->setText(QStringLiteral("NK"));
@@ -94,8 +99,10 @@ void TForm1::buildFace() {
     Label6 = makeLabel("Label6", {96, 104, 145, 13}, kWindowFont, false, Qt::AlignLeft);
     Label6->setToolTip(QStringLiteral("Inhalt von Memory"));
 
-    Button33 = makeButton("Button33", QStringLiteral("MC"), {12, 124, 37, 21}, kWindowFont, QStringLiteral("Memory löschen"));
-    Button34 = makeButton("Button34", QStringLiteral("--> M"), {60, 124, 37, 21}, kWindowFont, QStringLiteral("Aktive Zahl in Memory aufbewahren"));
+    Button33 =
+        makeButton("Button33", QStringLiteral("MC"), {12, 124, 37, 21}, kWindowFont, QStringLiteral("Memory löschen"));
+    Button34 = makeButton("Button34", QStringLiteral("--> M"), {60, 124, 37, 21}, kWindowFont,
+                          QStringLiteral("Aktive Zahl in Memory aufbewahren"));
     Button35 = makeButton("Button35", QStringLiteral("M -->"), {108, 124, 37, 21}, kWindowFont,
                           QStringLiteral("Den Inhalt von Memory in aktives Feld schreiben"));
     Button46 = makeButton("Button46", QStringLiteral("Tape ->"), {168, 124, 45, 21}, kWindowFont);
@@ -107,8 +114,8 @@ void TForm1::buildFace() {
     QPushButton** digits[] = {&Button1, &Button2, &Button3, &Button4, &Button5, &Button6, &Button7, &Button8, &Button9};
     for (int d = 1; d <= 9; ++d) {
         const QByteArray name = "Button" + QByteArray::number(d);
-        *digits[d - 1] = makeButton(name.constData(), QString::number(d),
-                                    {columns[(d - 1) % 3], rows[(d - 1) / 3 + 1], 37, 25}, 12);
+        *digits[d - 1] =
+            makeButton(name.constData(), QString::number(d), {columns[(d - 1) % 3], rows[(d - 1) / 3 + 1], 37, 25}, 12);
     }
     Button10 = makeButton("Button10", QStringLiteral("0"), {12, 248, 37, 25}, 12);
     Button11 = makeButton("Button11", QStringLiteral(","), {60, 248, 37, 25}, 12);
@@ -121,7 +128,8 @@ void TForm1::buildFace() {
     Button24 = makeButton("Button24", QStringLiteral("π"), {168, 216, 33, 25}, 15, QStringLiteral("Kreiszahl Pi"));
     Button21 = makeButton("Button21", QStringLiteral("%"), {208, 216, 33, 25}, 15,
                           QStringLiteral("Prozent - kann in Verbindung mit '+' oder '-'  verwendet werden."));
-    Button22 = makeButton("Button22", QStringLiteral("√"), {168, 248, 33, 25}, 15, QStringLiteral("Quadratwurzel aus x"));
+    Button22 =
+        makeButton("Button22", QStringLiteral("√"), {168, 248, 33, 25}, 15, QStringLiteral("Quadratwurzel aus x"));
     Button23 = makeButton("Button23", QStringLiteral("X ²"), {208, 248, 33, 25}, 15, QStringLiteral("Quadrat von x"));
 
     Button45 = makeButton("Button45", QStringLiteral("hochN"), {12, 291, 37, 19}, 12, QStringLiteral("Zahl hoch N"));
@@ -156,7 +164,8 @@ void TForm1::buildFace() {
     Button28 = makeButton("Button28", QStringLiteral("Rückgängig"), {168, 344, 73, 29}, 12,
                           QStringLiteral("Letzte Aktion rückgängig machen (Taste Ende)"));
 
-    Button18 = makeButton("Button18", QStringLiteral("Beenden"), {12, 380, 85, 30}, 12, QStringLiteral("Rechner beenden"));
+    Button18 =
+        makeButton("Button18", QStringLiteral("Beenden"), {12, 380, 85, 30}, 12, QStringLiteral("Rechner beenden"));
     Button25 = makeButton("Button25", QStringLiteral("Kopie"), {108, 380, 37, 30}, 12,
                           QStringLiteral("In die Zwischenablage kopieren (Strg-Einfg)"));
     Label8 = makeLabel("Label8", {147, 378, 20, 15}, 12, true, Qt::AlignHCenter);
@@ -165,7 +174,8 @@ void TForm1::buildFace() {
     Label8->setPalette(letter);
     Label8->setText(QStringLiteral("T"));
     Label8->setToolTip(QStringLiteral("Erweiterung auswählen"));
-    Button41 = makeButton("Button41", QStringLiteral("↓"), {148, 394, 17, 15}, 12, QStringLiteral("Erweiterungen öffnen"));
+    Button41 =
+        makeButton("Button41", QStringLiteral("↓"), {148, 394, 17, 15}, 12, QStringLiteral("Erweiterungen öffnen"));
     Button16 = makeButton("Button16", QStringLiteral("="), {168, 380, 73, 30}, 21, QStringLiteral("Ergebnis"));
     Button16->setDefault(true);
 
@@ -205,6 +215,6 @@ void TForm1::fitRepeatCounter() {
     Label5->setAlignment((lines.size() > 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     const int width = std::max(kCounterRect.width(), widest(font));
     const int height = lines.size() > 1 ? 2 * QFontMetrics(font).lineSpacing() : kCounterRect.height();
-    Label5->setGeometry(kCounterRect.x() + kCounterRect.width() - width, kCounterRect.y() + (kCounterRect.height() - height) / 2,
-                        width, height);
+    Label5->setGeometry(kCounterRect.x() + kCounterRect.width() - width,
+                        kCounterRect.y() + (kCounterRect.height() - height) / 2, width, height);
 }

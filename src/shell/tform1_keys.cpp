@@ -135,8 +135,10 @@ bool TForm1::handleKey(QKeyEvent* e) {
     case Qt::Key_PageDown: return press([this] { calc_.SelectCalculator(2); });
     case Qt::Key_F1: emit helpRequested(QString()); return true;
     // "Tan" … "Csc" of the trigonometry panel, also while it is hidden.
-    case Qt::Key_F5: case Qt::Key_F6: case Qt::Key_F7: case Qt::Key_F8:
-        return press([this, key] { trig_.PressFunctionKey(5 + key - Qt::Key_F5); });
+    case Qt::Key_F5:
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8: return press([this, key] { trig_.PressFunctionKey(5 + key - Qt::Key_F5); });
     case Qt::Key_F9: return press([this] { calc_.TakeFromOtherCalculator(); });
     case Qt::Key_Space: return true;  // no binding; must not click the focused "="
     default: break;

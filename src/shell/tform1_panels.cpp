@@ -34,7 +34,9 @@ void TForm1::buildPanels() {
     });
     connect(Frame41, &TFrame4::recordModeEntered, this, [this] {
         if (calc_.ActiveField == field::EditOwnsKeys)
-            calc_.ActiveField = (calc_.SavedActiveField >= field::First && calc_.SavedActiveField <= field::Result) ? calc_.SavedActiveField : 1;
+            calc_.ActiveField = (calc_.SavedActiveField >= field::First && calc_.SavedActiveField <= field::Result)
+                ? calc_.SavedActiveField
+                : 1;
         render();
     });
     connectExport();
@@ -99,8 +101,7 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     tools->addSeparator();
     Whrungsrechner1 = item(tools, "Whrungsrechner1", QStringLiteral("&Währungsrechner (W)"));
     Graf1 = item(tools, "Graf1", QStringLiteral("&Graph (G)"));
-    for (int k = 0; k < 4; ++k)
-        connect(panelItem(k), &QAction::triggered, this, [this, k] { ShowSidePanel(k); });
+    for (int k = 0; k < 4; ++k) connect(panelItem(k), &QAction::triggered, this, [this, k] { ShowSidePanel(k); });
     connect(Tape1, &QAction::triggered, this, [this] { ToggleTape(); });
     connect(Graf1, &QAction::triggered, this, [this] { pressGraph(); });
     connect(Whrungsrechner1, &QAction::triggered, this, [this] { ToggleCurrency(); });
@@ -119,7 +120,8 @@ void TForm1::buildPanelMenus(QMenu* tools, QMenu* settings) {
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     const char* names[] = {"Trigonometrie", "Einheiten", "Steuer", "Funktionen"};
     for (int k = 0; k < 4; ++k)
-        connect(PopupMenu2->addAction(QString::fromUtf8(names[k])), &QAction::triggered, this, [this, k] { ShowSidePanel(k); });
+        connect(PopupMenu2->addAction(QString::fromUtf8(names[k])), &QAction::triggered, this,
+                [this, k] { ShowSidePanel(k); });
 
     QMenu* background = settings->addMenu(QStringLiteral("Hintergrundfarben"));
     auto* backgrounds = new QActionGroup(this);

@@ -31,7 +31,9 @@ void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
 class TForm3::Events : public WebBrowserListener {
 public:
     explicit Events(TForm3& form) : form_(form) {}
-    void statusTextChanged(const QString& text) override { form_.run([&] { form_.pages_.statusTextChanged(text); }); }
+    void statusTextChanged(const QString& text) override {
+        form_.run([&] { form_.pages_.statusTextChanged(text); });
+    }
     void progressChanged(int current, int maximum) override {
         form_.run([&] { form_.pages_.progressChanged(current, maximum); });
     }
@@ -51,12 +53,15 @@ private:
 
 QString TForm3::noBrowserMessage(int group) {
     return QStringLiteral("Der MS Internet Explorer ab Version 3\rmuß auf dem Rechner installiert sein um diese ") +
-           (group == 2 || group == 3 ? QStringLiteral("Seite zu benutzen!") : QStringLiteral("Funktion zu benutzen!"));
+        (group == 2 || group == 3 ? QStringLiteral("Seite zu benutzen!") : QStringLiteral("Funktion zu benutzen!"));
 }
 
 TForm3::TForm3(Dialogs& dialogs, WebBrowserFactory* factory, const WebWindowSetup& setup, int group, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), iniPath_(setup.iniPath),
-      pages_(dialogs, setup.startDirectory, setup.programDirectory), events_(std::make_unique<Events>(*this)) {
+    : QWidget(parent, Qt::Window),
+      dialogs_(dialogs),
+      iniPath_(setup.iniPath),
+      pages_(dialogs, setup.startDirectory, setup.programDirectory),
+      events_(std::make_unique<Events>(*this)) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     const SettingsFile settings(iniPath_);
@@ -71,7 +76,8 @@ TForm3::TForm3(Dialogs& dialogs, WebBrowserFactory* factory, const WebWindowSetu
         dialogs_.message(noBrowserMessage(group));
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = pages_.readSize(settings.ini, setup.defaultSize, screen ? screen->availableSize().height() : 768);
+    const QSize size =
+        pages_.readSize(settings.ini, setup.defaultSize, screen ? screen->availableSize().height() : 768);
     move(0, 0);
     resize(size);
     layoutControls();
@@ -99,11 +105,12 @@ void TForm3::buildControls(const WebWindowSetup& setup) {
     SpeedButton2 = makeSpeedButton("SpeedButton2", QStringLiteral("→"), QStringLiteral("Forwärts"), {32, 4, 26, 26});
     SpeedButton3 = makeSpeedButton("SpeedButton3", QStringLiteral("✕"), QStringLiteral("Stop"), {60, 4, 26, 26});
     SpeedButton5 = makeSpeedButton("SpeedButton5", QStringLiteral("↻"), QStringLiteral("Neu Laden"), {88, 4, 26, 26});
-    SpeedButton8 = makeSpeedButton("SpeedButton8", QStringLiteral("?"), QStringLiteral("Hilfedatei anzeigen"),
-                                   {124, 4, 26, 26});
+    SpeedButton8 =
+        makeSpeedButton("SpeedButton8", QStringLiteral("?"), QStringLiteral("Hilfedatei anzeigen"), {124, 4, 26, 26});
     SpeedButton4 = makeSpeedButton("SpeedButton4", QStringLiteral("Home"), QStringLiteral("Homepage von Kalkulo"),
                                    {152, 4, 48, 26});
-    SpeedButton9 = makeSpeedButton("SpeedButton9", QStringLiteral("…"), QStringLiteral("Datei öffnen"), {202, 4, 26, 26});
+    SpeedButton9 =
+        makeSpeedButton("SpeedButton9", QStringLiteral("…"), QStringLiteral("Datei öffnen"), {202, 4, 26, 26});
     for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5}) b->setEnabled(false);
 
     const QString groups[] = {QStringLiteral("Umrechnungsseiten"), QStringLiteral("Mathematische Seiten"),
@@ -124,8 +131,8 @@ void TForm3::buildControls(const WebWindowSetup& setup) {
     Button1->setGeometry(4, 35, 100, 25);
     SpeedButton6 = makeSpeedButton("SpeedButton6", QStringLiteral("+"), QStringLiteral("Neuen Eintrag speichern"),
                                    {110, 35, 25, 25});
-    SpeedButton7 = makeSpeedButton("SpeedButton7", QStringLiteral("−"), QStringLiteral("Eintrag löschen"),
-                                   {138, 35, 25, 25});
+    SpeedButton7 =
+        makeSpeedButton("SpeedButton7", QStringLiteral("−"), QStringLiteral("Eintrag löschen"), {138, 35, 25, 25});
     QComboBox** lists[] = {&ComboBox1, &ComboBox2, &ComboBox3};
     for (int g = 0; g < 3; ++g) {
         auto* combo = new QComboBox(this);
@@ -154,7 +161,8 @@ void TForm3::buildControls(const WebWindowSetup& setup) {
 
 void TForm3::connectControls() {
     auto click = [this](QToolButton* button, void (WebPages::*command)()) {
-        connect(button, &QToolButton::clicked, this, [this, command] { run([this, command] { (pages_.*command)(); }); });
+        connect(button, &QToolButton::clicked, this,
+                [this, command] { run([this, command] { (pages_.*command)(); }); });
     };
     click(SpeedButton1, &WebPages::Back);
     click(SpeedButton2, &WebPages::Forward);
@@ -170,9 +178,8 @@ void TForm3::connectControls() {
         QRadioButton* radio = g == 1 ? RadioButton1 : g == 2 ? RadioButton2 : RadioButton3;
         connect(radio, &QRadioButton::clicked, this, [this, g] { run([this, g] { pages_.SelectGroup(g); }); });
         QComboBox* combo = list(g);
-        connect(combo, &QComboBox::activated, this, [this, g](int index) {
-            run([this, g, index] { pages_.SelectEntry(g, index); });
-        });
+        connect(combo, &QComboBox::activated, this,
+                [this, g](int index) { run([this, g, index] { pages_.SelectEntry(g, index); }); });
         connect(combo, &QComboBox::editTextChanged, this, [this, g](const QString& text) {
             if (!rendering_) pages_.SetText(g, text);
         });
@@ -191,9 +198,7 @@ void TForm3::run(const std::function<void()>& command) {
     render();
 }
 
-QComboBox* TForm3::list(int group) const {
-    return group == 1 ? ComboBox1 : group == 2 ? ComboBox2 : ComboBox3;
-}
+QComboBox* TForm3::list(int group) const { return group == 1 ? ComboBox1 : group == 2 ? ComboBox2 : ComboBox3; }
 
 void TForm3::render() {
     rendering_ = true;
@@ -240,9 +245,13 @@ void TForm3::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-void TForm3::OpenGroup(int group) { run([&] { pages_.SelectGroup(group); }); }
+void TForm3::OpenGroup(int group) {
+    run([&] { pages_.SelectGroup(group); });
+}
 
-void TForm3::ShowHelp(const QString& anchor) { run([&] { pages_.ShowHelp(anchor); }); }
+void TForm3::ShowHelp(const QString& anchor) {
+    run([&] { pages_.ShowHelp(anchor); });
+}
 
 void TForm3::OnlineLexikon() {
     run([&] {

@@ -234,10 +234,8 @@ void WebPages::ShowHelp(const QString& anchor) {
 
 QSize WebPages::constrainSize(QSize requested) {
     QSize size(std::max(requested.width(), 200), requested.height());
-    if (size.height() < 50)
-        size.setHeight(RestoreHeight);
-    else
-        RestoreHeight = size.height();
+    if (size.height() < 50) size.setHeight(RestoreHeight);
+    else RestoreHeight = size.height();
     return size;
 }
 
@@ -249,10 +247,8 @@ bool WebPages::isLocalFile(const QString& address) const { return QUrl(address).
 void WebPages::statusTextChanged(const QString& text) { StatusText = text; }
 
 void WebPages::progressChanged(int current, int maximum) {
-    if (current == -1 || maximum == 0)
-        StatusText = QStringLiteral("Powered by Microsoft Intenet Explorer");
-    else
-        StatusText = QStringLiteral("%1 von %2").arg(current).arg(maximum);
+    if (current == -1 || maximum == 0) StatusText = QStringLiteral("Powered by Microsoft Intenet Explorer");
+    else StatusText = QStringLiteral("%1 von %2").arg(current).arg(maximum);
     StopEnabled = true;
 }
 
@@ -290,8 +286,9 @@ void WebPages::showFailure(const QString& address, const QString& reason) {
     const QString title = helpMissing ? reason : kNoNetwork;
     StatusText = helpMissing ? reason : title + QStringLiteral(": ") + address + QStringLiteral(" – ") + reason;
     if (!browser_) return;
-    QString html = QStringLiteral("<!DOCTYPE html><html lang=\"de\"><head><meta charset=\"utf-8\"><title>%1</title>"
-                                  "</head><body style=\"font-family:sans-serif;margin:2em\"><h2>%1</h2>")
+    QString html = QStringLiteral(
+                       "<!DOCTYPE html><html lang=\"de\"><head><meta charset=\"utf-8\"><title>%1</title>"
+                       "</head><body style=\"font-family:sans-serif;margin:2em\"><h2>%1</h2>")
                        .arg(escaped(title));
     if (!helpMissing)
         html += QStringLiteral("<p>Adresse: <code>%1</code></p><p>%2</p>").arg(escaped(address), escaped(reason));

@@ -29,10 +29,10 @@ public:
     // ---- State ----
     std::array<QStringList, Groups> Entries = builtInLists();  // ComboBox1..3
     std::array<QString, Groups> Texts;                         // their edit texts
-    int SelectedGroup = 1;   // the checked radio button, 0 for none
-    int VisibleGroup = 1;    // whose list shows; stays when the groups are deselected
-    int HistoryDepth = 0;    // pages reached in this window
-    int ForwardSteps = 0;    // steps that can be repeated forward
+    int SelectedGroup = 1;                                     // the checked radio button, 0 for none
+    int VisibleGroup = 1;                                      // whose list shows; stays when the groups are deselected
+    int HistoryDepth = 0;                                      // pages reached in this window
+    int ForwardSteps = 0;                                      // steps that can be repeated forward
     bool BackEnabled = false, ForwardEnabled = false, StopEnabled = false, ReloadEnabled = false;
     QString Caption;
     QString StatusText = QStringLiteral("Powered by Microsoft Internet Explorer");

@@ -14,8 +14,12 @@
 #include <QMenu>
 
 WebWindow::WebWindow(Dialogs& dialogs, TForm1& mainWindow, QString startDirectory, QString iniPath, QString modulePath)
-    : QObject(&mainWindow), dialogs_(dialogs), main_(mainWindow), startDirectory_(std::move(startDirectory)),
-      iniPath_(std::move(iniPath)), module_(std::move(modulePath)) {}
+    : QObject(&mainWindow),
+      dialogs_(dialogs),
+      main_(mainWindow),
+      startDirectory_(std::move(startDirectory)),
+      iniPath_(std::move(iniPath)),
+      module_(std::move(modulePath)) {}
 
 void WebWindow::addMenus() {
     auto item = [this](QMenu* menu, const char* name, const QString& text, auto command) {

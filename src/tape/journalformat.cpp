@@ -20,7 +20,7 @@ enum Flag : quint8 { Bold = 1, Italic = 2, Underline = 4, Strike = 8, HasColour 
 
 void put(QDataStream& out, const rtf::CharFormat& f) {
     const quint8 flags = (f.bold ? Bold : 0) | (f.italic ? Italic : 0) | (f.underline ? Underline : 0) |
-                         (f.strike ? Strike : 0) | (f.colour ? HasColour : 0);
+        (f.strike ? Strike : 0) | (f.colour ? HasColour : 0);
     out << f.font << qint32(f.halfPoints) << flags << quint32(f.colour.value_or(0));
 }
 

@@ -20,9 +20,9 @@ QByteArray entry(int firstLine, const std::vector<rtf::Paragraph>& lines);
 
 struct Content {
     enum class Status {
-        Whole,      // every entry read
-        Damaged,    // a torn or corrupt tail was left out
-        Refused,    // not a journal, or one of another format version: nothing read
+        Whole,    // every entry read
+        Damaged,  // a torn or corrupt tail was left out
+        Refused,  // not a journal, or one of another format version: nothing read
     };
     Status status = Status::Refused;
     std::vector<rtf::Paragraph> lines;

@@ -58,8 +58,8 @@ public:
             if (s.name.startsWith(u'F')) {
                 writeFrameStyle(xml, s.extra);
             } else {
-                xml.writeAttribute(QStringLiteral("style:family"), s.name.startsWith(u'T') ? QStringLiteral("text")
-                                                                                          : QStringLiteral("paragraph"));
+                xml.writeAttribute(QStringLiteral("style:family"),
+                                   s.name.startsWith(u'T') ? QStringLiteral("text") : QStringLiteral("paragraph"));
                 if (s.name.startsWith(u'P')) {
                     xml.writeEmptyElement(QStringLiteral("style:paragraph-properties"));
                     xml.writeAttribute(QStringLiteral("fo:text-align"), s.extra);
@@ -111,11 +111,11 @@ private:
 
     static bool sameLook(const Run& a, const Run& b) {
         return a.bold == b.bold && a.pointSize == b.pointSize && a.italic == b.italic && a.underline == b.underline &&
-               a.strikeOut == b.strikeOut && a.colour == b.colour && a.fontName == b.fontName;
+            a.strikeOut == b.strikeOut && a.colour == b.colour && a.fontName == b.fontName;
     }
 
     QList<std::pair<Run, QString>> recent_;  // the first looks met, with their style names
-    QString plain_[3];  // paragraph styles without a mark, by alignment
+    QString plain_[3];                       // paragraph styles without a mark, by alignment
     QHash<QString, QString> names_;
     QList<Style> styles_;
     int counts_[3] = {0, 0, 0};
@@ -160,8 +160,10 @@ void writePicture(QXmlStreamWriter& xml, const QImage& picture, int number) {
     xml.writeStartElement(QStringLiteral("draw:frame"));
     xml.writeAttribute(QStringLiteral("draw:name"), QStringLiteral("Bild%1").arg(number));
     xml.writeAttribute(QStringLiteral("text:anchor-type"), QStringLiteral("as-char"));
-    xml.writeAttribute(QStringLiteral("svg:width"), QString::number(picture.width() / 96.0, 'f', 4) + QStringLiteral("in"));
-    xml.writeAttribute(QStringLiteral("svg:height"), QString::number(picture.height() / 96.0, 'f', 4) + QStringLiteral("in"));
+    xml.writeAttribute(QStringLiteral("svg:width"),
+                       QString::number(picture.width() / 96.0, 'f', 4) + QStringLiteral("in"));
+    xml.writeAttribute(QStringLiteral("svg:height"),
+                       QString::number(picture.height() / 96.0, 'f', 4) + QStringLiteral("in"));
     xml.writeStartElement(QStringLiteral("draw:image"));
     xml.writeTextElement(QStringLiteral("office:binary-data"), QString::fromLatin1(png.toBase64()));
     xml.writeEndElement();
@@ -309,7 +311,8 @@ QByteArray OdtDocument::toXml() const {
 bool OdtDocument::save(const QString& path, QString* error) const {
     const QByteArray xml = toXml();
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(xml) == xml.size() && file.flush()) return true;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(xml) == xml.size() && file.flush())
+        return true;
     if (error) *error = file.errorString();
     if (file.isOpen()) {
         file.close();

@@ -20,7 +20,7 @@ public:
         bool italic = false;
         bool underline = false;
         bool strikeOut = false;
-        QColor colour;     // invalid: the automatic colour
+        QColor colour;  // invalid: the automatic colour
     };
     struct Paragraph {
         QList<Run> runs;
@@ -39,8 +39,8 @@ public:
         QList<Paragraph> paragraphs;
         double width = 0;
         double minHeight = 0;
-        double padding = 8;       // inner margin on all four sides
-        bool border = true;       // 0.5 pt solid black, else none
+        double padding = 8;  // inner margin on all four sides
+        bool border = true;  // 0.5 pt solid black, else none
     };
 
     QList<Paragraph> paragraphs;

@@ -13,8 +13,8 @@
 namespace rtf {
 
 struct CharFormat {
-    QString font;                    // empty: the document's default font
-    int halfPoints = 24;             // RTF sizes count half points; 24 is RTF's 12 pt default
+    QString font;         // empty: the document's default font
+    int halfPoints = 24;  // RTF sizes count half points; 24 is RTF's 12 pt default
     bool bold = false;
     bool italic = false;
     bool underline = false;

@@ -34,15 +34,52 @@ struct GroupState {
 };
 
 // Destinations whose content is never Tape text.
-constexpr std::array<std::string_view, 46> SkippedDestinations = {
-    "info",        "stylesheet",   "pict",       "header",      "headerl",    "headerr",
-    "headerf",     "footer",       "footerl",    "footerr",     "footerf",    "footnote",
-    "object",      "fldinst",      "listtable",  "listoverridetable",         "revtbl",
-    "rsidtbl",     "xe",           "tc",         "annotation",  "atnid",      "atnauthor",
-    "txe",         "filetbl",      "themedata",  "colorschememapping",        "latentstyles",
-    "datastore",   "nonshppict",   "shp",        "shpinst",     "sp",         "generator",
-    "pgdsctbl",    "userprops",    "docvar",     "background",  "private",    "ftnsep",
-    "ftnsepc",     "aftnsep",      "aftnsepc",   "listtext",    "pntext",     "field-private"};
+constexpr std::array<std::string_view, 46> SkippedDestinations = {"info",
+                                                                  "stylesheet",
+                                                                  "pict",
+                                                                  "header",
+                                                                  "headerl",
+                                                                  "headerr",
+                                                                  "headerf",
+                                                                  "footer",
+                                                                  "footerl",
+                                                                  "footerr",
+                                                                  "footerf",
+                                                                  "footnote",
+                                                                  "object",
+                                                                  "fldinst",
+                                                                  "listtable",
+                                                                  "listoverridetable",
+                                                                  "revtbl",
+                                                                  "rsidtbl",
+                                                                  "xe",
+                                                                  "tc",
+                                                                  "annotation",
+                                                                  "atnid",
+                                                                  "atnauthor",
+                                                                  "txe",
+                                                                  "filetbl",
+                                                                  "themedata",
+                                                                  "colorschememapping",
+                                                                  "latentstyles",
+                                                                  "datastore",
+                                                                  "nonshppict",
+                                                                  "shp",
+                                                                  "shpinst",
+                                                                  "sp",
+                                                                  "generator",
+                                                                  "pgdsctbl",
+                                                                  "userprops",
+                                                                  "docvar",
+                                                                  "background",
+                                                                  "private",
+                                                                  "ftnsep",
+                                                                  "ftnsepc",
+                                                                  "aftnsep",
+                                                                  "aftnsepc",
+                                                                  "listtext",
+                                                                  "pntext",
+                                                                  "field-private"};
 
 bool isSkippedDestination(std::string_view word) {
     return std::find(SkippedDestinations.begin(), SkippedDestinations.end(), word) != SkippedDestinations.end();
@@ -85,12 +122,9 @@ private:
                 stack_.pop_back();
             }
             break;
-        case '\\':
-            controlSequence();
-            break;
+        case '\\': controlSequence(); break;
         case '\r':
-        case '\n':
-            break;
+        case '\n': break;
         default:
             if (skipChars_ > 0) {
                 --skipChars_;
@@ -166,26 +200,17 @@ private:
             return;
         }
         switch (c) {
-        case '*':
-            state_.destination = Destination::Skip;
-            break;
+        case '*': state_.destination = Destination::Skip; break;
         case '\\':
         case '{':
-        case '}':
-            put(QChar::fromLatin1(c));
-            break;
-        case '~':
-            put(QChar(0x00A0));
-            break;
-        case '_':
-            put(u'-');
-            break;
+        case '}': put(QChar::fromLatin1(c)); break;
+        case '~': put(QChar(0x00A0)); break;
+        case '_': put(u'-'); break;
         case '\r':
         case '\n':
             if (state_.destination == Destination::Text) endParagraph();
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
@@ -267,7 +292,8 @@ private:
         CharFormat f = state_.format;
         f.font = fontName(state_.font);
         const int ci = state_.colourIndex;
-        f.colour = (ci > 0 && ci < static_cast<int>(colours_.size())) ? colours_[static_cast<size_t>(ci)] : std::nullopt;
+        f.colour =
+            (ci > 0 && ci < static_cast<int>(colours_.size())) ? colours_[static_cast<size_t>(ci)] : std::nullopt;
         return f;
     }
 

@@ -66,9 +66,7 @@ QByteArray alignmentWord(Qt::Alignment a) {
     return "\\ql";
 }
 
-void appendFontName(QByteArray& out, const QString& name) {
-    escapeText(out, name);
-}
+void appendFontName(QByteArray& out, const QString& name) { escapeText(out, name); }
 
 void writeParagraph(QByteArray& body, Tables& tables, const QTextBlock& block, const QFont& base) {
     body += "\\pard";
@@ -112,7 +110,7 @@ CharFormat effectiveFormat(const QTextCharFormat& f, const QFont& base) {
     if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
         const QColor c = f.foreground().color();
         out.colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-                     static_cast<uint32_t>(c.blue()) << 16;
+            static_cast<uint32_t>(c.blue()) << 16;
     }
     return out;
 }
@@ -138,7 +136,7 @@ QByteArray write(const std::vector<const QTextDocument*>& documents) {
     out += "}\n{\\colortbl ;";
     for (uint32_t c : tables.colours)
         out += "\\red" + QByteArray::number(c & 0xFF) + "\\green" + QByteArray::number((c >> 8) & 0xFF) + "\\blue" +
-               QByteArray::number((c >> 16) & 0xFF) + ";";
+            QByteArray::number((c >> 16) & 0xFF) + ";";
     out += "}\n";
     out += body;
     out += "}\n";

@@ -15,4 +15,4 @@ namespace rtf {
 QByteArray write(const std::vector<const QTextDocument*>& documents);
 // The attributes of a run as a reader sees them: unset properties fall back to the document's font.
 CharFormat effectiveFormat(const QTextCharFormat& format, const QFont& base);
-}
+}  // namespace rtf

@@ -74,8 +74,8 @@ void TapeCommands::save() {
         return;
     }
     int filter = 0;
-    QString path = dialogs_.saveFileName(QStringLiteral("Tape speichern"), QDir(directory_).filePath(proposedSaveName()),
-                                         saveFilters(), &filter);
+    QString path = dialogs_.saveFileName(QStringLiteral("Tape speichern"),
+                                         QDir(directory_).filePath(proposedSaveName()), saveFilters(), &filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty() && filter <= 1) {
         // The dialog asked about the name as typed; the name with its extension may exist too.

@@ -251,8 +251,7 @@ void TapeDocument::undo() {
     QTextDocument* section = lastEdited_;
     section->undo();
     // A section that the undone line opened goes with it.
-    if (section == sections_.back().get() && sections_.size() > 1 && isBlank(*section) &&
-        !section->isUndoAvailable())
+    if (section == sections_.back().get() && sections_.size() > 1 && isBlank(*section) && !section->isUndoAvailable())
         removeSection(sections_.size() - 1);
 }
 
@@ -278,7 +277,7 @@ Qt::Alignment TapeDocument::toQt(Alignment alignment) {
 
 uint32_t TapeDocument::toBgr(const QColor& c) {
     return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-           static_cast<uint32_t>(c.blue()) << 16;
+        static_cast<uint32_t>(c.blue()) << 16;
 }
 
 QColor TapeDocument::fromBgr(uint32_t bgr) {

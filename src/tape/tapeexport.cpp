@@ -100,14 +100,16 @@ QString TapeExport::transferPath() const { return QFileInfo(QDir(StartDirectory)
 
 bool TapeExport::exportTape() {
     if (!launcher_ || !launcher_->installed()) {
-        dialogs_.message(QStringLiteral("LibreOffice Writer wurde nicht gefunden. Bitte LibreOffice installieren "
-                                        "(Paket libreoffice-writer), um das Tape zu übertragen."));
+        dialogs_.message(
+            QStringLiteral("LibreOffice Writer wurde nicht gefunden. Bitte LibreOffice installieren "
+                           "(Paket libreoffice-writer), um das Tape zu übertragen."));
         return false;
     }
     const QString path = transferPath();
     QString reason;
     if (!document().save(path, &reason)) {
-        dialogs_.message(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(QDir::toNativeSeparators(path), reason));
+        dialogs_.message(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
+                             .arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     if (!launcher_->open(path)) {

@@ -94,8 +94,7 @@ void TapeJournal::noteFrom(int line) {
 
 int TapeJournal::linesBefore(const QTextDocument* section) const {
     const int count = tape_.sectionCount();
-    if (section == &tape_.section(count - 1))
-        return count == 1 ? 0 : tape_.LineCount() - section->blockCount();
+    if (section == &tape_.section(count - 1)) return count == 1 ? 0 : tape_.LineCount() - section->blockCount();
     int lines = 0;
     for (int i = 0; i < count && &tape_.section(i) != section; ++i) lines += tape_.section(i).blockCount();
     return lines;

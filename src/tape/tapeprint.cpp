@@ -14,7 +14,8 @@ QRect pageRect(int longestLine, int dpiX, int dpiY, int pageWidth, int pageHeigh
 }
 
 QRect print(const QTextDocument& document, int longestLine, QPagedPaintDevice& device) {
-    const QRect rect = pageRect(longestLine, device.logicalDpiX(), device.logicalDpiY(), device.width(), device.height());
+    const QRect rect =
+        pageRect(longestLine, device.logicalDpiX(), device.logicalDpiY(), device.width(), device.height());
     if (rect.width() <= 0 || rect.height() <= 0) return rect;
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->documentLayout()->setPaintDevice(&device);

@@ -60,7 +60,7 @@ const ShownRow kShownRows[] = {
     {"format 3 shows a small result with exponent", 3, 2, "1/1000000=", &Calculator::Label1, "1E-6"},
     {"format 3 shows a large result with exponent", 3, 2, "10000000000000000x1=", &Calculator::Label1, "1E16"},
     {"format 2 types without currency", 2, 2, "1234,5", &Calculator::Label1, "1.234,50"},  // no currency while typing
-    {"format 2 shows a factor", 2, 2, "1234,5x3", &Calculator::Label3, "3"},  // a factor is not an amount
+    {"format 2 shows a factor", 2, 2, "1234,5x3", &Calculator::Label3, "3"},               // a factor is not an amount
     {"format 2 shows a result with currency", 2, 2, "1234,5x3=", &Calculator::Label1, "3.703,50 €"},
 };
 

@@ -39,7 +39,10 @@ protected:
             switch (k.unicode()) {
             case u' ': break;
             case u',': calc.EnterDigit(u'.'); break;
-            case u'+': case u'-': case u'x': case u'/': calc.PressOperator(k); break;
+            case u'+':
+            case u'-':
+            case u'x':
+            case u'/': calc.PressOperator(k); break;
             case u'=': calc.PressEquals(); break;
             case u'%': calc.PressPercent(); break;
             case u'C': calc.ClearFields(); break;
@@ -48,10 +51,14 @@ protected:
             case u'W': calc.Repeat(); break;
             case u'U': calc.Undo(); break;
             case u'p': calc.EnterPi(); break;
-            case u's': case u'q': case u'l': case u'e': case u'd': case u'n': case u'm': calc.ApplyFunction(k); break;
-            default:
-                ASSERT_TRUE(k.isDigit()) << "unknown key " << QString(k).toStdString();
-                calc.EnterDigit(k);
+            case u's':
+            case u'q':
+            case u'l':
+            case u'e':
+            case u'd':
+            case u'n':
+            case u'm': calc.ApplyFunction(k); break;
+            default: ASSERT_TRUE(k.isDigit()) << "unknown key " << QString(k).toStdString(); calc.EnterDigit(k);
             }
         }
     }

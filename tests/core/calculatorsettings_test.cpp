@@ -38,7 +38,9 @@ TEST(CalculatorSettings, LoadTakesFirstRunValuesDefaultsAndMendsOutOfRangeValues
     } rows[] = {
         {"first run", true, "", {2, 2, 1, 0, 1, euro, euro}},
         {"keys missing", false, "", {3, 0, 2, 0, 0, "DM", euro}},
-        {"as written", false, "Dezimals=1\nnk=3\nd_form=1\nSyntax=1\nw_einf=1\nwaehr=\x80\nwaehr1=USD\n",
+        {"as written",
+         false,
+         "Dezimals=1\nnk=3\nd_form=1\nSyntax=1\nw_einf=1\nwaehr=\x80\nwaehr1=USD\n",
          {1, 3, 1, 1, 1, euro, "USD"}},
         {"out of range", false, "Dezimals=4\nnk=16\nd_form=3\nSyntax=2\nw_einf=5\n", {3, 0, 2, 0, 0, "DM", euro}},
         {"low ends", false, "Dezimals=0\nnk=0\nd_form=0\nSyntax=0\nw_einf=0\n", {3, 0, 2, 0, 0, "DM", euro}},
@@ -64,8 +66,9 @@ TEST(CalculatorSettings, SaveWritesTheKeysInShutdownOrderAndLoadsBack) {
     IniFile first;
     first.setKeyOrder(u"Config", configKeyOrder());
     settings.save(first);
-    EXPECT_EQ(first.serialize(), "[Config]\r\nDezimals=2\r\nnk=2\r\nd_form=1\r\nSyntax=0\r\nw_einf=1\r\n"
-                                 "waehr=\x80\r\nwaehr1=\x80\r\n");
+    EXPECT_EQ(first.serialize(),
+              "[Config]\r\nDezimals=2\r\nnk=2\r\nd_form=1\r\nSyntax=0\r\nw_einf=1\r\n"
+              "waehr=\x80\r\nwaehr1=\x80\r\n");
 
     calc.ApplyDisplaySettings(1, 3, 2, 1);
     calc.InsertSecondCurrency = 0;

@@ -54,8 +54,8 @@ const DomainRow kDomainRows[] = {
     {"ln of zero", "0l", nullptr, "", 2},
     {"power too large", "10m", "99999", kTooLarge, 2},
     {"exp too large", "20000e", nullptr, kTooLarge, 2},
-    {"root of a negative number", "±9s", nullptr,
-     "Von einer negativen Zahl kann keine Quadratwurzel gezogen werden", 3},
+    {"root of a negative number", "±9s", nullptr, "Von einer negativen Zahl kann keine Quadratwurzel gezogen werden",
+     3},
 };
 
 using DomainTable = CalculatorRows<DomainRow>;

@@ -21,18 +21,29 @@ TEST(IniFile, TypedReadsTakeTheDefaultForMalformedOrTooLargeNumbers) {
         QByteArray stored;  // null: the key is missing
         int64_t defaultValue, expected;
     } rows[] = {
-        {"decimal", Integer, "42", 7, 42}, {"negative", Integer, "-7", 0, -7},
-        {"plus sign", Integer, "+5", 0, 5}, {"blanks around the value", Integer, "  12 \t", 0, 12},
-        {"hexadecimal", Integer, "$1F", 0, 31}, {"hexadecimal lower case", Integer, "$ff", 0, 255},
+        {"decimal", Integer, "42", 7, 42},
+        {"negative", Integer, "-7", 0, -7},
+        {"plus sign", Integer, "+5", 0, 5},
+        {"blanks around the value", Integer, "  12 \t", 0, 12},
+        {"hexadecimal", Integer, "$1F", 0, 31},
+        {"hexadecimal lower case", Integer, "$ff", 0, 255},
         {"32 hex bits are signed", Integer, "$FFFFFFFF", 0, -1},
-        {"smallest integer", Integer, "-2147483648", 0, INT32_MIN}, {"beyond 32 bits", Integer, "2147483648", 9, 9},
-        {"hexadecimal beyond 32 bits", Integer, "$100000000", 9, 9}, {"trailing letters", Integer, "12abc", 9, 9},
-        {"decimal comma", Integer, "1,5", 9, 9}, {"lone dollar", Integer, "$", 9, 9},
-        {"empty value", Integer, "", 9, 9}, {"missing key", Integer, QByteArray(), 9, 9},
-        {"byte keeps the low 8 bits", Byte, "257", 0, 1}, {"byte of -1", Byte, "-1", 0, 255},
-        {"byte malformed", Byte, "x", 3, 3}, {"bool zero", Bool, "0", 1, 0},
-        {"bool any non-zero", Bool, "-2", 0, 1}, {"bool not a number", Bool, "ja", 1, 1},
-        {"colour", Colour, "9667432", 0, 0x938368}, {"system colour signed", Colour, "-2147483643", 0, 0x80000005},
+        {"smallest integer", Integer, "-2147483648", 0, INT32_MIN},
+        {"beyond 32 bits", Integer, "2147483648", 9, 9},
+        {"hexadecimal beyond 32 bits", Integer, "$100000000", 9, 9},
+        {"trailing letters", Integer, "12abc", 9, 9},
+        {"decimal comma", Integer, "1,5", 9, 9},
+        {"lone dollar", Integer, "$", 9, 9},
+        {"empty value", Integer, "", 9, 9},
+        {"missing key", Integer, QByteArray(), 9, 9},
+        {"byte keeps the low 8 bits", Byte, "257", 0, 1},
+        {"byte of -1", Byte, "-1", 0, 255},
+        {"byte malformed", Byte, "x", 3, 3},
+        {"bool zero", Bool, "0", 1, 0},
+        {"bool any non-zero", Bool, "-2", 0, 1},
+        {"bool not a number", Bool, "ja", 1, 1},
+        {"colour", Colour, "9667432", 0, 0x938368},
+        {"system colour signed", Colour, "-2147483643", 0, 0x80000005},
         {"system colour unsigned", Colour, "2147483653", 0, 0x80000005},
         {"system colour hexadecimal", Colour, "$80000005", 0, 0x80000005},
         {"colour beyond 32 bits", Colour, "4294967296", 1, 1},
@@ -51,20 +62,21 @@ TEST(IniFile, TypedReadsTakeTheDefaultForMalformedOrTooLargeNumbers) {
 }
 
 TEST(IniFile, TextsAreReadAsStoredWithCaseFreeNamesAndTheFirstKeyCounting) {
-    const IniFile ini = IniFile::parse("; hand-written\n"
-                                       "[config]\n"
-                                       "  WAEHR  =  \x80  \r\n"
-                                       "waehr=DM\r\n"
-                                       "Quote=\"Mw St\"\r\n"
-                                       "Gleich=a=b\r\n"
-                                       "Leer=\r\n"
-                                       "[Config]\r\n"
-                                       "Zweite=1\r\n");
+    const IniFile ini = IniFile::parse(
+        "; hand-written\n"
+        "[config]\n"
+        "  WAEHR  =  \x80  \r\n"
+        "waehr=DM\r\n"
+        "Quote=\"Mw St\"\r\n"
+        "Gleich=a=b\r\n"
+        "Leer=\r\n"
+        "[Config]\r\n"
+        "Zweite=1\r\n");
     const struct {
         const char16_t* key;
         QString expected;
     } rows[] = {
-        {u"waehr", QStringLiteral("€")},  {u"Quote", QStringLiteral("\"Mw St\"")},
+        {u"waehr", QStringLiteral("€")},    {u"Quote", QStringLiteral("\"Mw St\"")},
         {u"gleich", QStringLiteral("a=b")}, {u"leer", QString()},
         {u"Zweite", QStringLiteral("-")},  // only the first section of a name is read
     };
@@ -83,11 +95,16 @@ TEST(IniFile, CommaTextQuotesWhatWouldSplitAndReadsItBack) {
         QStringList entries;
         const char* written;  // nullptr: written as stored
     } rows[] = {
-        {"19,19", {"19", "19"}, nullptr},          {"\"7,5\"", {"7,5"}, nullptr},
-        {"\"7,5\",\"19\"", {"7,5", "19"}, "\"7,5\",19"}, {"\"Mw St\",USt", {"Mw St", "USt"}, nullptr},
-        {"Mw St,USt", {"Mw", "St", "USt"}, "Mw,St,USt"}, {"\"\"", {""}, nullptr},
-        {"\"Satz \"\"A\"\"\",B", {"Satz \"A\"", "B"}, nullptr}, {"a,,b", {"a", "", "b"}, "a,\"\",b"},
-        {" a , b ", {"a", "b"}, "a,b"},            {"\"offen", {"offen"}, "offen"},
+        {"19,19", {"19", "19"}, nullptr},
+        {"\"7,5\"", {"7,5"}, nullptr},
+        {"\"7,5\",\"19\"", {"7,5", "19"}, "\"7,5\",19"},
+        {"\"Mw St\",USt", {"Mw St", "USt"}, nullptr},
+        {"Mw St,USt", {"Mw", "St", "USt"}, "Mw,St,USt"},
+        {"\"\"", {""}, nullptr},
+        {"\"Satz \"\"A\"\"\",B", {"Satz \"A\"", "B"}, nullptr},
+        {"a,,b", {"a", "", "b"}, "a,\"\",b"},
+        {" a , b ", {"a", "b"}, "a,b"},
+        {"\"offen", {"offen"}, "offen"},
         {"", {}, nullptr},
     };
     for (const auto& row : rows) {
@@ -99,8 +116,9 @@ TEST(IniFile, CommaTextQuotesWhatWouldSplitAndReadsItBack) {
 }
 
 TEST(IniFile, ListsEndAtTheFirstGapAndAreRewrittenWhole) {
-    IniFile ini = IniFile::parse("[Terms]\r\n0=x^2\r\n1=sin(x)\r\n3=verloren\r\n"
-                                 "[Andere]\r\nk=v\r\n[terms]\r\n0=zweite\r\n");
+    IniFile ini = IniFile::parse(
+        "[Terms]\r\n0=x^2\r\n1=sin(x)\r\n3=verloren\r\n"
+        "[Andere]\r\nk=v\r\n[terms]\r\n0=zweite\r\n");
     EXPECT_EQ(ini.readList(u"terms"), (QStringList{"x^2", "sin(x)"}));
     EXPECT_EQ(ini.readList(u"Fehlt"), QStringList{});
     ini.writeList(u"Terms", ini.readList(u"Terms"));
@@ -111,17 +129,18 @@ TEST(IniFile, ListsEndAtTheFirstGapAndAreRewrittenWhole) {
 }
 
 TEST(IniFile, WritingKeepsEveryOtherLineByteForByte) {
-    const QByteArray original = "; Kalkulo\n"
-                                "[Config]\n"
-                                "; von Hand\n"
-                                "Dezimals = 3\n"
-                                "Unbekannt=\xE4\x80\n"
-                                "\n"
-                                "[Finanzrechner]\r\n"
-                                "Betrag=100000\r\n"
-                                "kein Schlüssel\r\n"
-                                "[Config]\r\n"
-                                "nk=4";
+    const QByteArray original =
+        "; Kalkulo\n"
+        "[Config]\n"
+        "; von Hand\n"
+        "Dezimals = 3\n"
+        "Unbekannt=\xE4\x80\n"
+        "\n"
+        "[Finanzrechner]\r\n"
+        "Betrag=100000\r\n"
+        "kein Schlüssel\r\n"
+        "[Config]\r\n"
+        "nk=4";
     IniFile ini = IniFile::parse(original);
     EXPECT_EQ(ini.serialize(), original) << "nothing written, nothing changed";
     ini.writeInteger(Config, u"Dezimals", 3);
@@ -130,21 +149,22 @@ TEST(IniFile, WritingKeepsEveryOtherLineByteForByte) {
     ini.writeString(Config, u"waehr1", QStringLiteral("€"));
     ini.writeString(Config, u"waehr", QStringLiteral("€"));
     ini.writeString(u"Waehrung", u"0", QStringLiteral("Euro\r\nZeile"));
-    EXPECT_EQ(ini.serialize(), "; Kalkulo\n"
-                               "[Config]\n"
-                               "; von Hand\n"
-                               "dezimals=2\n"
-                               "Unbekannt=\xE4\x80\n"
-                               "waehr1=\x80\r\n"
-                               "waehr=\x80\r\n"
-                               "\n"
-                               "[Finanzrechner]\r\n"
-                               "Betrag=100000\r\n"
-                               "kein Schlüssel\r\n"
-                               "[Config]\r\n"
-                               "nk=4\r\n"
-                               "[Waehrung]\r\n"
-                               "0=Euro  Zeile\r\n");
+    EXPECT_EQ(ini.serialize(),
+              "; Kalkulo\n"
+              "[Config]\n"
+              "; von Hand\n"
+              "dezimals=2\n"
+              "Unbekannt=\xE4\x80\n"
+              "waehr1=\x80\r\n"
+              "waehr=\x80\r\n"
+              "\n"
+              "[Finanzrechner]\r\n"
+              "Betrag=100000\r\n"
+              "kein Schlüssel\r\n"
+              "[Config]\r\n"
+              "nk=4\r\n"
+              "[Waehrung]\r\n"
+              "0=Euro  Zeile\r\n");
     ini.eraseSection(u"CONFIG");
     EXPECT_EQ(ini.sectionNames(), (QStringList{"Finanzrechner", "Waehrung"})) << "every section of the name";
 }
@@ -157,8 +177,9 @@ TEST(IniFile, NewKeysTakeTheDeclaredOrderWhoeverWritesThemFirst) {
     ini.writeInteger(Config, u"Form3Width", 800);
     ini.writeInteger(Config, u"Farbe1", 0);
     ini.writeInteger(Config, u"Background", 1);
-    EXPECT_EQ(ini.serialize(), "[Config]\r\nfremd=1\r\nFarbe1=0\r\nDezimals=2\r\nBackground=1\r\nwaehr=\x80\r\n"
-                               "Form3Width=800\r\n");
+    EXPECT_EQ(ini.serialize(),
+              "[Config]\r\nfremd=1\r\nFarbe1=0\r\nDezimals=2\r\nBackground=1\r\nwaehr=\x80\r\n"
+              "Form3Width=800\r\n");
 }
 
 TEST(IniFile, TextsBeyondTheCodePageMakeTheFileUtf8WithByteOrderMark) {

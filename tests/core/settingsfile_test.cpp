@@ -140,8 +140,9 @@ TEST(SettingsFile, CommitsKeepOtherWritersKeysPermissionsAndLinks) {
 
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(modeOf(real), 0640u);
-    EXPECT_EQ(contents(real), "[Config]\r\nnk=4\r\nDezimals=2\r\nwaehr=\x80\r\n[Szenario 1]\r\nBetrag=100000\r\n"
-                              "[Finanzrechner]\r\nLaufzeit=10\r\n");
+    EXPECT_EQ(contents(real),
+              "[Config]\r\nnk=4\r\nDezimals=2\r\nwaehr=\x80\r\n[Szenario 1]\r\nBetrag=100000\r\n"
+              "[Finanzrechner]\r\nLaufzeit=10\r\n");
 
     const QString fresh = tmp.filePath(QStringLiteral("neu/Kalkulo.ini"));
     QDir().mkdir(tmp.filePath(QStringLiteral("neu")));

@@ -44,7 +44,7 @@ TEST_F(ConverterTest, OperatorsHandOverOnlyWhileThePanelIsShown) {
     press("2+");  // 42 computed; the operator hands over what was added last
     EXPECT_EQ(conv.Edit2, "2,00");
     conv.SetVisible(false);
-    press("=");   // a total always comes back
+    press("=");  // a total always comes back
     EXPECT_EQ(conv.Edit2, "42,00");
     EXPECT_EQ(conv.Edit3, "82,14");
 }

@@ -8,9 +8,10 @@
 TEST_F(ConverterTest, FirstRunStateIsTheBuiltInListConvertingOneMarkToEuro) {
     EXPECT_EQ(conv.Names.size(), 7);
     EXPECT_EQ(conv.Rates.size(), 7);
-    EXPECT_EQ((QStringList{conv.Names[6], conv.Rates[5], conv.Label6, conv.Label3, conv.Edit4, conv.Label4, conv.Edit2,
-                           conv.Edit3, calc.CurrencyCode, calc.SecondCurrencyCode}),
-              (QStringList{"PLZ, Pol. Zl.", "121.882", "€,Euro", "DM, De. Mark", "1.95583", "←", "0,51", "1", "€", "€"}));
+    EXPECT_EQ(
+        (QStringList{conv.Names[6], conv.Rates[5], conv.Label6, conv.Label3, conv.Edit4, conv.Label4, conv.Edit2,
+                     conv.Edit3, calc.CurrencyCode, calc.SecondCurrencyCode}),
+        (QStringList{"PLZ, Pol. Zl.", "121.882", "€,Euro", "DM, De. Mark", "1.95583", "←", "0,51", "1", "€", "€"}));
     EXPECT_EQ((std::vector<int>{conv.SelectedIndex, conv.ConverterDirection, calc.InsertSecondCurrency,
                                 conv.ConverterChain, conv.ListEditMode}),
               (std::vector<int>{1, 1, 1, 0, 0}));
@@ -24,27 +25,35 @@ struct Example {
 
 TEST(ConverterExamples, ConversionsInBothDirections) {
     const Example examples[] = {
-        {"100 typed in the left field, DM", [](ConverterRig& t, auto&) { t.typeInto(Field::Left, "100"); },
-         "100", "195,58", "195.583"},
+        {"100 typed in the left field, DM", [](ConverterRig& t, auto&) { t.typeInto(Field::Left, "100"); }, "100",
+         "195,58", "195.583"},
         {"195.583 typed in the right field", [](ConverterRig& t, auto&) { t.typeInto(Field::Right, "195.583"); },
          "100,00", "195.583", "100"},
         {"after the arrow, $ chosen: the raw amount, not \"0,51\"",
-         [](ConverterRig&, CurrencyConverter& c) { c.ToggleDirection(); c.SelectCurrency(3); }, "0,51", "0,82", ""},
+         [](ConverterRig&, CurrencyConverter& c) {
+             c.ToggleDirection();
+             c.SelectCurrency(3);
+         },
+         "0,51", "0,82", ""},
         {"\"<\" reads the shown 0,51 as its raw text",
          [](ConverterRig&, CurrencyConverter& c) { c.SetDirectionKey(2); }, "0,51", "1,00", ""},
-        {"\">\" after \"<\" converts back", [](ConverterRig&, CurrencyConverter& c) {
+        {"\">\" after \"<\" converts back",
+         [](ConverterRig&, CurrencyConverter& c) {
              c.SetDirectionKey(2);
              c.SetDirectionKey(1);
-         }, "0,51", "1,00", ""},
-        {"Ctrl+3 selects $ like the list", [](ConverterRig&, CurrencyConverter& c) { c.SelectByDigit(3); }, "0,62",
-         "1", ""},
+         },
+         "0,51", "1,00", ""},
+        {"Ctrl+3 selects $ like the list", [](ConverterRig&, CurrencyConverter& c) { c.SelectByDigit(3); }, "0,62", "1",
+         ""},
         {"Ctrl+9 beyond the list only converts", [](ConverterRig&, CurrencyConverter& c) { c.SelectByDigit(9); },
          "0,51", "1", ""},
         {"Ctrl+0 is entry 10", [](ConverterRig&, CurrencyConverter& c) { c.SelectByDigit(0); }, "0,51", "1", ""},
-        {"Label1 dropped on the left field", [](ConverterRig& t, CurrencyConverter& c) {
+        {"Label1 dropped on the left field",
+         [](ConverterRig& t, CurrencyConverter& c) {
              t.press("100");
              c.DropOnAmount(Field::Left, 1);
-         }, "  100,00", "195,58", "195.583"},
+         },
+         "  100,00", "195,58", "195.583"},
         {"large amounts keep thousands points", [](ConverterRig& t, auto&) { t.typeInto(Field::Left, "1000000"); },
          "1000000", "1.955.830,00", "1955830"},
     };
@@ -87,9 +96,12 @@ TEST_F(ConverterTest, PressingAFieldShowsItsRawTextAndTakesTheKeys) {
 }
 
 TEST(CleanAmountText, TypedAndPastedAmountsKeepOneDecimalPoint) {
-    const struct { const char* in; const char* out; } cases[] = {
-        {"12.5", "12.5"},     {"1.2.3", "1.23"},     {"1.234,5", "1234.5"}, {"12,50 €", "12.50"},
-        {"-7", "7"},          {"1e5", "15"},         {"abc", ""},           {"0,5", "0.5"},
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"12.5", "12.5"}, {"1.2.3", "1.23"}, {"1.234,5", "1234.5"}, {"12,50 €", "12.50"},
+        {"-7", "7"},      {"1e5", "15"},     {"abc", ""},           {"0,5", "0.5"},
     };
     for (const auto& c : cases) EXPECT_EQ(CurrencyConverter::CleanAmountText(c.in), c.out) << c.in;
 }

@@ -20,9 +20,9 @@ public:
 TEST_F(TFrame3Test, ControlsCarryTheirNamesTextsAndHints) {
     EXPECT_EQ(frame.objectName(), "Frame31");
     EXPECT_EQ(frame.size(), QSize(250, 190));
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "ComboBox1", "Edit1", "Edit2",
-                             "Edit3", "Edit4", "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4",
-                             "SpeedButton5"}) {
+    for (const char* name :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "ComboBox1", "Edit1", "Edit2", "Edit3", "Edit4",
+          "SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4", "SpeedButton5"}) {
         auto* w = frame.findChild<QWidget*>(name);
         ASSERT_NE(w, nullptr) << name;
         EXPECT_TRUE(frame.rect().contains(w->geometry())) << name;

@@ -24,10 +24,15 @@ QString conversionMessage(F call) {
 
 TEST(FinanceDate, ReadsShortAndLongYearsAndRejectsWhatIsNoDate) {
     // The window for two-digit years starts 50 years before the current year: 1976 .. 2075 in 2026.
-    for (auto [text, year, date] : std::initializer_list<std::tuple<const char*, int, const char*>>{
-             {"01.03.2024", 2026, "01.03.2024"}, {"1.3.2024", 2026, "01.03.2024"}, {" 15.08.99 ", 2026, "15.08.1999"},
-             {"01.01.76", 2026, "01.01.1976"},   {"01.01.75", 2026, "01.01.2075"}, {"01.01.00", 2026, "01.01.2000"},
-             {"01.01.50", 2100, "01.01.2050"},   {"01.01.49", 2100, "01.01.2149"}})
+    for (auto [text, year, date] :
+         std::initializer_list<std::tuple<const char*, int, const char*>>{{"01.03.2024", 2026, "01.03.2024"},
+                                                                          {"1.3.2024", 2026, "01.03.2024"},
+                                                                          {" 15.08.99 ", 2026, "15.08.1999"},
+                                                                          {"01.01.76", 2026, "01.01.1976"},
+                                                                          {"01.01.75", 2026, "01.01.2075"},
+                                                                          {"01.01.00", 2026, "01.01.2000"},
+                                                                          {"01.01.50", 2100, "01.01.2050"},
+                                                                          {"01.01.49", 2100, "01.01.2149"}})
         EXPECT_EQ(financedate::format(financedate::parse(text, year)), date) << text;
     for (const QString text : {"", "abc", "31.02.2024", "1.13.2024", "01.01.202", "01.01", "1,3,2024", "01.01.2024.1"})
         EXPECT_EQ(conversionMessage([&] { financedate::parse(text, 2026); }),
@@ -35,9 +40,12 @@ TEST(FinanceDate, ReadsShortAndLongYearsAndRejectsWhatIsNoDate) {
 }
 
 TEST(FinanceDate, AddsCalendarMonthsWithEndOfMonthRule) {
-    for (auto [from, months, to] : std::initializer_list<std::tuple<QDate, int, QDate>>{
-             {{2024, 1, 31}, 1, {2024, 2, 29}}, {{2023, 1, 31}, 1, {2023, 2, 28}}, {{2024, 8, 31}, 1, {2024, 9, 30}},
-             {{2024, 3, 15}, 119, {2034, 2, 15}}, {{2024, 3, 15}, 0, {2024, 3, 15}}})
+    for (auto [from, months, to] :
+         std::initializer_list<std::tuple<QDate, int, QDate>>{{{2024, 1, 31}, 1, {2024, 2, 29}},
+                                                              {{2023, 1, 31}, 1, {2023, 2, 28}},
+                                                              {{2024, 8, 31}, 1, {2024, 9, 30}},
+                                                              {{2024, 3, 15}, 119, {2034, 2, 15}},
+                                                              {{2024, 3, 15}, 0, {2024, 3, 15}}})
         EXPECT_EQ(financedate::addMonths(from, months), to) << months;
 }
 
@@ -50,8 +58,11 @@ TEST(FinanceDate, MonthIndexRoundsDaysOverAverageMonth) {
 }
 
 TEST(CleanAmountText, DropsThousandsPointsAndBlanks) {
-    for (auto [text, value] : std::initializer_list<std::pair<const char*, double>>{
-             {"1.234,56", 1234.56}, {"1,234.56", 1.23456}, {"   132.797,22", 132797.22}, {"1 000 €", 1000}, {"-50", -50}})
+    for (auto [text, value] : std::initializer_list<std::pair<const char*, double>>{{"1.234,56", 1234.56},
+                                                                                    {"1,234.56", 1.23456},
+                                                                                    {"   132.797,22", 132797.22},
+                                                                                    {"1 000 €", 1000},
+                                                                                    {"-50", -50}})
         EXPECT_DOUBLE_EQ(static_cast<double>(CleanAmountText(QString::fromUtf8(text))), value) << text;
     for (const QString text : {"", "abc", "1,2,3", "1-2", "-"})
         EXPECT_EQ(conversionMessage([&] { CleanAmountText(text); }),

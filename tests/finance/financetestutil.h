@@ -5,7 +5,9 @@
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '"' << texts.join("\" \"").toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '"' << texts.join("\" \"").toStdString() << '"';
+}
 
 inline const QDate kStart(2024, 3, 15);
 
@@ -31,8 +33,8 @@ inline FinanceCalculator amountAdjustedLoan(const QString& payment) {
 
 // The loan outputs except the adjusted fields Edit1 and Edit12, to show that a command left them alone.
 inline QStringList loanOutputs(const FinanceCalculator& f) {
-    return {f.Edit3, f.Edit8, f.Edit15, f.Datum2.toString(), f.Edit4, f.Edit5,
-            f.Edit6, f.Edit9, f.Edit10, f.Edit11, f.StatusCaption};
+    return {f.Edit3, f.Edit8,  f.Edit15, f.Datum2.toString(), f.Edit4, f.Edit5, f.Edit6,
+            f.Edit9, f.Edit10, f.Edit11, f.StatusCaption};
 }
 
 // What a command ends with: its message and the field that gets the focus.

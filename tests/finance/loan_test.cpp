@@ -24,37 +24,77 @@ struct SearchRow {
 };
 
 const SearchRow kSearchRows[] = {
-    {"raises the payment", [](FinanceCalculator&) {}, 31,
+    {"raises the payment",
+     [](FinanceCalculator&) {},
+     31,
      {"100.000,00", "1.120,00", "9", "11", "637,22", "132.797,22", "32.797,22", "15.02.2034"}},
-    {"lowers the amount", [](FinanceCalculator& f) { f = amountAdjustedLoan("1000"); }, 1 + (120000 - 90050) / 50,
+    {"lowers the amount",
+     [](FinanceCalculator& f) { f = amountAdjustedLoan("1000"); },
+     1 + (120000 - 90050) / 50,
      {"90.050,00", "1.000,00", "10", "0", "957,33", nullptr, nullptr, "15.03.2034"}},
     // 1000 + 5 − 2000 = −995, plus its interest −4,975: the loan ends with its first payment.
-    {"first payment beyond balance plus interest", [](FinanceCalculator& f) { f.Edit1 = "1000"; f.Edit12 = "2000"; }, 1,
+    {"first payment beyond balance plus interest",
+     [](FinanceCalculator& f) {
+         f.Edit1 = "1000";
+         f.Edit12 = "2000";
+     },
+     1,
      {nullptr, nullptr, "0", "0", "-999,98", nullptr, nullptr, "15.03.2024"}},
     // A repayment 15 days after the start falls in period 0, which is never paid, so it only
     // lowers the estimate: the search starts at (100000 − 10000) / 120 = 750 and climbs to the
     // same payment as without it.
-    {"repayment in period 0", [](FinanceCalculator& f) { f.Grid2.rows[0] = {inDays(15), "10000"}; }, 1 + 1 + (1120 - 750) / 10,
+    {"repayment in period 0",
+     [](FinanceCalculator& f) {
+         f.Grid2.rows[0] = {inDays(15), "10000"};
+     },
+     1 + 1 + (1120 - 750) / 10,
      {nullptr, "1.120,00", nullptr, nullptr, nullptr, "132.797,22", nullptr, nullptr}},
     // 16 days is period 1: the balance drops by 10000 after the first payment; 100000 − 10000 / 1,005
     // over 120 months needs an annuity of 999,74, so 1000 is enough.
-    {"repayment in period 1", [](FinanceCalculator& f) { f.Grid2.rows[0] = {inDays(16), "10000"}; }, -1,
+    {"repayment in period 1",
+     [](FinanceCalculator& f) {
+         f.Grid2.rows[0] = {inDays(16), "10000"};
+     },
+     -1,
      {nullptr, "1.000,00", "10", "0", nullptr, nullptr, nullptr, nullptr}},
     // A repayment before the start only shifts the estimates: x = 80000 / 120 = 666,67 → 667 → 660 ...
-    {"repayment before start", [](FinanceCalculator& f) { f.Grid2.rows[0] = {"15.03.23", "20000"}; }, 1 + 1 + (1120 - 660) / 10,
+    {"repayment before start",
+     [](FinanceCalculator& f) {
+         f.Grid2.rows[0] = {"15.03.23", "20000"};
+     },
+     1 + 1 + (1120 - 660) / 10,
      {nullptr, "1.120,00", nullptr, nullptr, nullptr, "132.797,22", nullptr, nullptr}},
     // ... and y = 120000 + 20000.
     {"repayment before start, amount adjusted",
-     [](FinanceCalculator& f) { f = amountAdjustedLoan("1000"); f.Grid2.rows[0] = {"15.03.2023", "20000"}; },
-     1 + (140000 - 90050) / 50, {"90.050,00", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
+     [](FinanceCalculator& f) {
+         f = amountAdjustedLoan("1000");
+         f.Grid2.rows[0] = {"15.03.2023", "20000"};
+     },
+     1 + (140000 - 90050) / 50,
+     {"90.050,00", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
     // Interest changes count only while "Zinssatz veränderlich" is ticked ...
-    {"interest change not ticked", [](FinanceCalculator& f) { f.Grid3.rows[0] = {inDays(31), "0"}; }, -1,
+    {"interest change not ticked",
+     [](FinanceCalculator& f) {
+         f.Grid3.rows[0] = {inDays(31), "0"};
+     },
+     -1,
      {nullptr, "1.120,00", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
     // ... and apply from the next period: interest of period 1 only (500), then none, 100500 over 120 payments.
-    {"interest change", [](FinanceCalculator& f) { f.vproz = true; f.Grid3.rows[0] = {inDays(31), "0"}; }, -1,
+    {"interest change",
+     [](FinanceCalculator& f) {
+         f.vproz = true;
+         f.Grid3.rows[0] = {inDays(31), "0"};
+     },
+     -1,
      {nullptr, "840,00", nullptr, nullptr, nullptr, "100.500,00", "500,00", nullptr}},
     {"amount with thousands points",
-     [](FinanceCalculator& f) { f.Radio1 = false; f.Edit13 = "1"; f.Edit1 = "1.234,56"; f.Edit12 = "200"; }, -1,
+     [](FinanceCalculator& f) {
+         f.Radio1 = false;
+         f.Edit13 = "1";
+         f.Edit1 = "1.234,56";
+         f.Edit12 = "200";
+     },
+     -1,
      {"1.234,56", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}},
 };
 
@@ -66,10 +106,15 @@ TEST_P(SearchTable, SearchesThePaymentOrTheAmountThatFitsTheTerm) {
     prepare(f);
     const QString typedAmount = f.Edit1;
     EXPECT_EQ(f.Compute().message, "") << name;
-    if (passes >= 0) { EXPECT_EQ(f.LastPasses, passes) << name; }
-    const QStringList shown{f.Edit1, f.Edit12, f.Edit3, f.Edit8, f.Edit15, f.Edit10, f.Edit11, financedate::format(f.Datum2)};
+    if (passes >= 0) {
+        EXPECT_EQ(f.LastPasses, passes) << name;
+    }
+    const QStringList shown{f.Edit1,  f.Edit12, f.Edit3,  f.Edit8,
+                            f.Edit15, f.Edit10, f.Edit11, financedate::format(f.Datum2)};
     for (int i = 0; i < 8; ++i)
-        if (expected[i]) { EXPECT_EQ(shown[i], expected[i]) << name << ", field " << i; }
+        if (expected[i]) {
+            EXPECT_EQ(shown[i], expected[i]) << name << ", field " << i;
+        }
     EXPECT_DOUBLE_EQ(static_cast<double>(f.FinanceAmount), static_cast<double>(CleanAmountText(typedAmount))) << name;
 }
 
@@ -86,7 +131,8 @@ TEST(Loan, StatusAtStartIsZeroAndLaterStatusSplitsThePayments) {
     f.Compute();
     EXPECT_EQ(f.StatusCaption, "Status nach 1 Jahr(en) und 0 Monat(en)");
     // Closed form: balance after 12 payments of 1120 is 100000·q − 1120·(q − 1)/i with q = 1,005^12.
-    EXPECT_EQ((QStringList{f.Edit6, f.Edit9, f.Edit5, f.Edit4}), (QStringList{"7.648,05", "5.791,95", "465,03", "654,97"}));
+    EXPECT_EQ((QStringList{f.Edit6, f.Edit9, f.Edit5, f.Edit4}),
+              (QStringList{"7.648,05", "5.791,95", "465,03", "654,97"}));
 }
 
 double principalShareAt(int period) {
@@ -99,7 +145,8 @@ double principalShareAt(int period) {
     f.SubsidyTotal = 8000;
     f.Datum3 = f.Datum1.addDays(static_cast<qint64>(period * 30.45 + 0.5));
     f.Compute();
-    EXPECT_EQ(f.StatusCaption, QStringLiteral("Status nach %1 Jahr(en) und %2 Monat(en)").arg(period / 12).arg(period % 12));
+    EXPECT_EQ(f.StatusCaption,
+              QStringLiteral("Status nach %1 Jahr(en) und %2 Monat(en)").arg(period / 12).arg(period % 12));
     // Principal share beyond payment − interest: the subsidy of this period.
     return static_cast<double>(CleanAmountText(f.Edit4) + CleanAmountText(f.Edit5) - CleanAmountText(f.Edit12));
 }
@@ -112,7 +159,7 @@ struct DeductionRow {
 };
 
 const DeductionRow kDeductionRows[] = {
-    {"period 1", 1, 1000}, {"period 2", 2, 0},   {"period 14", 14, 1000},
+    {"period 1", 1, 1000}, {"period 2", 2, 0},      {"period 14", 14, 1000},
     {"period 15", 15, 0},  {"period 86", 86, 1000}, {"period 98", 98, 0},
 };
 

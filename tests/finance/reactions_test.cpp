@@ -18,22 +18,43 @@ TEST(Reactions, AutomaticRecomputationOnlyForUserEditsThatHoldANumber) {
     using Command = FinanceReaction (FinanceCalculator::*)();
     // Name, edit, command, payment afterwards (nullptr: nothing computed).
     const std::tuple<const char*, std::function<void(FinanceCalculator&)>, Command, const char*> cases[] = {
-        {"interest with Rate searches the payment again", [](FinanceCalculator& f) { f.Edit2 = "5"; }, &FinanceCalculator::Edit2Change, "1.070,00"},
-        {"interest with Darl.", [](FinanceCalculator& f) { f.Radio1 = false; f.Radio2 = true; f.Edit2 = "5"; }, &FinanceCalculator::Edit2Change, nullptr},
+        {"interest with Rate searches the payment again", [](FinanceCalculator& f) { f.Edit2 = "5"; },
+         &FinanceCalculator::Edit2Change, "1.070,00"},
+        {"interest with Darl.",
+         [](FinanceCalculator& f) {
+             f.Radio1 = false;
+             f.Radio2 = true;
+             f.Edit2 = "5";
+         },
+         &FinanceCalculator::Edit2Change, nullptr},
         {"interest being typed", [](FinanceCalculator& f) { f.Edit2 = "-"; }, &FinanceCalculator::Edit2Change, nullptr},
-        {"interest with a comma last", [](FinanceCalculator& f) { f.Edit2 = "1,"; }, &FinanceCalculator::Edit2Change, nullptr},
+        {"interest with a comma last", [](FinanceCalculator& f) { f.Edit2 = "1,"; }, &FinanceCalculator::Edit2Change,
+         nullptr},
         {"interest 0", [](FinanceCalculator& f) { f.Edit2 = "0"; }, &FinanceCalculator::Edit2Change, nullptr},
         {"six months more", [](FinanceCalculator& f) { f.Edit14 = "6"; }, &FinanceCalculator::Edit14Change, "1.080,00"},
         {"months being typed", [](FinanceCalculator& f) { f.Edit14 = "-"; }, &FinanceCalculator::Edit14Change, nullptr},
         {"years 0", [](FinanceCalculator& f) { f.Edit13 = "0"; }, &FinanceCalculator::Edit13Change, nullptr},
         {"years 9", [](FinanceCalculator& f) { f.Edit13 = "9"; }, &FinanceCalculator::Edit13Change, "1.210,00"},
-        {"years with Darl. keep the payment", [](FinanceCalculator& f) { f.Radio1 = false; f.Radio2 = true; f.Edit13 = "9"; },
+        {"years with Darl. keep the payment",
+         [](FinanceCalculator& f) {
+             f.Radio1 = false;
+             f.Radio2 = true;
+             f.Edit13 = "9";
+         },
          &FinanceCalculator::Edit13Change, "1.120,00"},
-        {"start date without an amount", [](FinanceCalculator& f) { f.Edit1.clear(); }, &FinanceCalculator::Datum1Change, nullptr},
-        {"start date", [](FinanceCalculator& f) { f.Datum1 = f.Datum1.addMonths(1); }, &FinanceCalculator::Datum1Change, "1.120,00"},
+        {"start date without an amount", [](FinanceCalculator& f) { f.Edit1.clear(); },
+         &FinanceCalculator::Datum1Change, nullptr},
+        {"start date", [](FinanceCalculator& f) { f.Datum1 = f.Datum1.addMonths(1); }, &FinanceCalculator::Datum1Change,
+         "1.120,00"},
         {"status date", [](FinanceCalculator&) {}, &FinanceCalculator::DateChange, "1.120,00"},
-        {"vproz with a result", [](FinanceCalculator& f) { f.vproz = true; }, &FinanceCalculator::vprozClick, "1.120,00"},
-        {"vproz without one", [](FinanceCalculator& f) { f.vproz = true; f.Edit10.clear(); }, &FinanceCalculator::vprozClick, nullptr},
+        {"vproz with a result", [](FinanceCalculator& f) { f.vproz = true; }, &FinanceCalculator::vprozClick,
+         "1.120,00"},
+        {"vproz without one",
+         [](FinanceCalculator& f) {
+             f.vproz = true;
+             f.Edit10.clear();
+         },
+         &FinanceCalculator::vprozClick, nullptr},
     };
     for (const auto& [name, edit, command, payment] : cases) {
         FinanceCalculator f = computedLoan();
@@ -66,7 +87,8 @@ TEST(Reactions, SubsidyBox) {
     f.Edit1 = "150.000,00";
     f.BauFi = true;
     EXPECT_TRUE(f.BauFiClick().showSubsidy);
-    EXPECT_EQ((std::tuple{f.FinanceAmount, f.Edit1, f.Edit12, f.Edit7Enabled}), (std::tuple{150000.0L, QString("0"), QString("1000"), true}));
+    EXPECT_EQ((std::tuple{f.FinanceAmount, f.Edit1, f.Edit12, f.Edit7Enabled}),
+              (std::tuple{150000.0L, QString("0"), QString("1000"), true}));
 
     // Unticked: the subsidy is gone from the loan, estimates included, and the loan computes.
     f = computedLoan();
@@ -89,12 +111,14 @@ TEST(Reactions, VariableInterestTogglesAndRows) {
               (QStringList{"Anfänglicher Nominalzins", "Klicken Sie auf die %Taste um neuen Zins einzugeben"}));
     f.SpeedButton7Down = true;
     f.SpeedButton7Click();
-    EXPECT_EQ((QStringList{f.SonderCaption, f.SpeedButton7Hint}), (QStringList{" Neuer Zins gültig ab Datum: ", "Sondertilgungen eingeben"}));
+    EXPECT_EQ((QStringList{f.SonderCaption, f.SpeedButton7Hint}),
+              (QStringList{" Neuer Zins gültig ab Datum: ", "Sondertilgungen eingeben"}));
     f.AddRow();
     EXPECT_EQ((std::pair{f.Grid3.RowCount(), f.Grid2.RowCount()}), (std::pair{5, 4}));
     f.vproz = false;
     f.vprozClick();
-    EXPECT_EQ((QStringList{f.SonderCaption, f.Edit2Hint, f.vprozHint}), (QStringList{"Sondertilgungen", "Nominalzins", "Datum und neuen Zins eingeben"}));
+    EXPECT_EQ((QStringList{f.SonderCaption, f.Edit2Hint, f.vprozHint}),
+              (QStringList{"Sondertilgungen", "Nominalzins", "Datum und neuen Zins eingeben"}));
     EXPECT_FALSE(f.SpeedButton7Down);
 
     // The last row is emptied; the heading row and one data row stay.
@@ -109,10 +133,12 @@ TEST(Reactions, VariableInterestTogglesAndRows) {
     f.SpeedButton8Down = true;
     f.SpeedButton8Click();
     f.AddRow();
-    EXPECT_EQ((std::pair{f.Grid4.RowCount(), f.SonderCaption2}), (std::pair{7, QString(" Neuer Zins gültig ab Datum: ")}));
+    EXPECT_EQ((std::pair{f.Grid4.RowCount(), f.SonderCaption2}),
+              (std::pair{7, QString(" Neuer Zins gültig ab Datum: ")}));
     f.vproz2 = false;
     f.vproz2Click();
-    EXPECT_EQ((QStringList{f.SonderCaption2, f.vproz2Hint}), (QStringList{" Sonderzahlungen ", "Einen veränderlichen Zinssatz eingeben "}));
+    EXPECT_EQ((QStringList{f.SonderCaption2, f.vproz2Hint}),
+              (QStringList{" Sonderzahlungen ", "Einen veränderlichen Zinssatz eingeben "}));
 }
 
 TEST(Reactions, SavingsInterestModeAndPayoutDate) {
@@ -126,7 +152,8 @@ TEST(Reactions, SavingsInterestModeAndPayoutDate) {
     f.Zins1 = false;
     f.Zins2 = true;
     EXPECT_TRUE(f.Zins2Click().messages.isEmpty());
-    EXPECT_EQ((std::tuple{f.Edit23, f.Edit23Enabled, f.Label24, f.Edit21}), (std::tuple{QString("0"), false, QString("Jährl. Zahlung"), QString("100,00")}));
+    EXPECT_EQ((std::tuple{f.Edit23, f.Edit23Enabled, f.Label24, f.Edit21}),
+              (std::tuple{QString("0"), false, QString("Jährl. Zahlung"), QString("100,00")}));
     // Two years and seven months: yearly interest counts the whole years only.
     f.Datum5 = QDate(2026, 8, 1);
     f.Datum5Change();
@@ -150,7 +177,8 @@ TEST(Reactions, NewCalculationOnBothPages) {
     f.Edit7 = "8.000,00";
     f.Datum1 = f.Datum3 = QDate(2020, 1, 1);
     const FinanceReaction loan = f.SpeedButton5Click();
-    EXPECT_EQ((QStringList{f.Edit1, f.Edit2, f.Edit12, f.Edit13, f.Edit14, f.Edit7, f.ComboBox1, f.Grid2.rows[0].value, f.Edit10}),
+    EXPECT_EQ((QStringList{f.Edit1, f.Edit2, f.Edit12, f.Edit13, f.Edit14, f.Edit7, f.ComboBox1, f.Grid2.rows[0].value,
+                           f.Edit10}),
               (QStringList{"", "0", "  0,00", "30", "0", "", "", "", "  0,00"}));
     EXPECT_FALSE(f.BauFi || f.vproz || f.SubsidyTotal != 0);
     EXPECT_EQ((std::tuple{f.Datum1, f.Datum3, loan.focus}), (std::tuple{kStart, kStart, QString("Edit1")}));

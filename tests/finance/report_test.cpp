@@ -103,14 +103,22 @@ TEST(FinanceReport, TheSavingsReport) {
     f.Grid1.rows[0] = {"15.07.2024", "500"};
     MemoryTape tape;
     f.SpeedButton4Click(&tape);
-    const QStringList expected{"*Sparen",       "*",
-                               "*Datum:  15.01.2024",      "*Anfangskapital:  1000",
-                               "*Zinsen:  3 %",            "*Monatl. Zuzahlung:  100",
-                               "*",                        "*Sonderzahlungen:",
-                               "15.07.2024:  500",         "*",
-                               "*Status jetzt: 15.01.2025", f.Edit24,
-                               "*",                        "*Laufzeit:  2 Jahre",
-                               "Datum Laufzeitende:  15.01.2026", "*",
+    const QStringList expected{"*Sparen",
+                               "*",
+                               "*Datum:  15.01.2024",
+                               "*Anfangskapital:  1000",
+                               "*Zinsen:  3 %",
+                               "*Monatl. Zuzahlung:  100",
+                               "*",
+                               "*Sonderzahlungen:",
+                               "15.07.2024:  500",
+                               "*",
+                               "*Status jetzt: 15.01.2025",
+                               f.Edit24,
+                               "*",
+                               "*Laufzeit:  2 Jahre",
+                               "Datum Laufzeitende:  15.01.2026",
+                               "*",
                                "*Endbetrag:  " + f.Edit21};
     EXPECT_EQ(weighted(tape), expected);
     EXPECT_FALSE(f.Edit24.isEmpty() || f.Edit21.isEmpty());
@@ -123,7 +131,10 @@ TEST(FinanceReport, AFailedComputationWritesNothing) {
     };
     const Case cases[] = {
         {"no interest", [](FinanceCalculator& f) { f.Edit2.clear(); }},
-        {"a bad date in a list", [](FinanceCalculator& f) { f.Grid2.rows[0] = {"32.13.2024", "100"}; }},
+        {"a bad date in a list",
+         [](FinanceCalculator& f) {
+             f.Grid2.rows[0] = {"32.13.2024", "100"};
+         }},
         {"no adjustment and a payment too low",
          [](FinanceCalculator& f) {
              f.Radio1 = false;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using rownames::operator<<;
@@ -39,18 +38,46 @@ struct CapitalRow {
 
 const CapitalRow kCapitalRows[] = {
     // 1000 · 1,01^12 + 100 · (1,01^12 − 1) / 0,01; the status date, today, is the start.
-    {"monthly", [](FinanceCalculator&) {}, {"2.395,08", "2.200,00", "195,08", "1.000,00"}, {2025, 1, 1}, 2395.0753314517},
+    {"monthly",
+     [](FinanceCalculator&) {},
+     {"2.395,08", "2.200,00", "195,08", "1.000,00"},
+     {2025, 1, 1},
+     2395.0753314517},
     // Year 1: 1000 · 1,12 + 100 = 1220. Year 2: 1220 · 1,12 + 500 + 100 = 1966,40: the special
     // payment of period 6 is counted at the end of year 2 (6 < k ≤ 12 is none).
-    {"yearly", [](FinanceCalculator& f) { f = examplePlan(true); f.Edit19 = "2"; f.Grid1.rows[0] = {"01.07.2024", "500"}; },
-     {"1.966,40", "1.700,00", "266,40", "1.000,00"}, {2026, 1, 1}, 1966.4},
+    {"yearly",
+     [](FinanceCalculator& f) {
+         f = examplePlan(true);
+         f.Edit19 = "2";
+         f.Grid1.rows[0] = {"01.07.2024", "500"};
+     },
+     {"1.966,40", "1.700,00", "266,40", "1.000,00"},
+     {2026, 1, 1},
+     1966.4},
     // Interest changes count only while "variable" is ticked; from period 0 on: no interest from month 1 on.
-    {"changes unticked", [](FinanceCalculator& f) { f.Grid4.rows[0] = {"01.01.2024", "0"}; },
-     {"2.395,08", "2.200,00", "195,08", "1.000,00"}, {2025, 1, 1}, 2395.0753314517},
-    {"changes ticked", [](FinanceCalculator& f) { f.vproz2 = true; f.Grid4.rows[0] = {"01.01.2024", "0"}; },
-     {"2.210,00", "2.200,00", "10,00", "1.000,00"}, {2025, 1, 1}, 2210},
-    {"empty amounts count as 0", [](FinanceCalculator& f) { f.Edit16.clear(); f.Edit18.clear(); },
-     {"0,00", "0,00", "0,00", "  0,00"}, {2025, 1, 1}, 0},
+    {"changes unticked",
+     [](FinanceCalculator& f) {
+         f.Grid4.rows[0] = {"01.01.2024", "0"};
+     },
+     {"2.395,08", "2.200,00", "195,08", "1.000,00"},
+     {2025, 1, 1},
+     2395.0753314517},
+    {"changes ticked",
+     [](FinanceCalculator& f) {
+         f.vproz2 = true;
+         f.Grid4.rows[0] = {"01.01.2024", "0"};
+     },
+     {"2.210,00", "2.200,00", "10,00", "1.000,00"},
+     {2025, 1, 1},
+     2210},
+    {"empty amounts count as 0",
+     [](FinanceCalculator& f) {
+         f.Edit16.clear();
+         f.Edit18.clear();
+     },
+     {"0,00", "0,00", "0,00", "  0,00"},
+     {2025, 1, 1},
+     0},
 };
 
 using CapitalTable = rownames::Table<CapitalRow>;
@@ -111,8 +138,10 @@ TEST(Savings, TheLongestTermPaysOutInTheLastMonthOfTheDateFields) {
 }
 
 const QStringList kNoTerm{"Angaben fehlen!", "Edit19"}, kNotANumber{"'x' ist kein gültiger Gleitkommawert", ""};
-const QStringList kTooLong{"Die Laufzeit ist zu lang. Das Auszahlungsdatum darf nicht nach dem 31.12.9999 liegen: "
-                           "bitte höchstens 7.974 Jahre und 11 Monate eingeben.", "Edit19"};
+const QStringList kTooLong{
+    "Die Laufzeit ist zu lang. Das Auszahlungsdatum darf nicht nach dem 31.12.9999 liegen: "
+    "bitte höchstens 7.974 Jahre und 11 Monate eingeben.",
+    "Edit19"};
 
 struct RefusedRow {
     const char* name;
@@ -130,7 +159,9 @@ const RefusedRow kRefusedRows[] = {
     {"rate not a number", &FinanceCalculator::Edit17, "x", kNotANumber},
     {"payment not a number", &FinanceCalculator::Edit18, "x", kNotANumber},
     {"years not a number", &FinanceCalculator::Edit19, "x", kNotANumber},
-    {"rate too large", &FinanceCalculator::Edit17, "1E4000",
+    {"rate too large",
+     &FinanceCalculator::Edit17,
+     "1E4000",
      {"Die Zahlen sind zu groß für die Berechnung. Bitte kleinere Werte eingeben.", ""}},
     // The payout date must stay within the date fields: from 01.01.2025 up to December 9999.
     {"two billion years", &FinanceCalculator::Edit19, "2000000000", kTooLong},
@@ -149,7 +180,9 @@ TEST_P(RefusedTable, RefusedInputsLeaveTheResults) {
     g.Datum4 = kStart.addYears(1);  // would move the payout date
     EXPECT_EQ(messageAndFocus(g.Compute()), shown) << text;
     EXPECT_EQ(results(g) << g.Datum5.toString(), before) << text;
-    if (shown == kNoTerm) { EXPECT_EQ(g.InputsValid, 0) << text; }  // refused by the input check itself
+    if (shown == kNoTerm) {
+        EXPECT_EQ(g.InputsValid, 0) << text;
+    }  // refused by the input check itself
 }
 
 INSTANTIATE_TEST_SUITE_P(Savings, RefusedTable, ::testing::ValuesIn(kRefusedRows), rownames::ByName());

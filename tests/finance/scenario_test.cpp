@@ -71,9 +71,9 @@ TEST(Scenarios, SavingHausWritesItsKeysAndLoadingItSearchesThePaymentAgain) {
     FinanceCalculator f = haus();
     EXPECT_TRUE(st.save(f, "Haus").messages.isEmpty());
     EXPECT_EQ(st.section("Finanzrechner"), (Section{{"0", "Haus"}}));
-    const Section expected{{"findex", "0"},      {"dl", "100.000,00"}, {"zins", "6"},
+    const Section expected{{"findex", "0"},         {"dl", "100.000,00"},  {"zins", "6"},
                            {"datum", "15.01.2024"}, {"maxlaufzeit", "10"}, {"laufzeitm", "0"},
-                           {"vproz", "0"},        {"rws", "4"},          {"1", "15.01.2025;5000"}};
+                           {"vproz", "0"},          {"rws", "4"},          {"1", "15.01.2025;5000"}};
     EXPECT_EQ(st.section("Haus"), expected);
 
     FinanceCalculator g = st.restart();

@@ -19,8 +19,12 @@ protected:
     ScenarioWindow() {
         // A savings plan stored by an earlier run.
         settings.writeString("Finanzrechner", "0", "Sparen");
-        for (const auto& [key, value] : {std::pair{"findex", "1"}, {"dl", "1000"}, {"zins", "3"}, {"rate", "100"},
-                                         {"datum", "15.01.2024"}, {"lzt", "2"}})
+        for (const auto& [key, value] : {std::pair{"findex", "1"},
+                                         {"dl", "1000"},
+                                         {"zins", "3"},
+                                         {"rate", "100"},
+                                         {"datum", "15.01.2024"},
+                                         {"lzt", "2"}})
             settings.writeString("Sparen", key, value);
         tape.visible = false;
     }

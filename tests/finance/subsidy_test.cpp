@@ -56,35 +56,158 @@ const AmountRow kAmountRows[] = {
     {"1 % of 100 000", nullptr, "100000", {"2.600,00", "20.800,00"}, {}},
     {"capped at the loan", nullptr, "10000", {"1.250,00", "10.000,00"}, {}},
     {"capped with cents", nullptr, "10001", {"1.250,13", "10.001,00"}, {}},
-    {"income at the limit", [](SubsidyLoan& l) { l.s.Edit1 = "200000"; return l.s.FieldEdited("200000", l.f); },
-     "200000", {"2.850,00", "22.800,00"}, {}},
-    {"income above the limit", [](SubsidyLoan& l) { l.s.Edit1 = "200001"; return l.s.FieldEdited("200001", l.f); },
-     "200000", {"0,00", "0,00"}, {kTooHigh}},
-    {"single at the limit", [](SubsidyLoan& l) { l.s.Kinder = 0; l.s.Ledig = true; l.s.Edit1 = "70000"; return l.s.MaritalClick(l.f); },
-     "200000", {"1.250,00", "10.000,00"}, {}},
-    {"single above", [](SubsidyLoan& l) { l.s.Kinder = 0; l.s.Ledig = true; l.s.Edit1 = "70001"; return l.s.MaritalClick(l.f); },
-     "200000", {"0,00", "0,00"}, {kTooHigh}},
-    {"single, one child", [](SubsidyLoan& l) { l.s.Kinder = 1; l.s.Ledig = true; l.s.Edit1 = "100000"; return l.s.MaritalClick(l.f); },
-     "200000", {"2.050,00", "16.400,00"}, {}},
-    {"eco bonuses", [](SubsidyLoan& l) { noChildren(l); l.s.Edit5 = "256"; l.s.Edit11 = "400"; l.s.Oeko = l.s.Oeko2 = true; return l.s.OekoClick(l.f); },
-     "200000", {"1.906,00", "15.248,00"}, {}},
-    {"eco bonus 1 is for new buildings", [](SubsidyLoan& l) {
-         noChildren(l); l.s.Edit5 = "256"; l.s.Edit11 = "400"; l.s.Oeko = l.s.Oeko2 = true; l.s.OekoClick(l.f); return l.s.AltbauClick(l.f); },
-     "200000", {"1.650,00", "13.200,00"}, {}},
-    {"1 % rounds half to even, down", [](SubsidyLoan& l) { noChildren(l); return l.s.KinderChange(l.f); }, "112450", {"1.124,00", "8.992,00"}, {}},
-    {"1 % rounds half to even, up", [](SubsidyLoan& l) { noChildren(l); return l.s.KinderChange(l.f); }, "112550", {"1.126,00", "9.008,00"}, {}},
-    {"1 % just below 125 000", [](SubsidyLoan& l) { noChildren(l); return l.s.KinderChange(l.f); }, "124999", {"1.250,00", "10.000,00"}, {}},
-    {"negative children count as none", [](SubsidyLoan& l) { noChildren(l); l.s.Kinder = -3; return l.s.KinderChange(l.f); }, "200000", {"1.250,00", "10.000,00"}, {}},
-    {"duration 0", [](SubsidyLoan& l) { l.s.Edit10 = "0"; return l.s.FieldEdited("0", l.f); }, "200000", {"2.850,00", "  0,00"}, {}},
-    {"negative duration", [](SubsidyLoan& l) { l.s.Edit10 = "-8"; return l.s.FieldEdited("-8", l.f); }, "200000", {"  0,00", "  0,00"}, {}},
-    {"negative parameter", [](SubsidyLoan& l) { l.s.Edit6 = "-800"; return l.s.FieldEdited("-800", l.f); }, "200000", {"  0,00", "  0,00"}, {}},
+    {"income at the limit",
+     [](SubsidyLoan& l) {
+         l.s.Edit1 = "200000";
+         return l.s.FieldEdited("200000", l.f);
+     },
+     "200000",
+     {"2.850,00", "22.800,00"},
+     {}},
+    {"income above the limit",
+     [](SubsidyLoan& l) {
+         l.s.Edit1 = "200001";
+         return l.s.FieldEdited("200001", l.f);
+     },
+     "200000",
+     {"0,00", "0,00"},
+     {kTooHigh}},
+    {"single at the limit",
+     [](SubsidyLoan& l) {
+         l.s.Kinder = 0;
+         l.s.Ledig = true;
+         l.s.Edit1 = "70000";
+         return l.s.MaritalClick(l.f);
+     },
+     "200000",
+     {"1.250,00", "10.000,00"},
+     {}},
+    {"single above",
+     [](SubsidyLoan& l) {
+         l.s.Kinder = 0;
+         l.s.Ledig = true;
+         l.s.Edit1 = "70001";
+         return l.s.MaritalClick(l.f);
+     },
+     "200000",
+     {"0,00", "0,00"},
+     {kTooHigh}},
+    {"single, one child",
+     [](SubsidyLoan& l) {
+         l.s.Kinder = 1;
+         l.s.Ledig = true;
+         l.s.Edit1 = "100000";
+         return l.s.MaritalClick(l.f);
+     },
+     "200000",
+     {"2.050,00", "16.400,00"},
+     {}},
+    {"eco bonuses",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         l.s.Edit5 = "256";
+         l.s.Edit11 = "400";
+         l.s.Oeko = l.s.Oeko2 = true;
+         return l.s.OekoClick(l.f);
+     },
+     "200000",
+     {"1.906,00", "15.248,00"},
+     {}},
+    {"eco bonus 1 is for new buildings",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         l.s.Edit5 = "256";
+         l.s.Edit11 = "400";
+         l.s.Oeko = l.s.Oeko2 = true;
+         l.s.OekoClick(l.f);
+         return l.s.AltbauClick(l.f);
+     },
+     "200000",
+     {"1.650,00", "13.200,00"},
+     {}},
+    {"1 % rounds half to even, down",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         return l.s.KinderChange(l.f);
+     },
+     "112450",
+     {"1.124,00", "8.992,00"},
+     {}},
+    {"1 % rounds half to even, up",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         return l.s.KinderChange(l.f);
+     },
+     "112550",
+     {"1.126,00", "9.008,00"},
+     {}},
+    {"1 % just below 125 000",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         return l.s.KinderChange(l.f);
+     },
+     "124999",
+     {"1.250,00", "10.000,00"},
+     {}},
+    {"negative children count as none",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         l.s.Kinder = -3;
+         return l.s.KinderChange(l.f);
+     },
+     "200000",
+     {"1.250,00", "10.000,00"},
+     {}},
+    {"duration 0",
+     [](SubsidyLoan& l) {
+         l.s.Edit10 = "0";
+         return l.s.FieldEdited("0", l.f);
+     },
+     "200000",
+     {"2.850,00", "  0,00"},
+     {}},
+    {"negative duration",
+     [](SubsidyLoan& l) {
+         l.s.Edit10 = "-8";
+         return l.s.FieldEdited("-8", l.f);
+     },
+     "200000",
+     {"  0,00", "  0,00"},
+     {}},
+    {"negative parameter",
+     [](SubsidyLoan& l) {
+         l.s.Edit6 = "-800";
+         return l.s.FieldEdited("-800", l.f);
+     },
+     "200000",
+     {"  0,00", "  0,00"},
+     {}},
     {"negative loan", nullptr, "-1000", {"  0,00", "  0,00"}, {}},
     // A field being typed into does nothing until it holds a number; a wrong one leaves every amount.
-    {"typing a sign", [](SubsidyLoan& l) { l.s.Edit1 = "-"; return l.s.FieldEdited("-", l.f); }, "200000", {"2.850,00", "22.800,00"}, {}},
-    {"not a number", [](SubsidyLoan& l) { l.s.Edit3 = "x"; return l.s.NeubauClick(l.f); }, "200000", {"2.850,00", "22.800,00"},
+    {"typing a sign",
+     [](SubsidyLoan& l) {
+         l.s.Edit1 = "-";
+         return l.s.FieldEdited("-", l.f);
+     },
+     "200000",
+     {"2.850,00", "22.800,00"},
+     {}},
+    {"not a number",
+     [](SubsidyLoan& l) {
+         l.s.Edit3 = "x";
+         return l.s.NeubauClick(l.f);
+     },
+     "200000",
+     {"2.850,00", "22.800,00"},
      {"'x' ist kein gültiger Gleitkommawert"}},
-    {"duration not an integer", [](SubsidyLoan& l) { l.s.Edit10 = "8,5"; return l.s.FieldEdited("8,5", l.f); }, "200000",
-     {"2.850,00", "22.800,00"}, {"'8,5' ist kein gültiger Integerwert"}},
+    {"duration not an integer",
+     [](SubsidyLoan& l) {
+         l.s.Edit10 = "8,5";
+         return l.s.FieldEdited("8,5", l.f);
+     },
+     "200000",
+     {"2.850,00", "22.800,00"},
+     {"'8,5' ist kein gültiger Integerwert"}},
 };
 
 using AmountTable = rownames::Table<AmountRow>;
@@ -101,30 +224,55 @@ TEST_P(AmountTable, AmountsFromTheLegalTable) {
         EXPECT_EQ((std::pair{l.f.SubsidyPerYear, l.f.SubsidyTotal}), (std::pair{0.0L, 0.0L})) << name;
         EXPECT_FALSE(l.f.BauFi || l.f.Edit7Enabled) << name;
     }
-    if (messages.size() == 1 && messages[0].contains("gültig")) { EXPECT_EQ(l.f.SubsidyPerYear, perYear) << name; }
+    if (messages.size() == 1 && messages[0].contains("gültig")) {
+        EXPECT_EQ(l.f.SubsidyPerYear, perYear) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Subsidy, AmountTable, ::testing::ValuesIn(kAmountRows), rownames::ByName());
 
-const QString kOnePercent = "Bei einer Darlehenssumme von 100000 Euro\nwurde die jährliche Neubauzulage als: 1000 Euro "
-                            "berechnet (1%)\nUm die volle Zulage zu bekommen muss die Darlehenssumme 125.000,- Euro überschreiten";
+const QString kOnePercent =
+    "Bei einer Darlehenssumme von 100000 Euro\nwurde die jährliche Neubauzulage als: 1000 Euro "
+    "berechnet (1%)\nUm die volle Zulage zu bekommen muss die Darlehenssumme 125.000,- Euro überschreiten";
 
-struct OkRow { const char* name; const char* loan; std::function<void(SubsidyLoan&)> change; QStringList messages;
-               QStringList loanPage; };  // Edit7, payment, years, months, last payment
+struct OkRow {
+    const char* name;
+    const char* loan;
+    std::function<void(SubsidyLoan&)> change;
+    QStringList messages;
+    QStringList loanPage;
+};  // Edit7, payment, years, months, last payment
 
 const OkRow kOkRows[] = {
     {"200 000", "200000", nullptr, {}, {"22.800,00", "2.020,00", "10", "0", "1.214,80"}},
     {"100 000", "100000", nullptr, {kOnePercent}, {"20.800,00", "930,00", "9", "11", "696,38"}},
-    {"1 % of an existing building", "100000", [](SubsidyLoan& l) { noChildren(l); l.s.AltbauClick(l.f); },
-     {QString(kOnePercent).replace("Neubau", "Altbau")}, {"8.000,00", nullptr, nullptr, nullptr, nullptr}},
-    {"capped", "10000", nullptr,
+    {"1 % of an existing building",
+     "100000",
+     [](SubsidyLoan& l) {
+         noChildren(l);
+         l.s.AltbauClick(l.f);
+     },
+     {QString(kOnePercent).replace("Neubau", "Altbau")},
+     {"8.000,00", nullptr, nullptr, nullptr, nullptr}},
+    {"capped",
+     "10000",
+     nullptr,
      {"Bei einer Darlehenssumme von 10000 Euro\nwurde die jährliche Neubauzulage als: 100 Euro berechnet (1%)\nUm die "
-      "volle Zulage zu bekommen muss die Darlehenssumme 125.000,- Euro überschreiten\nDie Höhe der Förderung darf nicht "
+      "volle Zulage zu bekommen muss die Darlehenssumme 125.000,- Euro überschreiten\nDie Höhe der Förderung darf "
+      "nicht "
       "die Höhe des Darlehens überschreiten\nSie wurde deshalb auf 1.250,00 beschränkt"},
      {"10.000,00", nullptr, nullptr, nullptr, nullptr}},
-    {"full building amount from 125 000", "125000", [](SubsidyLoan& l) { noChildren(l); }, {}, {"10.000,00", nullptr, nullptr, nullptr, nullptr}},
+    {"full building amount from 125 000",
+     "125000",
+     [](SubsidyLoan& l) { noChildren(l); },
+     {},
+     {"10.000,00", nullptr, nullptr, nullptr, nullptr}},
     // Too high an income drops the subsidy; OK shows that once more but no 1 % message, and computes once.
-    {"income too high", "100000", [](SubsidyLoan& l) { l.s.Edit1 = "200001"; }, {kTooHigh}, {"", "1.120,00", "9", "11", "637,22"}},
+    {"income too high",
+     "100000",
+     [](SubsidyLoan& l) { l.s.Edit1 = "200001"; },
+     {kTooHigh},
+     {"", "1.120,00", "9", "11", "637,22"}},
     {"duration 0", "200000", [](SubsidyLoan& l) { l.s.Edit10 = "0"; }, {}, {"", "2.230,00", nullptr, nullptr, nullptr}},
 };
 
@@ -139,7 +287,9 @@ TEST_P(OkTable, OkHandsTheSubsidyToTheLoan) {
     EXPECT_TRUE(ok.closeSubsidy && !l.s.Shown) << c.name;
     const QStringList page{l.f.Edit7, l.f.Edit12, l.f.Edit3, l.f.Edit8, l.f.Edit15};
     for (int i = 0; i < 5; ++i)
-        if (!c.loanPage[i].isNull()) { EXPECT_EQ(page[i], c.loanPage[i]) << c.name << ", field " << i; }
+        if (!c.loanPage[i].isNull()) {
+            EXPECT_EQ(page[i], c.loanPage[i]) << c.name << ", field " << i;
+        }
     // A subsidy keeps the box ticked and the field enabled; none unticks it.
     EXPECT_EQ(l.f.BauFi, !l.f.Edit7.isEmpty()) << c.name;
     EXPECT_EQ(l.f.Edit7Enabled, l.f.BauFi) << c.name;
@@ -180,7 +330,8 @@ TEST(Subsidy, RegimesLoadFromTheirSectionsAndKeepTheirFields) {
     l.s.Edit4 = "999";
     l.s.Alt = true;
     l.s.RegimeClick(l.f, l.settings);
-    EXPECT_EQ((QStringList{l.s.Edit4, l.settings.readString("FoerderNeu", "Altbauzl", "")}), (QStringList{"1250", "999"}));
+    EXPECT_EQ((QStringList{l.s.Edit4, l.settings.readString("FoerderNeu", "Altbauzl", "")}),
+              (QStringList{"1250", "999"}));
     EXPECT_EQ(l.s.SubsidyOldRules, 1);
     // At shutdown an open window writes its fields too.
     l.s.Edit4 = "1300";
@@ -197,8 +348,8 @@ TEST(Subsidy, RemembersChoicesUntilANewCalculation) {
     l.s.AltbauClick(l.f);
     l.s.OKBtnClick(l.f, l.settings);
     const auto remembered = [&] {
-        return std::tuple{l.s.SubsidyBuildingType, l.s.SubsidySingle, l.s.SubsidyEco1, l.s.SubsidyEco2, l.s.SubsidyChildren,
-                          l.s.SubsidyIncomeText};
+        return std::tuple{l.s.SubsidyBuildingType, l.s.SubsidySingle,   l.s.SubsidyEco1,
+                          l.s.SubsidyEco2,         l.s.SubsidyChildren, l.s.SubsidyIncomeText};
     };
     EXPECT_EQ(remembered(), std::tuple(1, 1, 0, 1, 1, QString("90000")));
     l.s.Show(l.f, l.settings);

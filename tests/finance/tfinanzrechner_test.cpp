@@ -57,7 +57,8 @@ TEST_F(FinanceWindow, StartsOnTheLoanPageAndComputesTheLoanFromTypedFields) {
     window.show();
     EXPECT_EQ(window.focusWidget(), child<QWidget>("Edit1"));
     // Three special repayments and five special payments below their heading rows.
-    EXPECT_EQ((std::pair{child<QTableWidget>("Grid2")->rowCount(), child<QTableWidget>("Grid1")->rowCount()}), (std::pair{3, 5}));
+    EXPECT_EQ((std::pair{child<QTableWidget>("Grid2")->rowCount(), child<QTableWidget>("Grid1")->rowCount()}),
+              (std::pair{3, 5}));
     EXPECT_TRUE(child<QTableWidget>("Grid3")->isHidden());
     EXPECT_EQ(child<QTableWidget>("Grid1")->item(4, 0)->text(), "5");
 
@@ -82,7 +83,8 @@ TEST_F(FinanceWindow, StartsOnTheLoanPageAndComputesTheLoanFromTypedFields) {
 TEST_F(FinanceWindow, ResultFieldsShowTheirBeginningAndTheWholeOfALongValueInTheTooltip) {
     window.show();
     compute({{"Edit1", "1000000000000"}, {"Edit2", "6"}, {"Edit13", "10"}, {"Edit14", "0"}});
-    for (const char* name : {"Edit10", "Edit11", "Edit3", "Edit15"}) EXPECT_EQ(child<QLineEdit>(name)->cursorPosition(), 0) << name;
+    for (const char* name : {"Edit10", "Edit11", "Edit3", "Edit15"})
+        EXPECT_EQ(child<QLineEdit>(name)->cursorPosition(), 0) << name;
     // "Gesamt gezahlt" is far too long for its field; the term in years and the last payment are short.
     EXPECT_EQ((QStringList{child<QLineEdit>("Edit10")->toolTip(), child<QLineEdit>("Edit3")->toolTip(),
                            child<QLineEdit>("Edit15")->toolTip()}),
@@ -156,7 +158,8 @@ TEST_F(FinanceWindow, ReactionsBetweenComputations) {
     QTest::mouseClick(child<QLineEdit>("Edit7"), Qt::LeftButton);
     ASSERT_TRUE(foerder->isVisible());
     QTest::keyClick(foerder, Qt::Key_Escape);
-    EXPECT_FALSE(foerder->isVisible() || child<QCheckBox>("BauFi")->isChecked() || child<QLineEdit>("Edit7")->isEnabled());
+    EXPECT_FALSE(foerder->isVisible() || child<QCheckBox>("BauFi")->isChecked() ||
+                 child<QLineEdit>("Edit7")->isEnabled());
     EXPECT_EQ(texts({"Edit7"}), QStringList{""});
 
     // "Neue Berechnung", "&Hilfe" and "Schließen".

@@ -30,7 +30,8 @@ TEST_F(FunctionPanelTest, FormulaAtTheFirstOperandGoesIntoTheSecondFieldAndTheTa
     type("3");
     evaluate("x^2");
     EXPECT_EQ(calc.NumberFormat, 3) << "the free format is switched on";
-    EXPECT_EQ(QStringList({calc.Label1, calc.Label4, calc.Label3, calc.Label2}), QStringList({"3", "(x)", "9", "f(x)"}));
+    EXPECT_EQ(QStringList({calc.Label1, calc.Label4, calc.Label3, calc.Label2}),
+              QStringList({"3", "(x)", "9", "f(x)"}));
     EXPECT_EQ(calc.PanelFunction, 7);
     type("=");
     EXPECT_EQ(r.tape.texts(), QStringList({"3 (x)", "[x^2] f", "=  9 f(x)"}));
@@ -158,8 +159,8 @@ TEST_F(FunctionPanelTest, OperatorsGoInAtTheCaret) {
         const char* item;
         const char* result;
     } cases[] = {
-        {"x", 1, 0, "+", "x+"},          {"x^2", 0, 3, "sin(x)", "sin(x)"}, {"x2", 1, 0, "^", "x^2"},
-        {"x^2", 1, 2, "+", "x+^2"},      {"x", 1, 0, "", "x"},             {"x", 9, 0, "pi", "xpi"},
+        {"x", 1, 0, "+", "x+"}, {"x^2", 0, 3, "sin(x)", "sin(x)"}, {"x2", 1, 0, "^", "x^2"}, {"x^2", 1, 2, "+", "x+^2"},
+        {"x", 1, 0, "", "x"},   {"x", 9, 0, "pi", "xpi"},
     };
     for (const auto& c : cases) {
         panel.CurrentFormula = c.formula;

@@ -22,8 +22,9 @@ TEST(FunctionSettings, TermsLoadUpToTheFirstGapAndAreWrittenWithoutIt) {
     r.panel.SavedConstants.removeLast();  // shorter than the terms: padded with "no constants"
     IniFile ini = IniFile::parse("[Terms]\r\n0=x^2\r\n3=lost\r\n[Konstant]\r\n3=9;9;9\r\n[Terms]\r\n7=old\r\n");
     settings.save(ini);
-    EXPECT_EQ(ini.serialize(), "[Config]\r\nFunktionsIndex=1\r\n[Terms]\r\n0=x^2\r\n1=a*x+b\r\n"
-                               "[Konstant]\r\n0=;;\r\n1=;;\r\n");
+    EXPECT_EQ(ini.serialize(),
+              "[Config]\r\nFunktionsIndex=1\r\n[Terms]\r\n0=x^2\r\n1=a*x+b\r\n"
+              "[Konstant]\r\n0=;;\r\n1=;;\r\n");
 }
 
 TEST(FunctionSettings, WithoutTermsTheBuiltInTermsStayAndNothingIsSelected) {

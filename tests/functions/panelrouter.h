@@ -7,7 +7,10 @@
 #include "support/memorytape.h"
 #include "support/scripteddialogs.h"
 
-class PanelRouter : public SidePanelHooks, public PlotterHooks, public FunctionPanelHooks, public PlotterFunctionSource {
+class PanelRouter : public SidePanelHooks,
+                    public PlotterHooks,
+                    public FunctionPanelHooks,
+                    public PlotterFunctionSource {
 public:
     ScriptedDialogs dialogs;
     MemoryTape tape;

@@ -35,10 +35,15 @@ TEST_F(FunctionPanelView, ControlsCarryTheirNamesTextsAndHints) {
         QString hint;
     } controls[] = {
         {"ComboBox1", "Funktionsterm.\r\nDie Variable x ins obere Eingabefeld schreiben"},
-        {"Edit1", "Konstante a"}, {"Edit2", "Konstante b"}, {"Edit3", "Konstante c"},
-        {"ComboBox2", "Operatoren für Funktionen"}, {"Button1", "Funktion ausführen"},
-        {"SpeedButton1", "Term speichern"}, {"SpeedButton2", "Term löschen"},
-        {"SpeedButton3", "Hilfe zu Funktionen"}, {"Button2", "Graph öffnen"},
+        {"Edit1", "Konstante a"},
+        {"Edit2", "Konstante b"},
+        {"Edit3", "Konstante c"},
+        {"ComboBox2", "Operatoren für Funktionen"},
+        {"Button1", "Funktion ausführen"},
+        {"SpeedButton1", "Term speichern"},
+        {"SpeedButton2", "Term löschen"},
+        {"SpeedButton3", "Hilfe zu Funktionen"},
+        {"Button2", "Graph öffnen"},
     };
     for (const auto& c : controls) {
         QWidget* w = frame.findChild<QWidget*>(QString::fromLatin1(c.name));

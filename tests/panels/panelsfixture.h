@@ -66,15 +66,16 @@ protected:
             switch (k.unicode()) {
             case u' ': break;
             case u',': calc.EnterDigit(u'.'); break;
-            case u'+': case u'-': case u'x': case u'/': calc.PressOperator(k); break;
+            case u'+':
+            case u'-':
+            case u'x':
+            case u'/': calc.PressOperator(k); break;
             case u'=': calc.PressEquals(); break;
             case u'±': calc.ChangeSign(); break;
             case u'p': calc.EnterPi(); break;
             case u'U': calc.Undo(); break;
             case u'C': calc.ClearFields(); break;
-            default:
-                ASSERT_TRUE(k.isDigit()) << "unknown key " << QString(k).toStdString();
-                calc.EnterDigit(k);
+            default: ASSERT_TRUE(k.isDigit()) << "unknown key " << QString(k).toStdString(); calc.EnterDigit(k);
             }
         }
     }

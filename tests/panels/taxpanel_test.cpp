@@ -78,7 +78,10 @@ TEST_F(PanelsTest, TaxLinesOnTheTape) {
         {"NSt, €", false, 1, {"8 MwSt (19%) € 19,00 +", "B " + dashes(1), "B € 119,00 ST", "B next"}},
         {"NSt, no converter", false, 0, {"8 MwSt (19%)  19,00 +", "B " + dashes(1), "B  119,00 ST", "B next"}},
         {"VSt, €", true, 1, {"8 Enthalten 19% MwSt = € 15,97  -", "8 Betr. o. Steuer = € 84,03 ST", "B next"}},
-        {"VSt, second direction", true, 2, {"8 Enthalten 19% MwSt = DM 15,97  -", "8 Betr. o. Steuer = DM 84,03 ST", "B next"}},
+        {"VSt, second direction",
+         true,
+         2,
+         {"8 Enthalten 19% MwSt = DM 15,97  -", "8 Betr. o. Steuer = DM 84,03 ST", "B next"}},
     };
     calc.CurrencyCode = "DM";
     for (const auto& c : cases) {
@@ -166,7 +169,8 @@ TEST_F(PanelsTest, ListCommands) {
     } entries[] = {
         {"Ermäßigt", "7", "7", "Steuernprozente für Ermäßigt: Bitte die Steuerprozente für Ermäßigt eingeben!"},
         {"Leer", "", "0,0", "Steuernprozente für Leer: Bitte die Steuerprozente für Leer eingeben!"},
-        {"Abgebrochen", std::nullopt, "0,0", "Steuernprozente für Abgebrochen: Bitte die Steuerprozente für Abgebrochen eingeben!"},
+        {"Abgebrochen", std::nullopt, "0,0",
+         "Steuernprozente für Abgebrochen: Bitte die Steuerprozente für Abgebrochen eingeben!"},
         {"Falsch", "7.5", "0,0", "'7.5' ist kein gültiger Gleitkommawert"},
     };
     for (const auto& e : entries) {

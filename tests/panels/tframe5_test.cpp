@@ -73,7 +73,10 @@ TEST_F(TFrame5Test, OnlyTheUsersChoicesConvert) {
         const char* result;  // empty: nothing converted
     } steps[] = {
         {"tab Tempo", [](TFrame5& f) { QTest::mouseClick(f.Tabs[4], Qt::LeftButton); }, {4, 0, 9}, "0,621371192237334"},
-        {"next target", [](TFrame5& f) { QTest::keyClick(f.Combo[9], Qt::Key_Down); }, {4, 0, 10}, "0,0103561865372889"},
+        {"next target",
+         [](TFrame5& f) { QTest::keyClick(f.Combo[9], Qt::Key_Down); },
+         {4, 0, 10},
+         "0,0103561865372889"},
         {"next source", [](TFrame5& f) { QTest::keyClick(f.Combo[8], Qt::Key_Down); }, {4, 1, 10}, "0,621371192237334"},
         {"opening", [](TFrame5& f) { f.OpenPanel(); }, {4, 1, 10}, ""},
         {"arrow", [](TFrame5& f) { QTest::mouseClick(f.Speed[4], Qt::LeftButton); }, {4, 1, 10}, "0,621371192237334"},

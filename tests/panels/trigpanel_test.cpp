@@ -72,8 +72,8 @@ TEST_F(PanelsTest, EachBranchGivesItsValueAndMarksOrItsMessage) {
         EXPECT_EQ(fields(), applied ? QStringList({before[0], c.mark4, c.result, c.mark2}) : before) << c.name;
         EXPECT_EQ(dialogs.shown, c.message.isEmpty() ? QStringList() : QStringList({c.message})) << c.name;
         EXPECT_EQ(calc.PanelFunction, applied ? c.button : 0) << c.name;
-        for (long double v : {trig.TrigAngle, trig.TrigDegrees, trig.TrigSin, trig.TrigCos, trig.TrigTan,
-                              trig.TrigCot, trig.HypY, trig.CoshY})
+        for (long double v : {trig.TrigAngle, trig.TrigDegrees, trig.TrigSin, trig.TrigCos, trig.TrigTan, trig.TrigCot,
+                              trig.HypY, trig.CoshY})
             EXPECT_TRUE(std::isfinite(v)) << c.name;
     }
 }

@@ -36,7 +36,8 @@ TEST_F(PanelViewsTest, TrigonometryButtonsShowTheirResult) {
     calc.EnterDigit(u'3');
     calc.EnterDigit(u'0');
     QTest::mouseClick(trigView.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    EXPECT_EQ(QStringList({calc.Label1, calc.Label4, calc.Label3, calc.Label2}), QStringList({"30", "°", "0,5", "sin"}));
+    EXPECT_EQ(QStringList({calc.Label1, calc.Label4, calc.Label3, calc.Label2}),
+              QStringList({"30", "°", "0,5", "sin"}));
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(focus.count(), 1);
 

@@ -12,11 +12,11 @@
 
 namespace {
 
-const char* const kFunctions[] = {"round", "abs",  "floor", "ceil", "sqrt", "ln",   "arcsin", "arccos", "arctan",
-                                  "sinh",  "cosh", "tanh",  "sin",  "cos",  "tan",  "deg2rad", "rad2deg"};
+const char* const kFunctions[] = {"round", "abs",  "floor", "ceil", "sqrt", "ln",  "arcsin",  "arccos", "arctan",
+                                  "sinh",  "cosh", "tanh",  "sin",  "cos",  "tan", "deg2rad", "rad2deg"};
 const char* const kInfix[] = {"+", "-", "*", "/", "mod", "div", "min", "max", "^", "exp", "log", "#"};
-const char* const kLeaves[] = {"x", "x", "x", "a", "b", "e", "pi", "0", "1", "2", "3", "0,5", "2,5", "10", "90",
-                               "1E3", "2e", "1E400", "7", ",5", "X", "", " 2 ", "1.5", "c", "1E4000"};
+const char* const kLeaves[] = {"x",  "x",  "x",   "a",  "b",     "e", "pi", "0", "1", "2",   "3",   "0,5", "2,5",
+                               "10", "90", "1E3", "2e", "1E400", "7", ",5", "X", "",  " 2 ", "1.5", "c",   "1E4000"};
 
 class FormulaGenerator {
 public:
@@ -27,19 +27,17 @@ public:
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     template <size_t N>
-    std::string pickFrom(const char* const (&list)[N]) { return list[pick(static_cast<int>(N))]; }
+    std::string pickFrom(const char* const (&list)[N]) {
+        return list[pick(static_cast<int>(N))];
+    }
 
     std::string expression(int depth) {
         if (depth > 4 || pick(3) == 0) return pickFrom(kLeaves);
         switch (pick(6)) {
-        case 0:
-            return "(" + expression(depth + 1) + ")";
-        case 1:
-            return (pick(2) ? "-" : "+") + expression(depth + 1);
-        case 2:
-            return pickFrom(kFunctions) + (pick(3) ? "(" + expression(depth + 1) + ")" : expression(depth + 1));
-        default:
-            return expression(depth + 1) + pickFrom(kInfix) + expression(depth + 1);
+        case 0: return "(" + expression(depth + 1) + ")";
+        case 1: return (pick(2) ? "-" : "+") + expression(depth + 1);
+        case 2: return pickFrom(kFunctions) + (pick(3) ? "(" + expression(depth + 1) + ")" : expression(depth + 1));
+        default: return expression(depth + 1) + pickFrom(kInfix) + expression(depth + 1);
         }
     }
 
@@ -47,7 +45,8 @@ private:
     std::string soup() {
         static const char* const extra[] = {"(", ")", "(", ")", " ", "-", "E", "e", ",", "1", "x", "2", "0"};
         std::string s;
-        for (int i = pick(10); i >= 0; --i) s += pick(2) ? (pick(2) ? pickFrom(kFunctions) : pickFrom(kInfix)) : pickFrom(extra);
+        for (int i = pick(10); i >= 0; --i)
+            s += pick(2) ? (pick(2) ? pickFrom(kFunctions) : pickFrom(kInfix)) : pickFrom(extra);
         return s;
     }
 
@@ -77,7 +76,8 @@ TEST(Differential, CompiledEvaluationMatchesTheTextWalk) {
         for (size_t i = 0; i < kCount; ++i) {
             parser.SetConstant("x", kXs[i]);
             const Outcome reference = referenceOutcome(parser, compiled.Text());
-            const std::string where = text.toStdString().append(" at x=").append(std::to_string(static_cast<double>(kXs[i])));
+            const std::string where =
+                text.toStdString().append(" at x=").append(std::to_string(static_cast<double>(kXs[i])));
             ASSERT_EQ(fastOutcome(parser, text), reference) << where;
             ASSERT_EQ(outcomeOf([&] { return compiled.Evaluate(kXs[i]); }), reference) << where;
             ASSERT_EQ(triedOutcome(parser, compiled, kXs[i]), reference) << where;
@@ -131,11 +131,21 @@ TEST(Differential, DoubleBatchLeavesDomainEdgesTo80Bit) {
         double x;
         bool answers;
     } const cases[] = {
-        {"x^2-3", 2, true},           {"floor(x)", 2, false},     {"floor(x)", 2.5, true},
-        {"round(x)", 0.5, false},     {"sqrt(x)", 0, false},      {"sqrt(x)", 1e-20, false},
-        {"1/(x-1)", 1, false},        {"arcsin(x)", 1, false},    {"arcsin(x)", 0.5, true},
-        {"ln(x)", -1, false},         {"xmod3", 4.5, false},      {"(x)exp", 800, false},
-        {"tan(x)", 1.5707963267949, false}, {"sin(x)", 1e6, false}, {"(-2)^x", 3, false},
+        {"x^2-3", 2, true},
+        {"floor(x)", 2, false},
+        {"floor(x)", 2.5, true},
+        {"round(x)", 0.5, false},
+        {"sqrt(x)", 0, false},
+        {"sqrt(x)", 1e-20, false},
+        {"1/(x-1)", 1, false},
+        {"arcsin(x)", 1, false},
+        {"arcsin(x)", 0.5, true},
+        {"ln(x)", -1, false},
+        {"xmod3", 4.5, false},
+        {"(x)exp", 800, false},
+        {"tan(x)", 1.5707963267949, false},
+        {"sin(x)", 1e6, false},
+        {"(-2)^x", 3, false},
     };
     TMathParser parser;
     for (const Case& c : cases) {

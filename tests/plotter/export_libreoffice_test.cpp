@@ -29,9 +29,10 @@ QByteArray convertToText(const QString& soffice, const QString& profile, const Q
     for (int attempt = 0; attempt < 2; ++attempt) {
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(soffice, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
-                          QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-                          QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), folder, input});
+        p.start(soffice,
+                {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile).toString(),
+                 QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                 QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), folder, input});
         if (!p.waitForFinished(180000)) {
             p.kill();
             p.waitForFinished();

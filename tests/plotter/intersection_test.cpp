@@ -134,9 +134,15 @@ TEST_F(Search, UnchangedInputsReuseTheLastResult) {
 // Screening in double precision must not change any result.
 TEST(SearchScreening, SameResultsAsPure80Bit) {
     const char* const pairs[][2] = {
-        {"sin(x)", "cos(x)"},      {"sqrt(abs(x))+ln(x^2+1)", "0,5"}, {"(x+1)*(x-1)/(x^2+2)", "1"},
-        {"x^2", "x+2"},            {"x^2", "2*x"},                     {"tan(x)", "x"},
-        {"floor(x)", "x/2"},       {"1/x", "x"},                       {"sqrt(x)", "1-x"},
+        {"sin(x)", "cos(x)"},
+        {"sqrt(abs(x))+ln(x^2+1)", "0,5"},
+        {"(x+1)*(x-1)/(x^2+2)", "1"},
+        {"x^2", "x+2"},
+        {"x^2", "2*x"},
+        {"tan(x)", "x"},
+        {"floor(x)", "x/2"},
+        {"1/x", "x"},
+        {"sqrt(x)", "1-x"},
     };
     const long double ranges[][2] = {{-1, 1}, {-2, 2}, {-3, 3}, {-1, 0}, {0, 1}};
     TMathParser parser;

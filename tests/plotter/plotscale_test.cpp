@@ -48,8 +48,19 @@ TEST(PlotScale, TicksLabelsAndTheirPlaces) {
 
 TEST(PlotScale, HoldColoursByHistoryIndex) {
     const QColor red(255, 0, 0);
-    const QColor expected[] = {red, red, {0, 128, 0}, {255, 0, 255}, {216, 122, 61}, {128, 0, 0},
-                               {0, 255, 255}, {128, 0, 128}, {0, 255, 0}, {0, 0, 255}, red, red, red};
+    const QColor expected[] = {red,
+                               red,
+                               {0, 128, 0},
+                               {255, 0, 255},
+                               {216, 122, 61},
+                               {128, 0, 0},
+                               {0, 255, 255},
+                               {128, 0, 128},
+                               {0, 255, 0},
+                               {0, 0, 255},
+                               red,
+                               red,
+                               red};
     for (int index = -1; index <= 11; ++index)
         EXPECT_EQ(plotscale::HoldColour(index), expected[index + 1]) << "index " << index;
 }

@@ -78,11 +78,23 @@ TEST_F(PlotterView, ControlsFollowTheEngine) {
 }
 
 TEST_F(PlotterView, ContextMenuHoldAndRangeDialog) {
-    const QStringList items = {"X-Punkt beschriften", "X-Wert löschen", "Term 1 schreiben", "Term 2 schreiben",
-                               "Schnittpunkt berechnen", "Bereich für Schnittpunktsuche",
-                               "X-Wert für Schnittpunkt 1 übernehmen", "X-Wert für Schnittpunkt 2 übernehmen",
-                               "Schnittpunkt 1 Markieren", "Schnittpunkt 2 markieren", "Kommentar ", "Radieren",
-                               "Pfeil", "Box (gefüllt)", "Box (Rahmen)", "Gitter neu zeichnen", "Graph löschen"};
+    const QStringList items = {"X-Punkt beschriften",
+                               "X-Wert löschen",
+                               "Term 1 schreiben",
+                               "Term 2 schreiben",
+                               "Schnittpunkt berechnen",
+                               "Bereich für Schnittpunktsuche",
+                               "X-Wert für Schnittpunkt 1 übernehmen",
+                               "X-Wert für Schnittpunkt 2 übernehmen",
+                               "Schnittpunkt 1 Markieren",
+                               "Schnittpunkt 2 markieren",
+                               "Kommentar ",
+                               "Radieren",
+                               "Pfeil",
+                               "Box (gefüllt)",
+                               "Box (Rahmen)",
+                               "Gitter neu zeichnen",
+                               "Graph löschen"};
     QStringList texts;
     for (QAction* a : frame.PopupMenu1->actions()) texts << a->text();
     EXPECT_EQ(texts, items);

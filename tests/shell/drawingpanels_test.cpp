@@ -76,7 +76,8 @@ TEST_F(DrawingPanelsTest, GraphOpensThePlotterBesideTheTrigonometryPanel) {
     window.Frame11->Button1->click();
     window.Frame11->Button7->click();
     ASSERT_TRUE(shown(window.Frame21));
-    EXPECT_EQ(window.Frame21->geometry(), QRect(248, 0, layout.PlotterWidth, layout.DesignHeight + layout.ExtensionHeight));
+    EXPECT_EQ(window.Frame21->geometry(),
+              QRect(248, 0, layout.PlotterWidth, layout.DesignHeight + layout.ExtensionHeight));
     EXPECT_EQ(face(), QSize(layout.DesignWidth + layout.PlotterWidth, layout.DesignHeight + layout.ExtensionHeight));
     EXPECT_TRUE(window.Graf1->isChecked());
     EXPECT_EQ(window.Frame11->Button7->text(), "<-Graph");

@@ -13,9 +13,9 @@ public:
 
     QStringList history;
     int current = -1;
-    QStringList calls;          // "stop", "refresh", what else was asked
-    QString notice;             // the last page of our own
-    QSet<QString> failing;      // addresses that cannot load
+    QStringList calls;      // "stop", "refresh", what else was asked
+    QString notice;         // the last page of our own
+    QSet<QString> failing;  // addresses that cannot load
     WebBrowserListener* listener = nullptr;
 
     QWidget* widget() override { return this; }

@@ -50,12 +50,12 @@ TEST_F(HelpPageTest, AnchorsAndLinksResolve) {
 
 TEST_F(HelpPageTest, FunctionsSectionNamesEveryOperatorConstantAndMessage) {
     const QString functions = section(QStringLiteral("Funktionen"));
-    const char* names[] = {"+", "-", "*", "/", "mod", "div", "round", "abs", "min", "max", "floor", "ceil", "^",
-                           "sqrt", "exp", "ln", "log", "arcsin", "arccos", "arctan", "sinh", "cosh", "tanh", "sin",
-                           "cos", "tan", "deg2rad", "rad2deg", "pi", "e", "x", "a", "b", "c"};
+    const char* names[] = {"+",       "-",      "*",    "/",    "mod",  "div", "round", "abs", "min",
+                           "max",     "floor",  "ceil", "^",    "sqrt", "exp", "ln",    "log", "arcsin",
+                           "arccos",  "arctan", "sinh", "cosh", "tanh", "sin", "cos",   "tan", "deg2rad",
+                           "rad2deg", "pi",     "e",    "x",    "a",    "b",   "c"};
     for (const char* name : names)
-        EXPECT_TRUE(functions.contains(QStringLiteral("<code>%1</code>").arg(QString::fromLatin1(name))))
-            << name;
+        EXPECT_TRUE(functions.contains(QStringLiteral("<code>%1</code>").arg(QString::fromLatin1(name)))) << name;
     for (const char* message : {"Fehlerhafte Syntax", "Invalid Argument", "Division durch Null!", "Division by zero",
                                 "Unbekannter Fehler", "FehlerNr.: "})
         EXPECT_TRUE(functions.contains(QString::fromLatin1(message))) << message;
@@ -63,8 +63,8 @@ TEST_F(HelpPageTest, FunctionsSectionNamesEveryOperatorConstantAndMessage) {
 
 TEST_F(HelpPageTest, FinanceSectionCoversTheWindow) {
     const QString finance = section(QStringLiteral("Finanz"));
-    for (const char* topic : {"Tilgungsplan", "Sondertilgungen", "Zinsänderungen", "Förderung", "Anlage",
-                              "Eintrag speichern", "Tape"})
+    for (const char* topic :
+         {"Tilgungsplan", "Sondertilgungen", "Zinsänderungen", "Förderung", "Anlage", "Eintrag speichern", "Tape"})
         EXPECT_TRUE(finance.contains(QString::fromUtf8(topic))) << topic;
 }
 
@@ -74,8 +74,8 @@ TEST_F(HelpPageTest, EveryKeyOfTheKeyboardIsExplained) {
     keys << QStringLiteral("Enter") << QStringLiteral("Rück") << QStringLiteral("Entf") << QStringLiteral("Einfg")
          << QStringLiteral("Pos1") << QStringLiteral("Ende") << QStringLiteral("Bild↑") << QStringLiteral("Bild↓")
          << QStringLiteral("Esc") << QStringLiteral("Strg") << QStringLiteral("Alt");
-    for (const char* c : {".", "p", "a", "x", "y", "t", "w", "W", "q", "o", "f", "e", "E", "s", "g", "r", "&lt;",
-                          "&gt;", "i", "u"})
+    for (const char* c :
+         {".", "p", "a", "x", "y", "t", "w", "W", "q", "o", "f", "e", "E", "s", "g", "r", "&lt;", "&gt;", "i", "u"})
         keys << QString::fromLatin1(c);
     for (const QString& key : keys)
         EXPECT_TRUE(page().contains(QStringLiteral("<kbd>%1</kbd>").arg(key))) << key.toStdString();

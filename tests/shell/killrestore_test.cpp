@@ -100,8 +100,9 @@ QStringList typing(std::mt19937& random, bool answerJa) {
     QStringList script;
     if (answerJa) script << QStringLiteral("answer Ja");
     script << QStringLiteral("flush-interval 25") << QStringLiteral("tape-on");
-    const QStringList keys = {"char 1", "char 2", "char 5", "pad 7", "pad 0", "char ,", "pad +", "pad -",
-                              "pad *", "pad /", "pad +", "key Return", "key Return", "key Esc", "key Backspace"};
+    const QStringList keys = {"char 1", "char 2",     "char 5",     "pad 7",   "pad 0",
+                              "char ,", "pad +",      "pad -",      "pad *",   "pad /",
+                              "pad +",  "key Return", "key Return", "key Esc", "key Backspace"};
     std::uniform_int_distribution<int> pick(0, static_cast<int>(keys.size()) - 1), rare(0, 199);
     for (int i = 0; i < 4000; ++i) {
         const int r = rare(random);
@@ -140,13 +141,15 @@ TEST(KillAndRestore, TheRestoredTapeIsTheOneOfTheLastJournalWriteBeforeTheKill) 
     }
     // The walk must have grown a Tape worth restoring.
     EXPECT_GT(longest, 20);
-    std::printf("%d kills; longest restored Tape %d lines; %d kills fell inside a write\n", Kills, longest, pendingSeen);
+    std::printf("%d kills; longest restored Tape %d lines; %d kills fell inside a write\n", Kills, longest,
+                pendingSeen);
 }
 
 TEST(KillAndRestore, ANormalEndLeavesNoJournal) {
     QTemporaryDir folder;
-    ProgramRun run(folder.path(), {QStringLiteral("tape-on"), QStringLiteral("char 1"), QStringLiteral("key Return"),
-                            QStringLiteral("quit"), QStringLiteral("answer Ja")});  // "Rechner beenden?"
+    ProgramRun run(folder.path(),
+                   {QStringLiteral("tape-on"), QStringLiteral("char 1"), QStringLiteral("key Return"),
+                    QStringLiteral("quit"), QStringLiteral("answer Ja")});  // "Rechner beenden?"
     ASSERT_TRUE(run.readUntil([](const Reports& r) { return !r.ready.isEmpty(); }));
     ASSERT_TRUE(run.finishesNormally());
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("~tape.journal"))));

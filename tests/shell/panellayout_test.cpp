@@ -30,9 +30,9 @@ std::string describe(const Layout& l) {
     std::string panels;
     for (bool shown : l.sidePanels) panels += shown ? '1' : '0';
     return "panels " + panels + (l.tape ? " tape" : "") + (l.plotter ? " plotter" : "") +
-           (l.converter ? " converter" : "") + (l.converterItemChecked ? " W-checked" : "") + " " +
-           std::to_string(l.face.width()) + "x" + std::to_string(l.face.height()) + " " + l.letter.toStdString() +
-           " " + l.arrowCaption.toStdString() + " " + l.tapeCaption.toStdString();
+        (l.converter ? " converter" : "") + (l.converterItemChecked ? " W-checked" : "") + " " +
+        std::to_string(l.face.width()) + "x" + std::to_string(l.face.height()) + " " + l.letter.toStdString() + " " +
+        l.arrowCaption.toStdString() + " " + l.tapeCaption.toStdString();
 }
 
 struct Case {

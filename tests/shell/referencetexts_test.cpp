@@ -84,7 +84,11 @@ protected:
 TEST_F(WebMenuTest, MenusOpenTheWindowOnTheirGroup) {
     web.addMenus();
     EXPECT_EQ(web.form(), nullptr) << "nothing is built before it is asked for";
-    struct Row { const char* item; const char* text; const char* caption; };
+    struct Row {
+        const char* item;
+        const char* text;
+        const char* caption;
+    };
     const Row rows[] = {
         {"Umrechnungsseiten1", "Umrechnungsseiten", "Kalkulo | Umrechnen / Kurse"},
         {"MathematischeSeiten1", "Mathematische Seiten", "Kalkulo | Mathematik"},

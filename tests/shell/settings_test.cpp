@@ -118,17 +118,21 @@ TEST_F(SettingsSessionTest, FirstRunStartsInCurrencyFormatAndWritesTheFileOnlyAt
     run.window.close();
     const IniFile written = ini();
     EXPECT_EQ(written.keys(u"Config"),
-              QStringList({"Farbe1", "FFarben", "Dezimals", "Background", "Felder", "nk", "PosTop", "PosLeft", "erw",
-                           "tab", "cIndex1", "cIndex2", "Erweitern", "TextBox", "Umrandung", "Tape", "VST", "SteuerListe",
-                           "SteuerIndex", "FunktionsIndex", "Steuern", "d_form", "Syntax", "w_einf", "waehr", "waehr1"}));
+              QStringList({"Farbe1",      "FFarben",        "Dezimals",  "Background", "Felder",  "nk",
+                           "PosTop",      "PosLeft",        "erw",       "tab",        "cIndex1", "cIndex2",
+                           "Erweitern",   "TextBox",        "Umrandung", "Tape",       "VST",     "SteuerListe",
+                           "SteuerIndex", "FunktionsIndex", "Steuern",   "d_form",     "Syntax",  "w_einf",
+                           "waehr",       "waehr1"}));
     const struct {
         const char* key;
         const char* value;
-    } values[] = {{"Farbe1", "0"}, {"Dezimals", "2"}, {"Background", "1"}, {"Felder", "2"}, {"nk", "2"},
-                  {"PosTop", "0"}, {"PosLeft", "0"}, {"erw", "0"},        {"Erweitern", "0"}, {"Tape", "0"},
-                  {"d_form", "1"}, {"Syntax", "0"},  {"w_einf", "1"},     {"waehr", "€"},    {"waehr1", "€"},
-                  {"TextBox", "0"}, {"Umrandung", "0"}, {"VST", "0"},    {"SteuerIndex", "0"}, {"FunktionsIndex", "-1"}};
-    for (const auto& v : values) EXPECT_EQ(written.readString(u"Config", QString::fromLatin1(v.key), "-"), QString::fromUtf8(v.value)) << v.key;
+    } values[] = {{"Farbe1", "0"},    {"Dezimals", "2"}, {"Background", "1"},  {"Felder", "2"},
+                  {"nk", "2"},        {"PosTop", "0"},   {"PosLeft", "0"},     {"erw", "0"},
+                  {"Erweitern", "0"}, {"Tape", "0"},     {"d_form", "1"},      {"Syntax", "0"},
+                  {"w_einf", "1"},    {"waehr", "€"},    {"waehr1", "€"},      {"TextBox", "0"},
+                  {"Umrandung", "0"}, {"VST", "0"},      {"SteuerIndex", "0"}, {"FunktionsIndex", "-1"}};
+    for (const auto& v : values)
+        EXPECT_EQ(written.readString(u"Config", QString::fromLatin1(v.key), "-"), QString::fromUtf8(v.value)) << v.key;
     EXPECT_TRUE(readIni().contains("waehr=\x80\r\n")) << "the euro sign is one Windows-1252 byte";
     EXPECT_FALSE(QFile::exists(folder.filePath("~temp.rtf")));
 }
@@ -162,8 +166,9 @@ TEST_F(SettingsSessionTest, MissingAndOutOfRangeValuesTakeTheKeysDefaults) {
         QByteArray file;
     } cases[] = {
         {"empty file", ""},
-        {"out of range", "[Config]\r\nDezimals=7\r\nBackground=9\r\nFelder=0\r\nerw=5\r\nnk=20\r\nTape=2\r\n"
-                         "Erweitern=0\r\nd_form=0\r\n"},
+        {"out of range",
+         "[Config]\r\nDezimals=7\r\nBackground=9\r\nFelder=0\r\nerw=5\r\nnk=20\r\nTape=2\r\n"
+         "Erweitern=0\r\nd_form=0\r\n"},
     };
     for (const auto& c : cases) {
         writeIni(c.file);
@@ -196,7 +201,8 @@ TEST_F(SettingsSessionTest, APositionWhollyOffEveryScreenBecomesTheTopLeftCorner
         KalkuloRun run;
         EXPECT_EQ(run.window.pos(), c.place) << c.name;
         run.window.close();
-        EXPECT_EQ(QPoint(ini().readInteger(u"Config", u"PosLeft", 1), ini().readInteger(u"Config", u"PosTop", 1)), c.place)
+        EXPECT_EQ(QPoint(ini().readInteger(u"Config", u"PosLeft", 1), ini().readInteger(u"Config", u"PosTop", 1)),
+                  c.place)
             << c.name;
     }
 }
@@ -252,7 +258,8 @@ TEST_F(SettingsSessionTest, NoKeepsRunningAndWritesNothingWhileASignalClosesWith
     run.dialogs.shown.clear();
     TerminationSignals termination;
     QSignalSpy received(&termination, &TerminationSignals::received);
-    QObject::connect(&termination, &TerminationSignals::received, run.session.get(), &SettingsSession::closeWithoutAsking);
+    QObject::connect(&termination, &TerminationSignals::received, run.session.get(),
+                     &SettingsSession::closeWithoutAsking);
     std::raise(SIGTERM);
     EXPECT_TRUE(received.wait(2000));
     EXPECT_TRUE(run.dialogs.shown.isEmpty()) << "a signal does not ask";

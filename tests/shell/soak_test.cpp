@@ -41,18 +41,21 @@ struct Action {
     }
 };
 
-const int Keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
-                    Qt::Key_8, Qt::Key_9, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Plus, Qt::Key_Minus,
-                    Qt::Key_Asterisk, Qt::Key_Slash, Qt::Key_Percent, Qt::Key_Return, Qt::Key_Enter,
-                    Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Home, Qt::Key_End,
-                    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5,
-                    Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F11, Qt::Key_F12, Qt::Key_A, Qt::Key_E,
-                    Qt::Key_F, Qt::Key_G, Qt::Key_I, Qt::Key_O, Qt::Key_P, Qt::Key_Q, Qt::Key_R, Qt::Key_S,
-                    Qt::Key_T, Qt::Key_U, Qt::Key_W, Qt::Key_X, Qt::Key_Y, Qt::Key_Up, Qt::Key_Down};
-const Qt::KeyboardModifiers Modifiers[] = {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier,
+const int Keys[] = {Qt::Key_0,     Qt::Key_1,      Qt::Key_2,         Qt::Key_3,      Qt::Key_4,       Qt::Key_5,
+                    Qt::Key_6,     Qt::Key_7,      Qt::Key_8,         Qt::Key_9,      Qt::Key_Comma,   Qt::Key_Period,
+                    Qt::Key_Plus,  Qt::Key_Minus,  Qt::Key_Asterisk,  Qt::Key_Slash,  Qt::Key_Percent, Qt::Key_Return,
+                    Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert,  Qt::Key_Home,
+                    Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown,  Qt::Key_Space,  Qt::Key_F2,      Qt::Key_F3,
+                    Qt::Key_F4,    Qt::Key_F5,     Qt::Key_F6,        Qt::Key_F7,     Qt::Key_F8,      Qt::Key_F9,
+                    Qt::Key_F11,   Qt::Key_F12,    Qt::Key_A,         Qt::Key_E,      Qt::Key_F,       Qt::Key_G,
+                    Qt::Key_I,     Qt::Key_O,      Qt::Key_P,         Qt::Key_Q,      Qt::Key_R,       Qt::Key_S,
+                    Qt::Key_T,     Qt::Key_U,      Qt::Key_W,         Qt::Key_X,      Qt::Key_Y,       Qt::Key_Up,
+                    Qt::Key_Down};
+const Qt::KeyboardModifiers Modifiers[] = {Qt::NoModifier,      Qt::NoModifier,  Qt::NoModifier,    Qt::ShiftModifier,
                                            Qt::ControlModifier, Qt::AltModifier, Qt::KeypadModifier};
-const char* const Pastes[] = {"12",     "1.234,56", "-0,5",     "1e999",  "inf",   "nan",  "-1E-4950", "abc",
-                              "9999999999999999999999999", "0",   "",      " 7 ",  "12+5", "€ 3,50", "1,2,3"};
+const char* const Pastes[] = {
+    "12", "1.234,56", "-0,5", "1e999", "inf",    "nan",  "-1E-4950", "abc", "9999999999999999999999999",
+    "0",  "",         " 7 ",  "12+5",  "€ 3,50", "1,2,3"};
 // Controls that leave the program (Word) or close the window; everything else is fair game.
 const QStringList Spared = {"SpeedButton4", "Button18"};
 // The program's own modal windows: a user closes them as any window; only a message box that
@@ -112,8 +115,8 @@ private:
     void key(int key, Qt::KeyboardModifiers mods) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
         const QString text = key < 0x80 && !(mods & (Qt::ControlModifier | Qt::AltModifier)) && key >= 0x20
-                                 ? QString(QChar(key)).toLower()
-                                 : QString();
+            ? QString(QChar(key)).toLower()
+            : QString();
         QKeyEvent press(QEvent::KeyPress, key, mods, text), release(QEvent::KeyRelease, key, mods, text);
         QApplication::sendEvent(target, &press);
         QApplication::sendEvent(target, &release);
@@ -156,9 +159,10 @@ std::string World::perform(const Action& act) {
     const size_t labelled = labels.size();
     switch (act.kind) {
     case Action::Key:
-        labels.push_back("key " + QKeySequence(Keys[act.a % std::size(Keys)] | Modifiers[act.b % std::size(Modifiers)])
-                                      .toString()
-                                      .toStdString());
+        labels.push_back("key " +
+                         QKeySequence(Keys[act.a % std::size(Keys)] | Modifiers[act.b % std::size(Modifiers)])
+                             .toString()
+                             .toStdString());
         key(Keys[act.a % std::size(Keys)], Modifiers[act.b % std::size(Modifiers)]);
         break;
     case Action::Click: {
@@ -168,7 +172,7 @@ std::string World::perform(const Action& act) {
         // The calculator's own keys promise the focus on "=" afterwards, outside the Tape's edit mode.
         labels.push_back("click " + button->objectName().toStdString());
         focusPromised = button->parentWidget() == window.Button16->parentWidget() &&
-                        engines.calculator.ActiveField < 4 && button->objectName().startsWith(u"Button");
+            engines.calculator.ActiveField < 4 && button->objectName().startsWith(u"Button");
         button->click();
         break;
     }
@@ -226,7 +230,7 @@ std::string World::check(bool focusPromised) {
     if (content.status != journal::Content::Status::Whole) return "the journal does not read back whole";
     if (static_cast<int>(content.lines.size()) != engines.tape.LineCount())
         return "the journal holds " + std::to_string(content.lines.size()) + " lines, the Tape " +
-               std::to_string(engines.tape.LineCount());
+            std::to_string(engines.tape.LineCount());
     TapeDocument restored;
     rtf::Document document;
     document.paragraphs = std::move(content.lines);

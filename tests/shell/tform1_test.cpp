@@ -23,10 +23,10 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlaces) {
         QRect rect;
     };
     const Place places[] = {
-        {"Button36", {12, 12, 25, 17}},  {"Label1", {32, 36, 209, 25}},   {"Label3", {36, 72, 205, 25}},
-        {"Button7", {12, 152, 37, 25}},  {"Button3", {108, 216, 37, 25}}, {"Button10", {12, 248, 37, 25}},
+        {"Button36", {12, 12, 25, 17}},   {"Label1", {32, 36, 209, 25}},    {"Label3", {36, 72, 205, 25}},
+        {"Button7", {12, 152, 37, 25}},   {"Button3", {108, 216, 37, 25}},  {"Button10", {12, 248, 37, 25}},
         {"Button15", {168, 152, 33, 25}}, {"Button23", {208, 248, 33, 25}}, {"Button44", {196, 295, 17, 15}},
-        {"Button20", {168, 316, 73, 19}}, {"Button17", {12, 344, 85, 29}}, {"Button16", {168, 380, 73, 30}},
+        {"Button20", {168, 316, 73, 19}}, {"Button17", {12, 344, 85, 29}},  {"Button16", {168, 380, 73, 30}},
     };
     for (const Place& p : places) {
         auto* w = window.findChild<QWidget*>(QString::fromLatin1(p.name));
@@ -53,7 +53,8 @@ TEST_F(MainWindowTest, MenuHeadingsWrapIntoRowsAndTheWindowGrowsByThem) {
             const auto* overflow = bar->findChild<QToolButton*>("qt_menubar_ext_button");
             EXPECT_FALSE(overflow && overflow->isVisible()) << c.name;
             for (QAction* heading : bar->actions()) {
-                EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(heading))) << c.name << " " << heading->text().toStdString();
+                EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(heading)))
+                    << c.name << " " << heading->text().toStdString();
                 headings << heading->text();
             }
         }
@@ -73,11 +74,12 @@ TEST_F(MainWindowTest, TheRepeatCounterGrowsLeftAndStaysWhole) {
         const QRect at = window.Label5->geometry();
         EXPECT_EQ(at.right(), 244) << count;
         EXPECT_GT(at.left(), tapeButtonEnd + 1) << count;
-        EXPECT_GE(at.top(), 118) << count;  // below the memory row
+        EXPECT_GE(at.top(), 118) << count;     // below the memory row
         EXPECT_LE(at.bottom(), 151) << count;  // above the keys
         const QStringList lines = window.Label5->text().split(u'\n');
         EXPECT_EQ(lines.join(QString()), count);
-        for (const QString& line : lines) EXPECT_LE(window.Label5->fontMetrics().horizontalAdvance(line), at.width()) << count;
+        for (const QString& line : lines)
+            EXPECT_LE(window.Label5->fontMetrics().horizontalAdvance(line), at.width()) << count;
         EXPECT_LE(lines.size() * window.Label5->fontMetrics().lineSpacing(), at.height()) << count;
         EXPECT_GE(window.Label5->font().pixelSize(), 8) << count;
     }

@@ -84,12 +84,20 @@ TEST_F(WebWindowTest, OpensAtTheTopLeftWithTheControlsAsNamed) {
     EXPECT_FALSE(form->ComboBox2->isVisible());
     EXPECT_EQ(form->ComboBox1->currentText(), WebPages::builtInLists()[0][0]);
     EXPECT_EQ(form->StatusBar1->currentMessage(), QStringLiteral("Powered by Microsoft Internet Explorer"));
-    struct Row { const char* name; const char* hint; bool enabled; };
+    struct Row {
+        const char* name;
+        const char* hint;
+        bool enabled;
+    };
     const Row rows[] = {
-        {"SpeedButton1", "Zurück", false},      {"SpeedButton2", "Forwärts", false},
-        {"SpeedButton3", "Stop", false},        {"SpeedButton5", "Neu Laden", false},
-        {"SpeedButton8", "Hilfedatei anzeigen", true}, {"SpeedButton4", "Homepage von Kalkulo", true},
-        {"SpeedButton9", "Datei öffnen", true}, {"SpeedButton7", "Eintrag löschen", true},
+        {"SpeedButton1", "Zurück", false},
+        {"SpeedButton2", "Forwärts", false},
+        {"SpeedButton3", "Stop", false},
+        {"SpeedButton5", "Neu Laden", false},
+        {"SpeedButton8", "Hilfedatei anzeigen", true},
+        {"SpeedButton4", "Homepage von Kalkulo", true},
+        {"SpeedButton9", "Datei öffnen", true},
+        {"SpeedButton7", "Eintrag löschen", true},
         {"SpeedButton6", "Neuen Eintrag speichern", true},
     };
     for (const Row& row : rows) {
@@ -107,8 +115,9 @@ TEST_F(WebWindowTest, OpensAtTheTopLeftWithTheControlsAsNamed) {
 }
 
 TEST_F(WebWindowTest, SettingsShapeTheWindowAndItsLists) {
-    writeIni("[Config]\r\nForm3Width=640\r\nForm3Height=90\r\n[Seiten]\r\n0=http://a.example/\r\n2=http://c.example/\r\n"
-             "[Seiten3]\r\n0=http://s.example/\r\n1=\r\n");
+    writeIni(
+        "[Config]\r\nForm3Width=640\r\nForm3Height=90\r\n[Seiten]\r\n0=http://a.example/\r\n2=http://c.example/\r\n"
+        "[Seiten3]\r\n0=http://s.example/\r\n1=\r\n");
     open(2);
     EXPECT_EQ(form->width(), 640);
     EXPECT_EQ(form->height(), QGuiApplication::primaryScreen()->availableSize().height() - 30);
@@ -260,9 +269,9 @@ TEST_F(WebWindowTest, FailuresAreToldInWords) {
     type(1, QStringLiteral("http://nirgends.example/"));
     form->Button1->click();
     EXPECT_TRUE(dialogs.shown.isEmpty()) << "no modal box for a page that cannot load";
-    for (const QString& part : {QStringLiteral("Fehler, eventuell kein DFÜ-Netzwerk"),
-                                QStringLiteral("http://nirgends.example/"),
-                                QStringLiteral("Der Name des Servers wurde nicht gefunden.")}) {
+    for (const QString& part :
+         {QStringLiteral("Fehler, eventuell kein DFÜ-Netzwerk"), QStringLiteral("http://nirgends.example/"),
+          QStringLiteral("Der Name des Servers wurde nicht gefunden.")}) {
         EXPECT_TRUE(browser().notice.contains(part)) << part.toStdString();
         EXPECT_TRUE(form->StatusBar1->currentMessage().contains(part)) << part.toStdString();
     }
@@ -283,7 +292,10 @@ TEST_F(WebWindowTest, StopAndReloadNeedAPage) {
 }
 
 TEST_F(WebWindowTest, WithoutABrowserTheWindowStaysOpenWithItsLists) {
-    struct Row { int group; const char* ending; };
+    struct Row {
+        int group;
+        const char* ending;
+    };
     for (const Row& row : {Row{1, "um diese Funktion zu benutzen!"}, Row{2, "um diese Seite zu benutzen!"},
                            Row{3, "um diese Seite zu benutzen!"}}) {
         SCOPED_TRACE(row.group);
@@ -301,8 +313,12 @@ TEST_F(WebWindowTest, WithoutABrowserTheWindowStaysOpenWithItsLists) {
 
 TEST_F(WebWindowTest, StatusBarShowsStatusAndProgress) {
     open();
-    struct Row { int current, maximum; const char* status; };
-    const Row rows[] = {{30, 100, "30 von 100"}, {-1, 100, "Powered by Microsoft Intenet Explorer"},
+    struct Row {
+        int current, maximum;
+        const char* status;
+    };
+    const Row rows[] = {{30, 100, "30 von 100"},
+                        {-1, 100, "Powered by Microsoft Intenet Explorer"},
                         {5, 0, "Powered by Microsoft Intenet Explorer"}};
     for (const Row& row : rows) {
         browser().listener->progressChanged(row.current, row.maximum);

@@ -79,7 +79,9 @@ TEST_F(RealBrowserTest, UnreachablePageShowsTheNotice) {
     form->ComboBox3->setEditText(QStringLiteral("http://127.0.0.1:9/"));
     form->Button1->click();
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return form->StatusBar1->currentMessage().startsWith(QStringLiteral("Fehler, eventuell kein DFÜ-Netzwerk")); },
+        [&] {
+            return form->StatusBar1->currentMessage().startsWith(QStringLiteral("Fehler, eventuell kein DFÜ-Netzwerk"));
+        },
         5000))
         << form->StatusBar1->currentMessage().toStdString();
     EXPECT_TRUE(form->StatusBar1->currentMessage().contains(QStringLiteral("http://127.0.0.1:9/")))

@@ -37,9 +37,7 @@ QString ScriptedDialogs::saveFileName(const QString& caption, const QString& pro
     return take(fileNames, QString());
 }
 
-std::optional<uint32_t> ScriptedDialogs::chooseColour(uint32_t) {
-    return take(colours, std::optional<uint32_t>());
-}
+std::optional<uint32_t> ScriptedDialogs::chooseColour(uint32_t) { return take(colours, std::optional<uint32_t>()); }
 
 bool ScriptedDialogs::chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) {
     return fontDialog && fontDialog(format, apply);

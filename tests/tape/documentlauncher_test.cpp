@@ -45,10 +45,11 @@ protected:
 
     // Records its arguments, then waits up to 20 s for the test to let it go.
     void standIn(const QString& name) {
-        script(name, "#!/bin/sh\nPATH=/usr/bin:/bin\nd=$(dirname \"$0\")\n"
-                     "printf '%s\\n' \"$(basename \"$0\")\" \"$@\" > \"$d/args.tmp\" && mv \"$d/args.tmp\" \"$d/args\"\n"
-                     "i=0\nwhile [ ! -f \"$d/release\" ] && [ $i -lt 200 ]; do sleep 0.1; i=$((i+1)); done\n"
-                     "touch \"$d/ended\"\n");
+        script(name,
+               "#!/bin/sh\nPATH=/usr/bin:/bin\nd=$(dirname \"$0\")\n"
+               "printf '%s\\n' \"$(basename \"$0\")\" \"$@\" > \"$d/args.tmp\" && mv \"$d/args.tmp\" \"$d/args\"\n"
+               "i=0\nwhile [ ! -f \"$d/release\" ] && [ $i -lt 200 ]; do sleep 0.1; i=$((i+1)); done\n"
+               "touch \"$d/ended\"\n");
     }
 
     bool waitFor(const QString& name) const {
@@ -106,8 +107,9 @@ TEST_F(LauncherTest, StartsTheWordProcessorDetachedWithANewDocumentOfTheTransfer
 TEST_F(LauncherTest, WithoutLibreOfficeNothingIsWritten) {
     EXPECT_FALSE(launcher.installed());
     EXPECT_FALSE(exporter.exportTape());
-    EXPECT_EQ(dialogs.shown, QStringList{"LibreOffice Writer wurde nicht gefunden. Bitte LibreOffice installieren "
-                                         "(Paket libreoffice-writer), um das Tape zu übertragen."});
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"LibreOffice Writer wurde nicht gefunden. Bitte LibreOffice installieren "
+                          "(Paket libreoffice-writer), um das Tape zu übertragen."});
     EXPECT_TRUE(QDir(start.path()).isEmpty());
 }
 

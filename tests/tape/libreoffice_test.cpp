@@ -24,8 +24,8 @@ TEST_F(LibreOfficeTest, ReadsTheLinesOfOurRtf) {
     tape.AppendLine(QStringLiteral("Größe: äöü ÄÖÜ ß € {x} \\"));
     ASSERT_TRUE(commands.writeRtf(path(QStringLiteral("tape.rtf"))));
 
-    const QStringList got = textLines(convert(QStringLiteral("tape.rtf"), QStringLiteral("txt:Text (encoded):UTF8"),
-                                              QStringLiteral("tape.txt")));
+    const QStringList got = textLines(
+        convert(QStringLiteral("tape.rtf"), QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("tape.txt")));
     EXPECT_EQ(got, lines(tape));
 }
 
@@ -51,7 +51,8 @@ TEST_F(LibreOfficeTest, WeReadItsRtfWithBoldColourAndAlignment) {
 </office:document>
 )");
     fodt.close();
-    const QByteArray bytes = convert(QStringLiteral("bekannt.fodt"), QStringLiteral("rtf"), QStringLiteral("bekannt.rtf"));
+    const QByteArray bytes =
+        convert(QStringLiteral("bekannt.fodt"), QStringLiteral("rtf"), QStringLiteral("bekannt.rtf"));
     ASSERT_TRUE(rtf::isRtf(bytes));
 
     TapeDocument tape;

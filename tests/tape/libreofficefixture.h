@@ -31,9 +31,10 @@ protected:
             QProcess p;
             p.setProcessChannelMode(QProcess::MergedChannels);
             // Its own profile, so parallel runs do not share LibreOffice's user installation.
-            p.start(soffice, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
-                              QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-                              target, QStringLiteral("--outdir"), outdir, path(input)});
+            p.start(soffice,
+                    {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+                     QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                     target, QStringLiteral("--outdir"), outdir, path(input)});
             if (!p.waitForFinished(180000)) {
                 p.kill();
                 p.waitForFinished();

@@ -16,7 +16,7 @@ struct Run {
 };
 
 struct Paragraph {
-    QString align;  // fo:text-align of its style
+    QString align;    // fo:text-align of its style
     Properties mark;  // text properties of its style
     QList<Run> runs;
     int frame = -1;  // index into Document::frames of a frame it anchors
@@ -43,7 +43,8 @@ struct Document {
 inline double points(const QString& length) {
     static const std::pair<const char*, double> units[] = {{"pt", 1}, {"in", 72}, {"cm", 72 / 2.54}, {"mm", 72 / 25.4}};
     for (const auto& [unit, factor] : units)
-        if (length.endsWith(QLatin1String(unit))) return length.chopped(static_cast<qsizetype>(strlen(unit))).toDouble() * factor;
+        if (length.endsWith(QLatin1String(unit)))
+            return length.chopped(static_cast<qsizetype>(strlen(unit))).toDouble() * factor;
     return -1;
 }
 
@@ -59,7 +60,8 @@ inline Document read(const QByteArray& xml) {
     QString spanStyle;
     const auto attributes = [&r] {
         Properties p;
-        for (const QXmlStreamAttribute& a : r.attributes()) p.insert(a.qualifiedName().toString(), a.value().toString());
+        for (const QXmlStreamAttribute& a : r.attributes())
+            p.insert(a.qualifiedName().toString(), a.value().toString());
         return p;
     };
     while (!r.atEnd()) {
@@ -78,12 +80,14 @@ inline Document read(const QByteArray& xml) {
                 paragraphs.append(&open.last()->last());
             } else if (name == "text:span") {
                 inSpan = true;
-                paragraphs.last()->runs.append(Run{{}, styles.value(r.attributes().value("text:style-name").toString())});
+                paragraphs.last()->runs.append(
+                    Run{{}, styles.value(r.attributes().value("text:style-name").toString())});
             } else if (name == "text:s" && !paragraphs.isEmpty()) {
                 if (!inSpan) paragraphs.last()->runs.append(Run{});
                 paragraphs.last()->runs.last().text += QString(qMax(1, r.attributes().value("text:c").toInt()), u' ');
             } else if (name == "draw:frame") {
-                doc.frames.append(Frame{attributes(), styles.value(r.attributes().value("draw:style-name").toString()), {}});
+                doc.frames.append(
+                    Frame{attributes(), styles.value(r.attributes().value("draw:style-name").toString()), {}});
                 paragraphs.last()->frame = static_cast<int>(doc.frames.size()) - 1;
                 framesOpen.append(&doc.frames.last());
             } else if (name == "draw:text-box") {

@@ -37,10 +37,16 @@ TEST(RtfRoundTrip, TypingAttributesReachTheLinesThatFollowAndTheFile) {
     tape.AppendLine(QStringLiteral("Mitte"));
     tape.AppendLine(QString());
 
-    const QStringList expectedLines{"12 ^", "5 +", kDashes, "17 T", "17 S", "-3 T", "Kommentar {mit} \\ Zeichen", "Mitte", ""};
-    const QString expectedLooks[] = {"R Arial 10 B #000000", "R Arial 10 B #000000", "R Arial 10 B #000000",
-                                     "R Arial 10 B #000000", "R Arial 10 B #008000", "R Arial 8 - #ff0000",
-                                     "L Times New Roman 11 IUS #ff0000", "C Times New Roman 11 IUS #ff0000"};
+    const QStringList expectedLines{"12 ^",  "5 +", kDashes, "17 T", "17 S", "-3 T", "Kommentar {mit} \\ Zeichen",
+                                    "Mitte", ""};
+    const QString expectedLooks[] = {"R Arial 10 B #000000",
+                                     "R Arial 10 B #000000",
+                                     "R Arial 10 B #000000",
+                                     "R Arial 10 B #000000",
+                                     "R Arial 10 B #008000",
+                                     "R Arial 8 - #ff0000",
+                                     "L Times New Roman 11 IUS #ff0000",
+                                     "C Times New Roman 11 IUS #ff0000"};
     EXPECT_EQ(lines(tape), expectedLines);
     const rtf::Document doc = roundTrip(tape);
     ASSERT_EQ(doc.paragraphs.size(), 9u);
@@ -52,7 +58,8 @@ TEST(RtfRoundTrip, TypingAttributesReachTheLinesThatFollowAndTheFile) {
 
     TapeDocument back;
     back.replaceContent(doc);
-    EXPECT_EQ(back.toRtf().toStdString(), tape.toRtf().toStdString()) << "reading our own file and writing it again changes nothing";
+    EXPECT_EQ(back.toRtf().toStdString(), tape.toRtf().toStdString())
+        << "reading our own file and writing it again changes nothing";
 }
 
 TEST(RtfRoundTrip, GermanAndOtherCharacters) {
@@ -136,7 +143,10 @@ TEST(PlainTextReader, LinesEncodingsAndDispatch) {
     EXPECT_EQ(texts(rtf::read("eins\r\nzwei\ndrei\rvier\r\n")), (QStringList{"eins", "zwei", "drei", "vier"}));
     EXPECT_EQ(texts(rtf::read("a\r\n\r\nb")), (QStringList{"a", "", "b"}));
     EXPECT_EQ(texts(rtf::read("\xEF\xBB\xBF\xC3\xA4\xE2\x82\xAC")), QStringList{"ä€"});
-    EXPECT_EQ(texts(rtf::read("Gr\xF6\xDF" "e \x80")), QStringList{"Größe €"}) << "not UTF-8: Windows-1252";
+    EXPECT_EQ(texts(rtf::read("Gr\xF6\xDF"
+                              "e \x80")),
+              QStringList{"Größe €"})
+        << "not UTF-8: Windows-1252";
     EXPECT_TRUE(rtf::read("text").plain);
     EXPECT_TRUE(rtf::read("").paragraphs.empty());
     EXPECT_FALSE(rtf::read("{\\rtf1 x}").plain);

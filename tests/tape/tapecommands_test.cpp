@@ -73,8 +73,9 @@ TEST_F(TapeCommandsTest, FileErrorsNameTheFileAndKeepTheTape) {
     commands.save();
     EXPECT_EQ(dialogs.last(), QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(badSave));
     commands.open();
-    EXPECT_EQ(dialogs.last(), QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.")
-                                  .arg(path(QStringLiteral("nicht-da.rtf"))));
+    EXPECT_EQ(
+        dialogs.last(),
+        QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.").arg(path(QStringLiteral("nicht-da.rtf"))));
     EXPECT_EQ(lines(tape), (QStringList{"12 ^", "5 +"}));
 
     TapeCommands nowhere(tape, dialogs, path(QStringLiteral("fehlt")));
@@ -120,7 +121,8 @@ TEST_F(TapeCommandsTest, OpenReplacesOrAppendsAfterTheOldLines) {
 
     dialogs.fileNames = {path(QStringLiteral("g.txt"))};
     commands.open();
-    EXPECT_EQ(dialogs.shown, QStringList{"Tape öffnen: " + path(QStringLiteral("Tape"))}) << "fewer than two lines: no question";
+    EXPECT_EQ(dialogs.shown, QStringList{"Tape öffnen: " + path(QStringLiteral("Tape"))})
+        << "fewer than two lines: no question";
     EXPECT_EQ(lines(tape), QStringList{"text"});
     EXPECT_EQ(commands.openDefaultName(), path(QStringLiteral("g.txt")));
 

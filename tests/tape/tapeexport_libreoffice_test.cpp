@@ -72,8 +72,9 @@ TEST_F(TapeExportLibreOfficeTest, InlineKeepsWeightColourAndAlignmentOfEachLine)
         const QStringList parts = look(p).split(u' ');
         looks << QStringList{parts.first(), parts.mid(parts.size() - 3).join(u' ')}.join(u' ');
     }
-    EXPECT_EQ(looks, (QStringList{"R 10 B #000000", "R 10 B #000000", "R 10 B #000000", "R 10 B #000000",
-                                  "R 10 B #ff0000", "R 10 B #0000ff", "C 11 - #000000"}));
+    EXPECT_EQ(looks,
+              (QStringList{"R 10 B #000000", "R 10 B #000000", "R 10 B #000000", "R 10 B #000000", "R 10 B #ff0000",
+                           "R 10 B #0000ff", "C 11 - #000000"}));
     QStringList texts;
     for (const rtf::Paragraph& p : read.paragraphs) texts << p.text();
     EXPECT_EQ(texts, lines(tape));

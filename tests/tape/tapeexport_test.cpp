@@ -130,9 +130,13 @@ TEST(TapeExport, EachRunKeepsItsFontSizeStyleAndExactColour) {
     // Weight, size, family, style, underline, strike-out, colour of every run; alignment per line.
     const auto look = [](const odtreading::Run& run) {
         const odtreading::Properties& p = run.properties;
-        return QStringList{p.value("fo:font-weight"), p.value("fo:font-size"), p.value("fo:font-family"),
-                           p.value("fo:font-style", "-"), p.value("style:text-underline-style", "-"),
-                           p.value("style:text-line-through-style", "-"), p.value("fo:color", "auto")}
+        return QStringList{p.value("fo:font-weight"),
+                           p.value("fo:font-size"),
+                           p.value("fo:font-family"),
+                           p.value("fo:font-style", "-"),
+                           p.value("style:text-underline-style", "-"),
+                           p.value("style:text-line-through-style", "-"),
+                           p.value("fo:color", "auto")}
             .join(u' ');
     };
     const struct {
@@ -143,7 +147,8 @@ TEST(TapeExport, EachRunKeepsItsFontSizeStyleAndExactColour) {
         {"17 S", "end", {"bold 10pt Arial - - - #008000"}},
         {"3 +", "end", {"bold 10pt Arial - - - #0000ff"}},
         {"fett kursiv", "end", {"bold 10pt Arial italic solid - #000000"}},
-        {"ä ö ü ß € <b> & Co groß", "start",
+        {"ä ö ü ß € <b> & Co groß",
+         "start",
          {"normal 11pt Courier New - - solid #000000", "normal 14pt Times New Roman - - - #000000"}},
     };
     const odtreading::Document doc = exported(tape, false);

@@ -74,7 +74,8 @@ TEST_F(TapeJournalTest, EveryKindOfChangeReadsBackAsTheSameTape) {
              record(t, QStringLiteral("-5 -"), Tape::Red);
              record(t, QStringLiteral("7 S"), Tape::Green, false, 12, Tape::Alignment::Center);
          }},
-        {"a comment on the left", [](TapeDocument& t) { record(t, "Miete", Tape::Black, false, 11, Tape::Alignment::Left); }},
+        {"a comment on the left",
+         [](TapeDocument& t) { record(t, "Miete", Tape::Black, false, 11, Tape::Alignment::Left); }},
         {"the last line deleted (undo of the calculator)", [](TapeDocument& t) { t.DeleteLastLine(); }},
         {"text added to the last line", [](TapeDocument& t) { t.AppendToLastLine(QStringLiteral(" ^")); }},
         {"lines across three sections", [](TapeDocument& t) { fill(t, 2 * TapeDocument::SectionLines + 7); }},
@@ -109,7 +110,8 @@ TEST_F(TapeJournalTest, EveryKindOfChangeReadsBackAsTheSameTape) {
         {"lines after a clear", [](TapeDocument& t) { record(t, QStringLiteral("17 T"), Tape::Green); }},
         {"a file opened in place of the Tape",
          [](TapeDocument& t) {
-             t.replaceContent(rtf::read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\qr\\cf1\\b 1,00\\par\\ql\\b0 x\\par}"));
+             t.replaceContent(
+                 rtf::read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\qr\\cf1\\b 1,00\\par\\ql\\b0 x\\par}"));
          }},
         {"a file appended", [](TapeDocument& t) { t.appendContent(rtf::read("eins\r\nzwei\r\n")); }},
     };
@@ -119,7 +121,9 @@ TEST_F(TapeJournalTest, EveryKindOfChangeReadsBackAsTheSameTape) {
         step.change(tape);
         ASSERT_TRUE(journal.flush()) << step.name;
         journal::Content::Status status{};
-        EXPECT_EQ(QString::fromLatin1(replayed(fileBytes(path), &status)).toStdString(), QString::fromLatin1(tape.toRtf()).toStdString()) << step.name;
+        EXPECT_EQ(QString::fromLatin1(replayed(fileBytes(path), &status)).toStdString(),
+                  QString::fromLatin1(tape.toRtf()).toStdString())
+            << step.name;
         EXPECT_EQ(status, journal::Content::Status::Whole) << step.name;
         EXPECT_FALSE(journal.hasPendingChanges()) << step.name;
     }

@@ -23,11 +23,14 @@ inline Qt::Alignment lineAlignment(TapeDocument& tape, int line) {
 // e.g. "R Arial 10 B #ff0000".
 inline QString look(QChar alignment, const QString& font, double points, int weight, bool italic, bool underline,
                     bool strike, const QString& colour) {
-    QString flags = weight == QFont::Bold ? QStringLiteral("B") : weight == QFont::Normal ? QString() : QString::number(weight);
+    QString flags = weight == QFont::Bold ? QStringLiteral("B")
+        : weight == QFont::Normal         ? QString()
+                                          : QString::number(weight);
     if (italic) flags += u'I';
     if (underline) flags += u'U';
     if (strike) flags += u'S';
-    return QStringList{alignment, font, QString::number(points), flags.isEmpty() ? QStringLiteral("-") : flags, colour}.join(u' ');
+    return QStringList{alignment, font, QString::number(points), flags.isEmpty() ? QStringLiteral("-") : flags, colour}
+        .join(u' ');
 }
 
 inline QString look(TapeDocument& tape, int line) {
@@ -41,9 +44,11 @@ inline QString look(TapeDocument& tape, int line) {
 // The same for a paragraph read from RTF (its first run); "auto" is the automatic colour.
 inline QString look(const rtf::Paragraph& p) {
     const rtf::CharFormat f = p.runs.at(0).format;
-    const QChar align = p.alignment == Tape::Alignment::Left ? u'L' : p.alignment == Tape::Alignment::Right ? u'R' : u'C';
-    return look(align, f.font, f.halfPoints / 2.0, f.bold ? QFont::Bold : QFont::Normal, f.italic, f.underline, f.strike,
-                f.colour ? TapeDocument::fromBgr(*f.colour).name() : QStringLiteral("auto"));
+    const QChar align = p.alignment == Tape::Alignment::Left ? u'L'
+        : p.alignment == Tape::Alignment::Right              ? u'R'
+                                                             : u'C';
+    return look(align, f.font, f.halfPoints / 2.0, f.bold ? QFont::Bold : QFont::Normal, f.italic, f.underline,
+                f.strike, f.colour ? TapeDocument::fromBgr(*f.colour).name() : QStringLiteral("auto"));
 }
 
 inline QStringList lines(const Tape& tape) {

@@ -68,9 +68,13 @@ TEST_F(TFrame4Test, ControlsCarryTheirNamesAndHints) {
     EXPECT_EQ(child<TapeView>("RichEdit1"), frame.richEdit());
     EXPECT_EQ(child<QPushButton>("Button1")->text(), QStringLiteral("Löschen"));
     const std::pair<const char*, const char*> hints[] = {
-        {"Button1", "Tape löschen"}, {"BitBtn1", "Tape speichern"}, {"FileOpenDialog1", "Tape öffnen"},
-        {"SpeedButton3", "Tape in die Zwischenablage kopieren"}, {"BitBtn2", "Tape drucken"},
-        {"SpeedButton4", "Tape in Word einfügen"}, {"SpeedButton1", "Tape bearbeiten / Kommentar"},
+        {"Button1", "Tape löschen"},
+        {"BitBtn1", "Tape speichern"},
+        {"FileOpenDialog1", "Tape öffnen"},
+        {"SpeedButton3", "Tape in die Zwischenablage kopieren"},
+        {"BitBtn2", "Tape drucken"},
+        {"SpeedButton4", "Tape in Word einfügen"},
+        {"SpeedButton1", "Tape bearbeiten / Kommentar"},
         {"SpeedButton2", "Tape aufzeichnen"},
     };
     for (const auto& [name, hint] : hints) EXPECT_EQ(child<QWidget>(name)->toolTip(), QString::fromUtf8(hint)) << name;

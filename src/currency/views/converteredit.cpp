@@ -26,7 +26,7 @@ void ConverterEdit::setAmountOnly() {
 
 bool ConverterEdit::isChainKey(const QKeyEvent* event) const {
     return chainKeys_ && (event->modifiers() & Qt::KeypadModifier) &&
-           (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus);
+        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus);
 }
 
 void ConverterEdit::keyPressEvent(QKeyEvent* event) {

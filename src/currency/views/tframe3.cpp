@@ -14,7 +14,8 @@ namespace {
 
 using Field = CurrencyConverter::AmountField;
 
-template <class T> T* named(T* widget, const char* name, QRect geometry) {
+template <class T>
+T* named(T* widget, const char* name, QRect geometry) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
@@ -97,8 +98,10 @@ void TFrame3::buildControls() {
     SpeedButton5 = makeButton(this, "SpeedButton5", QStringLiteral("⇧"), QStringLiteral("Ergebnis in Tape übernehmen"),
                               {142, 138, 100, 28});
 
-    connect(ComboBox1, &QComboBox::activated, this, [this](int index) { run([=, this] { converter_.SelectCurrency(index); }); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { run([this] { converter_.HandResultToCalculator(); }); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int index) { run([=, this] { converter_.SelectCurrency(index); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { run([this] { converter_.HandResultToCalculator(); }); });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] { run([this] { converter_.WriteToTape(); }); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { run([this] { converter_.PressNewEntry(); }); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { run([this] { converter_.PressEditEntry(); }); });
@@ -111,22 +114,20 @@ void TFrame3::connectAmountField(ConverterEdit* edit, int number) {
         run([this, field] { converter_.AmountPressed(field); });
         showHintIfAsked(edit, field == Field::Left ? converter_.Edit2HintShown : converter_.Edit3HintShown);
     });
-    connect(edit, &ConverterEdit::released, this, [this, field] { run([this, field] { converter_.AmountReleased(field); }); });
+    connect(edit, &ConverterEdit::released, this,
+            [this, field] { run([this, field] { converter_.AmountReleased(field); }); });
     connect(edit, &ConverterEdit::keyReleased, this, [this, edit, field](bool enter) {
         run([this, edit, field, enter] { converter_.AmountKeyReleased(field, edit->text(), enter); });
     });
-    connect(edit, &ConverterEdit::enterPressed, this, [this, edit, field] {
-        run([this, edit, field] { converter_.AmountEnter(field, edit->text()); });
-    });
+    connect(edit, &ConverterEdit::enterPressed, this,
+            [this, edit, field] { run([this, edit, field] { converter_.AmountEnter(field, edit->text()); }); });
     connect(edit, &ConverterEdit::chainKeyPressed, this, [this, edit, field](QChar op) {
         run([this, edit, field, op] { converter_.AmountChainKey(field, edit->text(), op); });
     });
-    connect(edit, &ConverterEdit::chainKeyReleased, this, [this, field] {
-        run([this, field] { converter_.AmountChainKeyReleased(field); });
-    });
-    connect(edit, &ConverterEdit::fieldDropped, this, [this, field](int source) {
-        run([this, field, source] { converter_.DropOnAmount(field, source); });
-    });
+    connect(edit, &ConverterEdit::chainKeyReleased, this,
+            [this, field] { run([this, field] { converter_.AmountChainKeyReleased(field); }); });
+    connect(edit, &ConverterEdit::fieldDropped, this,
+            [this, field](int source) { run([this, field, source] { converter_.DropOnAmount(field, source); }); });
 }
 
 void TFrame3::connectEntryFields() {
@@ -135,7 +136,8 @@ void TFrame3::connectEntryFields() {
         connect(e, &ConverterEdit::escapePressed, this, [this] { run([this] { converter_.EntryFieldEscape(); }); });
     }
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& text) { converter_.EntryNameEdited(text); });
-    connect(Edit4, &QLineEdit::textEdited, this, [this](const QString& text) { run([=, this] { converter_.RateTextEdited(text); }); });
+    connect(Edit4, &QLineEdit::textEdited, this,
+            [this](const QString& text) { run([=, this] { converter_.RateTextEdited(text); }); });
     connect(Edit4, &ConverterEdit::pressed, this, [this] { run([this] { converter_.RateFieldClicked(); }); });
 }
 
@@ -148,7 +150,8 @@ bool TFrame3::eventFilter(QObject* watched, QEvent* event) {
     return QFrame::eventFilter(watched, event);
 }
 
-template <class Command> void TFrame3::run(Command command) {
+template <class Command>
+void TFrame3::run(Command command) {
     command();
     render();
     emit calculatorChanged();

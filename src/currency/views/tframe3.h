@@ -47,7 +47,8 @@ private:
     void connectEntryFields();
     void applyFocus();
     void showHintIfAsked(ConverterEdit* edit, bool shown);
-    template <class Command> void run(Command command);
+    template <class Command>
+    void run(Command command);
 
     CurrencyConverter& converter_;
     Dialogs& dialogs_;

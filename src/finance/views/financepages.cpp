@@ -157,7 +157,8 @@ QWidget* TFinanzrechner::buildLoanPage() {
     auto* rowButtons = new QVBoxLayout;
     SpeedButton1 = toolButton(SonderGroup, "SpeedButton1", QStringLiteral("+"), QStringLiteral("Neue Zeile einfügen"));
     SpeedButton6 = toolButton(SonderGroup, "SpeedButton6", QStringLiteral("−"), QStringLiteral("Letzte Zeile löschen"));
-    SpeedButton7 = toolButton(SonderGroup, "SpeedButton7", QStringLiteral("%"), QStringLiteral("Veränderten Zinssatz eingeben"));
+    SpeedButton7 =
+        toolButton(SonderGroup, "SpeedButton7", QStringLiteral("%"), QStringLiteral("Veränderten Zinssatz eingeben"));
     SpeedButton7->setCheckable(true);
     SpeedButton7->hide();
     rowButtons->addWidget(SpeedButton1);
@@ -259,7 +260,8 @@ QWidget* TFinanzrechner::buildSavingsPage() {
     Grid4->hide();
     grids->addWidget(Grid1);
     grids->addWidget(Grid4);
-    SpeedButton8 = toolButton(SonderGroup2, "SpeedButton8", QStringLiteral("%"), QStringLiteral(" Veränderten Zinssatz eingeben "));
+    SpeedButton8 = toolButton(SonderGroup2, "SpeedButton8", QStringLiteral("%"),
+                              QStringLiteral(" Veränderten Zinssatz eingeben "));
     SpeedButton8->setCheckable(true);
     SpeedButton8->hide();
     auto* toggle = new QVBoxLayout;

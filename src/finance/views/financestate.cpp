@@ -24,7 +24,7 @@ void showBeginning(QLineEdit* edit) {
     const QMargins margins = edit->textMargins();
     // A line edit keeps 2 pixels on each side of its text within the frame.
     const int room = edit->contentsRect().width() - margins.left() - margins.right() - 4 -
-                     2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
     const bool fits = edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
     edit->setToolTip(fits ? QString() : edit->text());
 }
@@ -72,18 +72,23 @@ void TFinanzrechner::pullInputs() {
     FinanceCalculator& f = Finance;
     f.ActivePage = PageControl1->currentIndex() == 0 ? FinancePage::Tilgung : FinancePage::Anlage;
     f.ComboBox1 = ComboBox1->currentText();
-    const std::pair<QString*, QLineEdit*> texts[] = {
-        {&f.Edit1, Edit1},   {&f.Edit2, Edit2},   {&f.Edit12, Edit12}, {&f.Edit13, Edit13}, {&f.Edit14, Edit14},
-        {&f.Edit7, Edit7},   {&f.Edit16, Edit16}, {&f.Edit17, Edit17}, {&f.Edit18, Edit18}, {&f.Edit19, Edit19},
-        {&f.Edit23, Edit23}, {&f.Edit24, Edit24}};
+    const std::pair<QString*, QLineEdit*> texts[] = {{&f.Edit1, Edit1},   {&f.Edit2, Edit2},   {&f.Edit12, Edit12},
+                                                     {&f.Edit13, Edit13}, {&f.Edit14, Edit14}, {&f.Edit7, Edit7},
+                                                     {&f.Edit16, Edit16}, {&f.Edit17, Edit17}, {&f.Edit18, Edit18},
+                                                     {&f.Edit19, Edit19}, {&f.Edit23, Edit23}, {&f.Edit24, Edit24}};
     for (const auto& [text, edit] : texts) *text = edit->text();
     const std::pair<QDate*, QDateEdit*> dates[] = {{&f.Datum1, Datum1}, {&f.Datum2, Datum2}, {&f.Datum3, Datum3},
                                                    {&f.Datum4, Datum4}, {&f.Datum5, Datum5}, {&f.Datum6, Datum6}};
     for (const auto& [date, edit] : dates) *date = edit->date();
-    const std::pair<bool*, QAbstractButton*> boxes[] = {
-        {&f.Radio1, Radio1}, {&f.Radio2, Radio2}, {&f.vproz, vproz},   {&f.BauFi, BauFi},
-        {&f.Zins1, Zins1},   {&f.Zins2, Zins2},   {&f.vproz2, vproz2}, {&f.SpeedButton7Down, SpeedButton7},
-        {&f.SpeedButton8Down, SpeedButton8}};
+    const std::pair<bool*, QAbstractButton*> boxes[] = {{&f.Radio1, Radio1},
+                                                        {&f.Radio2, Radio2},
+                                                        {&f.vproz, vproz},
+                                                        {&f.BauFi, BauFi},
+                                                        {&f.Zins1, Zins1},
+                                                        {&f.Zins2, Zins2},
+                                                        {&f.vproz2, vproz2},
+                                                        {&f.SpeedButton7Down, SpeedButton7},
+                                                        {&f.SpeedButton8Down, SpeedButton8}};
     for (const auto& [checked, box] : boxes) *checked = box->isChecked();
     readGrid(Grid2, f.Grid2);
     readGrid(Grid3, f.Grid3);
@@ -111,10 +116,15 @@ void TFinanzrechner::showState() {
         const QSignalBlocker block(edit);
         if (edit->date() != *date) edit->setDate(*date);
     }
-    const std::pair<QAbstractButton*, bool> boxes[] = {
-        {Radio1, f.Radio1}, {Radio2, f.Radio2}, {vproz, f.vproz},   {BauFi, f.BauFi},
-        {Zins1, f.Zins1},   {Zins2, f.Zins2},   {vproz2, f.vproz2}, {SpeedButton7, f.SpeedButton7Down},
-        {SpeedButton8, f.SpeedButton8Down}};
+    const std::pair<QAbstractButton*, bool> boxes[] = {{Radio1, f.Radio1},
+                                                       {Radio2, f.Radio2},
+                                                       {vproz, f.vproz},
+                                                       {BauFi, f.BauFi},
+                                                       {Zins1, f.Zins1},
+                                                       {Zins2, f.Zins2},
+                                                       {vproz2, f.vproz2},
+                                                       {SpeedButton7, f.SpeedButton7Down},
+                                                       {SpeedButton8, f.SpeedButton8Down}};
     for (const auto& [box, checked] : boxes) box->setChecked(checked);
     StatusGroup->setTitle(f.StatusCaption);
     showListState();

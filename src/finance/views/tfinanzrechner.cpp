@@ -38,7 +38,8 @@ TFinanzrechner::TFinanzrechner(FinanceCalculator& finance, Dialogs& dialogs, QWi
     auto* root = new QVBoxLayout(this);
     buildTopBar();
     auto* top = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton5, SpeedButton4, ComboBox1, SpeedButton2, SpeedButton3})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SpeedButton5, SpeedButton4, ComboBox1, SpeedButton2, SpeedButton3})
         top->addWidget(w);
     top->addStretch();
     root->addLayout(top);
@@ -94,7 +95,8 @@ void TFinanzrechner::buildTopBar() {
         b->setIcon(style()->standardIcon(icon));
         return b;
     };
-    SpeedButton4 = tool("SpeedButton4", QStringLiteral("Berechnungen ins Tape schreiben"), QStyle::SP_FileDialogDetailedView);
+    SpeedButton4 =
+        tool("SpeedButton4", QStringLiteral("Berechnungen ins Tape schreiben"), QStyle::SP_FileDialogDetailedView);
     SpeedButton4->setText(QStringLiteral("Tape"));
     SpeedButton4->setToolButtonStyle(Qt::ToolButtonTextOnly);
     SpeedButton5 = tool("SpeedButton5", QStringLiteral("Neue Berechnung"), QStyle::SP_FileIcon);
@@ -120,9 +122,9 @@ void TFinanzrechner::prepareGrids() {
         int valueWidth;
     };
     const GridSetup setups[] = {{Grid2, "Datum", "Betrag", 80, 80},
-                          {Grid3, "Ab Datum:", "Zins", 120, 40},
-                          {Grid1, "Datum", "Zahlung", 94, 94},
-                          {Grid4, "Ab Datum", "Zins", 100, 40}};
+                                {Grid3, "Ab Datum:", "Zins", 120, 40},
+                                {Grid1, "Datum", "Zahlung", 94, 94},
+                                {Grid4, "Ab Datum", "Zins", 100, 40}};
     for (const GridSetup& setup : setups) {
         QTableWidget* grid = setup.grid;
         grid->setColumnCount(3);
@@ -198,4 +200,3 @@ void TFinanzrechner::report(const FinanceReaction& reaction) {
     if (reaction.focus.isEmpty()) return;
     if (auto* target = findChild<QWidget*>(reaction.focus)) target->setFocus();
 }
-

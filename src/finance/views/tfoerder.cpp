@@ -48,9 +48,10 @@ TFoerder::TFoerder(FinanceCalculator& finance, SettingsSource& settings, Dialogs
     setModal(false);
     setFont(QFont(QStringLiteral("Arial"), 9));
     auto* root = new QVBoxLayout(this);
-    Notice = new QLabel(QStringLiteral("Die Eigenheimzulage wurde zum 1.1.2006 gestrichen. \nWenn es sich wieder ändern "
-                                       "sollte können Sie \ndie Felder wieder mit neuen Daten füllen."),
-                        this);
+    Notice =
+        new QLabel(QStringLiteral("Die Eigenheimzulage wurde zum 1.1.2006 gestrichen. \nWenn es sich wieder ändern "
+                                  "sollte können Sie \ndie Felder wieder mit neuen Daten füllen."),
+                   this);
     Notice->setObjectName(QStringLiteral("Notice"));
     root->addWidget(Notice);
     auto* columns = new QHBoxLayout;
@@ -108,15 +109,16 @@ void TFoerder::buildParameters() {
     Edit9 = field(box, "Edit9", QStringLiteral("Erhöhung der Einkommensgrenze pro Kind"));
     Edit10 = field(box, "Edit10", QStringLiteral("Dauer der Förderung"));
     const std::pair<const char*, QLineEdit*> rows[] = {
-        {"Neubauzulage", Edit3},  {"Altbauzulage", Edit4},   {"Ökozulage 1", Edit5},
-        {"Ökozulage 2", Edit11},  {"Kinderzulage:", Edit6},  {"Grenze Unvh.", Edit7},
-        {"Grenze Verh.", Edit8},  {"Erh. pro Kind:", Edit9}, {"Dauer (Jahre)", Edit10}};
+        {"Neubauzulage", Edit3}, {"Altbauzulage", Edit4},   {"Ökozulage 1", Edit5},
+        {"Ökozulage 2", Edit11}, {"Kinderzulage:", Edit6},  {"Grenze Unvh.", Edit7},
+        {"Grenze Verh.", Edit8}, {"Erh. pro Kind:", Edit9}, {"Dauer (Jahre)", Edit10}};
     int row = 0;
     for (const auto& [caption, edit] : rows) {
         auto* label = new QLabel(QString::fromUtf8(caption), box);
         if (edit == Edit7) {
-            label->setToolTip(QStringLiteral("Maximales Zweijahreseinkommen von unverheirateten. \nEs werden das "
-                                             "aktuelle und das Vorjahr addiert!"));
+            label->setToolTip(
+                QStringLiteral("Maximales Zweijahreseinkommen von unverheirateten. \nEs werden das "
+                               "aktuelle und das Vorjahr addiert!"));
         }
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row++, 1);
@@ -187,9 +189,8 @@ void TFoerder::connectControls() {
     FinanceCalculator& f = finance_;
     SubsidyCalculator& s = subsidy_;
     for (QLineEdit* e : {Edit3, Edit4, Edit5, Edit11, Edit6, Edit7, Edit8, Edit9, Edit10, Edit1}) {
-        connect(e, &QLineEdit::textEdited, this, [this, &f, &s](const QString& text) {
-            run([&] { return s.FieldEdited(text, f); });
-        });
+        connect(e, &QLineEdit::textEdited, this,
+                [this, &f, &s](const QString& text) { run([&] { return s.FieldEdited(text, f); }); });
     }
     connect(Kinder, &QSpinBox::valueChanged, this, [this, &f, &s] { run([&] { return s.KinderChange(f); }); });
     connect(Neubau, &QRadioButton::clicked, this, [this, &f, &s] { run([&] { return s.NeubauClick(f); }); });
@@ -261,9 +262,9 @@ void TFoerder::pullInputs() {
 void TFoerder::showState() {
     const SubsidyCalculator& s = subsidy_;
     const std::pair<const QString*, QLineEdit*> texts[] = {
-        {&s.Edit3, Edit3}, {&s.Edit4, Edit4},   {&s.Edit5, Edit5},   {&s.Edit11, Edit11}, {&s.Edit6, Edit6},
-        {&s.Edit7, Edit7}, {&s.Edit8, Edit8},   {&s.Edit9, Edit9},   {&s.Edit10, Edit10}, {&s.Edit1, Edit1},
-        {&s.Edit12, Edit12}, {&s.Edit2, Edit2}};
+        {&s.Edit3, Edit3},   {&s.Edit4, Edit4}, {&s.Edit5, Edit5},   {&s.Edit11, Edit11},
+        {&s.Edit6, Edit6},   {&s.Edit7, Edit7}, {&s.Edit8, Edit8},   {&s.Edit9, Edit9},
+        {&s.Edit10, Edit10}, {&s.Edit1, Edit1}, {&s.Edit12, Edit12}, {&s.Edit2, Edit2}};
     for (const auto& [text, edit] : texts) {
         if (edit->text() != *text) edit->setText(*text);
     }
@@ -271,10 +272,14 @@ void TFoerder::showState() {
         const QSignalBlocker block(Kinder);
         Kinder->setValue(s.Kinder);
     }
-    const std::pair<bool, QAbstractButton*> boxes[] = {{s.Verheiratet, Verheiratet}, {s.Ledig, Ledig},
-                                                       {s.Neubau, Neubau},           {s.Altbau, Altbau},
-                                                       {s.Oeko, Oeko},               {s.Oeko2, Oeko2},
-                                                       {s.Alt, Alt},                 {s.Neu, Neu}};
+    const std::pair<bool, QAbstractButton*> boxes[] = {{s.Verheiratet, Verheiratet},
+                                                       {s.Ledig, Ledig},
+                                                       {s.Neubau, Neubau},
+                                                       {s.Altbau, Altbau},
+                                                       {s.Oeko, Oeko},
+                                                       {s.Oeko2, Oeko2},
+                                                       {s.Alt, Alt},
+                                                       {s.Neu, Neu}};
     for (const auto& [checked, box] : boxes) box->setChecked(checked);
     Oeko->setEnabled(s.OekoEnabled);
     TotalLabel->setText(s.TotalCaption);

@@ -51,8 +51,8 @@ void TFrame7::build() {
     ComboBox1->setToolTip(QStringLiteral("Funktionsterm.\r\nDie Variable x ins obere Eingabefeld schreiben"));
     SpeedButton1 = speedButton(this, "SpeedButton1", {197, 8, 22, 22}, QStyle::SP_DialogSaveButton,
                                QStringLiteral("Term speichern"));
-    SpeedButton2 = speedButton(this, "SpeedButton2", {221, 8, 22, 22}, QStyle::SP_TrashIcon,
-                               QStringLiteral("Term löschen"));
+    SpeedButton2 =
+        speedButton(this, "SpeedButton2", {221, 8, 22, 22}, QStyle::SP_TrashIcon, QStringLiteral("Term löschen"));
 
     const char* names[] = {"Edit1", "Edit2", "Edit3"};
     const char* captions[] = {"a:", "b:", "c:"};
@@ -128,9 +128,8 @@ void TFrame7::connectControls() {
     QLineEdit* edits[] = {Edit1, Edit2, Edit3};
     QString FunctionPanel::*fields[] = {&FunctionPanel::Edit1, &FunctionPanel::Edit2, &FunctionPanel::Edit3};
     for (int i = 0; i < 3; ++i) {
-        connect(edits[i], &QLineEdit::textEdited, this, [this, field = fields[i]](const QString& text) {
-            panel_.*field = text;
-        });
+        connect(edits[i], &QLineEdit::textEdited, this,
+                [this, field = fields[i]](const QString& text) { panel_.*field = text; });
     }
 }
 

@@ -23,13 +23,13 @@ public:
     // Shows the engine's state; the main window calls it after commands of its own.
     void render();
 
-    QComboBox* ComboBox1;   // formula input with the saved formulas
-    QLineEdit* Edit1;       // a
-    QLineEdit* Edit2;       // b
-    QLineEdit* Edit3;       // c
-    QComboBox* ComboBox2;   // operator list
-    QPushButton* Button1;   // "f(x)"
-    QPushButton* Button2;   // plotter
+    QComboBox* ComboBox1;       // formula input with the saved formulas
+    QLineEdit* Edit1;           // a
+    QLineEdit* Edit2;           // b
+    QLineEdit* Edit3;           // c
+    QComboBox* ComboBox2;       // operator list
+    QPushButton* Button1;       // "f(x)"
+    QPushButton* Button2;       // plotter
     QToolButton* SpeedButton1;  // save
     QToolButton* SpeedButton2;  // delete
     QToolButton* SpeedButton3;  // help

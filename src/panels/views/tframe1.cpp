@@ -29,7 +29,8 @@ TFrame1::TFrame1(TrigPanel& panel, QWidget* parent) : QFrame(parent), panel_(pan
     for (int i = 0; i < 6; ++i) {
         const QRect geometry(12 + (i % 3) * 78, 14 + (i / 3) * 40, 70, 30);
         *buttons[i] = place<QPushButton>(this, names[i], QString::fromLatin1(captions[i]), geometry);
-        connect(*buttons[i], &QPushButton::clicked, this, [this, i] { run([this, i] { panel_.ApplyFunction(i + 1); }); });
+        connect(*buttons[i], &QPushButton::clicked, this,
+                [this, i] { run([this, i] { panel_.ApplyFunction(i + 1); }); });
     }
     RadioButton1 = place<QRadioButton>(this, "RadioButton1", QStringLiteral("Grad"), {16, 104, 64, 20});
     RadioButton2 = place<QRadioButton>(this, "RadioButton2", QStringLiteral("Rad"), {16, 132, 64, 20});
@@ -39,8 +40,10 @@ TFrame1::TFrame1(TrigPanel& panel, QWidget* parent) : QFrame(parent), panel_(pan
 
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { run([this] { panel_.SelectGrad(); }); });
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { run([this] { panel_.SelectRad(); }); });
-    connect(Arc, &QCheckBox::clicked, this, [this](bool checked) { run([this, checked] { panel_.ArcClicked(checked); }); });
-    connect(hyp, &QCheckBox::clicked, this, [this](bool checked) { run([this, checked] { panel_.HypClicked(checked); }); });
+    connect(Arc, &QCheckBox::clicked, this,
+            [this](bool checked) { run([this, checked] { panel_.ArcClicked(checked); }); });
+    connect(hyp, &QCheckBox::clicked, this,
+            [this](bool checked) { run([this, checked] { panel_.HypClicked(checked); }); });
     connect(Button7, &QPushButton::clicked, this, &TFrame1::pressGraph);
     render();
 }

@@ -88,8 +88,9 @@ bool TFrame5::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         auto* tab = static_cast<QToolButton*>(watched);
         QPalette p = tab->palette();
-        p.setColor(QPalette::ButtonText, event->type() == QEvent::Enter ? palette().color(QPalette::Highlight)
-                                                                      : palette().color(QPalette::ButtonText));
+        p.setColor(QPalette::ButtonText,
+                   event->type() == QEvent::Enter ? palette().color(QPalette::Highlight)
+                                                  : palette().color(QPalette::ButtonText));
         tab->setPalette(p);
     }
     return QFrame::eventFilter(watched, event);

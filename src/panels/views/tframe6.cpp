@@ -49,13 +49,15 @@ TFrame6::TFrame6(TaxPanel& panel, QWidget* parent) : QFrame(parent), panel_(pane
     panel_.setBeeper(&beep_);
 
     Label1 = caption(this, "Label1", QStringLiteral("Art der Steuer:"), {12, 8, 130, 16});
-    ComboBox1 = place<QComboBox>(this, "ComboBox1", {12, 26, 132, 24}, QString::fromUtf8("Die gewünschte Steuerart auswählen"));
+    ComboBox1 =
+        place<QComboBox>(this, "ComboBox1", {12, 26, 132, 24}, QString::fromUtf8("Die gewünschte Steuerart auswählen"));
     ComboBox1->setFocusPolicy(Qt::NoFocus);
     Edit3 = place<QLineEdit>(this, "Edit3", {156, 26, 56, 24}, QStringLiteral("Steuer in Prozent"));
     Edit3->setAlignment(Qt::AlignRight);
     Label2 = caption(this, "Label2", QStringLiteral("%"), {216, 30, 20, 16});
 
-    VST = place<QRadioButton>(this, "VST", {12, 62, 56, 20}, QStringLiteral("Der Anteil der Steuer am Endbetrag wird berechnet"));
+    VST = place<QRadioButton>(this, "VST", {12, 62, 56, 20},
+                              QStringLiteral("Der Anteil der Steuer am Endbetrag wird berechnet"));
     VST->setText(QStringLiteral("VSt"));
     NST = place<QRadioButton>(this, "NST", {76, 62, 56, 20}, QStringLiteral("Die Steuer wird hinzu addiert"));
     NST->setText(QStringLiteral("NSt"));
@@ -64,7 +66,8 @@ TFrame6::TFrame6(TaxPanel& panel, QWidget* parent) : QFrame(parent), panel_(pane
     SpeedButton1 = place<QToolButton>(this, "SpeedButton1", {164, 58, 32, 28},
                                       QString::fromUtf8("Steuersumme ins aktive Feld übernehmen"));
     SpeedButton1->setIcon(panelicons::takeOver());
-    SpeedButton2 = place<QToolButton>(this, "SpeedButton2", {204, 58, 32, 28}, QStringLiteral("Steuerinformationen ins Tape schreiben"));
+    SpeedButton2 = place<QToolButton>(this, "SpeedButton2", {204, 58, 32, 28},
+                                      QStringLiteral("Steuerinformationen ins Tape schreiben"));
     SpeedButton2->setIcon(panelicons::tape());
     for (QToolButton* b : {SpeedButton1, SpeedButton2}) {
         b->setAutoRaise(true);
@@ -77,7 +80,8 @@ TFrame6::TFrame6(TaxPanel& panel, QWidget* parent) : QFrame(parent), panel_(pane
     Label5 = caption(this, "Label5", QStringLiteral("Nach Steuer"), {128, 100, 108, 16});
     Edit2 = amountField(this, "Edit2", {128, 118, 108, 26}, QStringLiteral("Endbetrag zuzüglich der Steuer"));
 
-    connect(ComboBox1, &QComboBox::activated, this, [this](int index) { run([this, index] { panel_.SelectTax(index); }); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int index) { run([this, index] { panel_.SelectTax(index); }); });
     connect(VST, &QRadioButton::clicked, this, [this] { run([this] { panel_.SelectMode(true); }); });
     connect(NST, &QRadioButton::clicked, this, [this] { run([this] { panel_.SelectMode(false); }); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { run([this] { panel_.TakeOver(); }); });
@@ -156,8 +160,8 @@ void TFrame6::render() {
 }
 
 void TFrame6::setFieldColour(const QColor& colour) {
-    for (QWidget* field : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(Edit3),
-                           static_cast<QWidget*>(Edit4), static_cast<QWidget*>(Edit2)})
+    for (QWidget* field : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(Edit3), static_cast<QWidget*>(Edit4),
+                           static_cast<QWidget*>(Edit2)})
         panelcolours::paintField(field, colour);
 }
 

@@ -6,13 +6,10 @@ int statusCode(OpStatus status) {
     switch (status) {
     case OpStatus::DivisionByZero:
     case OpStatus::DivisionByZeroEnglish:
-    case OpStatus::DivisionByZeroTan:
-        return 2;
+    case OpStatus::DivisionByZeroTan: return 2;
     case OpStatus::InvalidArgument:
-    case OpStatus::SyntaxError:
-        return 1;
-    default:
-        return 0;
+    case OpStatus::SyntaxError: return 1;
+    default: return 0;
     }
 }
 
@@ -20,18 +17,12 @@ QString unknownErrorMessage() { return QStringLiteral("Unbekannter Fehler"); }
 
 QString statusMessage(OpStatus status) {
     switch (status) {
-    case OpStatus::DivisionByZero:
-        return QStringLiteral("Division durch Null!");
-    case OpStatus::DivisionByZeroEnglish:
-        return QStringLiteral("Division by zero");
-    case OpStatus::DivisionByZeroTan:
-        return QStringLiteral("Division durch Null");
-    case OpStatus::InvalidArgument:
-        return QStringLiteral("Invalid Argument");
-    case OpStatus::SyntaxError:
-        return QStringLiteral("Fehlerhafte Syntax");
-    default:
-        return unknownErrorMessage();
+    case OpStatus::DivisionByZero: return QStringLiteral("Division durch Null!");
+    case OpStatus::DivisionByZeroEnglish: return QStringLiteral("Division by zero");
+    case OpStatus::DivisionByZeroTan: return QStringLiteral("Division durch Null");
+    case OpStatus::InvalidArgument: return QStringLiteral("Invalid Argument");
+    case OpStatus::SyntaxError: return QStringLiteral("Fehlerhafte Syntax");
+    default: return unknownErrorMessage();
     }
 }
 
@@ -54,34 +45,20 @@ constexpr OperandSet R = OperandSet::Right;
 using B = BuiltinOp;
 
 const BuiltinInfo kBuiltins[kBuiltinCount] = {
-    {u"+", L, builtinFunc<B::Add>},
-    {u"-", L, builtinFunc<B::Sub>},
-    {u"*", L, builtinFunc<B::Mul>},
-    {u"/", L, builtinFunc<B::Div>},
-    {u"mod", L, builtinFunc<B::Mod>},
-    {u"div", L, builtinFunc<B::IntDiv>},
-    {u"round", R, builtinFunc<B::Round>},
-    {u"abs", R, builtinFunc<B::Abs>},
-    {u"min", L, builtinFunc<B::Min>},
-    {u"max", L, builtinFunc<B::Max>},
-    {u"floor", R, builtinFunc<B::Floor>},
-    {u"ceil", R, builtinFunc<B::Ceil>},
-    {u"^", L, builtinFunc<B::Pow>},
-    {u"sqrt", R, builtinFunc<B::Sqrt>},
-    {u"exp", L, builtinFunc<B::Exp>},
-    {u"ln", R, builtinFunc<B::Ln>},
-    {u"log", L, builtinFunc<B::Log>},
-    {u"arcsin", R, builtinFunc<B::ArcSin>},
-    {u"arccos", R, builtinFunc<B::ArcCos>},
-    {u"arctan", R, builtinFunc<B::ArcTan>},
-    {u"sinh", R, builtinFunc<B::Sinh>},
-    {u"cosh", R, builtinFunc<B::Cosh>},
-    {u"tanh", R, builtinFunc<B::Tanh>},
-    {u"sin", R, builtinFunc<B::Sin>},
-    {u"cos", R, builtinFunc<B::Cos>},
-    {u"tan", R, builtinFunc<B::Tan>},
-    {u"deg2rad", R, builtinFunc<B::Deg2Rad>},
-    {u"rad2deg", R, builtinFunc<B::Rad2Deg>},
+    {u"+", L, builtinFunc<B::Add>},           {u"-", L, builtinFunc<B::Sub>},
+    {u"*", L, builtinFunc<B::Mul>},           {u"/", L, builtinFunc<B::Div>},
+    {u"mod", L, builtinFunc<B::Mod>},         {u"div", L, builtinFunc<B::IntDiv>},
+    {u"round", R, builtinFunc<B::Round>},     {u"abs", R, builtinFunc<B::Abs>},
+    {u"min", L, builtinFunc<B::Min>},         {u"max", L, builtinFunc<B::Max>},
+    {u"floor", R, builtinFunc<B::Floor>},     {u"ceil", R, builtinFunc<B::Ceil>},
+    {u"^", L, builtinFunc<B::Pow>},           {u"sqrt", R, builtinFunc<B::Sqrt>},
+    {u"exp", L, builtinFunc<B::Exp>},         {u"ln", R, builtinFunc<B::Ln>},
+    {u"log", L, builtinFunc<B::Log>},         {u"arcsin", R, builtinFunc<B::ArcSin>},
+    {u"arccos", R, builtinFunc<B::ArcCos>},   {u"arctan", R, builtinFunc<B::ArcTan>},
+    {u"sinh", R, builtinFunc<B::Sinh>},       {u"cosh", R, builtinFunc<B::Cosh>},
+    {u"tanh", R, builtinFunc<B::Tanh>},       {u"sin", R, builtinFunc<B::Sin>},
+    {u"cos", R, builtinFunc<B::Cos>},         {u"tan", R, builtinFunc<B::Tan>},
+    {u"deg2rad", R, builtinFunc<B::Deg2Rad>}, {u"rad2deg", R, builtinFunc<B::Rad2Deg>},
 };
 
 }  // namespace

@@ -12,10 +12,12 @@
 namespace mathparser {
 
 // In table order, loosest binding first.
-#define KALKULO_BUILTIN_OPS(X)                                                                            \
-    X(Add) X(Sub) X(Mul) X(Div) X(Mod) X(IntDiv) X(Round) X(Abs) X(Min) X(Max) X(Floor) X(Ceil) X(Pow)   \
-    X(Sqrt) X(Exp) X(Ln) X(Log) X(ArcSin) X(ArcCos) X(ArcTan) X(Sinh) X(Cosh) X(Tanh) X(Sin) X(Cos)      \
-    X(Tan) X(Deg2Rad) X(Rad2Deg)
+// clang-format off
+#define KALKULO_BUILTIN_OPS(X) \
+    X(Add) X(Sub) X(Mul) X(Div) X(Mod) X(IntDiv) X(Round) X(Abs) X(Min) X(Max) X(Floor) X(Ceil) X(Pow) X(Sqrt) \
+    X(Exp) X(Ln) X(Log) X(ArcSin) X(ArcCos) X(ArcTan) X(Sinh) X(Cosh) X(Tanh) X(Sin) X(Cos) X(Tan) X(Deg2Rad) \
+    X(Rad2Deg)
+// clang-format on
 
 #define KALKULO_ENUM_ENTRY(name) name,
 enum class BuiltinOp : std::uint8_t { KALKULO_BUILTIN_OPS(KALKULO_ENUM_ENTRY) Count };
@@ -176,10 +178,8 @@ inline OpStatus compute(long double a, long double b, long double& r) {
     } else if constexpr (Op == B::Tanh) {
         r = b > kTanhLimit ? 1 : b < -kTanhLimit ? -1 : std::tanh(b);
     } else if constexpr (Op == B::Sin) {
-        if (activeDegreeMode != 1 && (b == kPiRounded || b == -kPiRounded))
-            r = 0;
-        else
-            r = std::sin(angleIn(b));
+        if (activeDegreeMode != 1 && (b == kPiRounded || b == -kPiRounded)) r = 0;
+        else r = std::sin(angleIn(b));
     } else if constexpr (Op == B::Cos) {
         r = std::cos(angleIn(b));
     } else if constexpr (Op == B::Tan) {

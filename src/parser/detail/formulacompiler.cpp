@@ -75,7 +75,8 @@ private:
             const std::uint32_t b = takesRight(op.Operands) ? part(right, p + k + nameLength - 1, depth + 1) : 0;
             return operatorCall(static_cast<int>(i), a, b, p + k - 1, nameLength);
         }
-        if (length >= 2 && s.front() == u'(' && s.back() == u')') return part(s.sliced(1, length - 2), p + 1, depth + 1);
+        if (length >= 2 && s.front() == u'(' && s.back() == u')')
+            return part(s.sliced(1, length - 2), p + 1, depth + 1);
         if (!s.isEmpty() && s.front() == u'-') {
             const std::uint32_t inner = part(s.sliced(1), p + 1, depth + 1);
             return addInstruction(Opcode::Negate, inner, 0, 0, p, length);

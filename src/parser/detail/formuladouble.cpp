@@ -166,8 +166,8 @@ void columnD(const double* a, const double* b, double* r, bool* bad, std::size_t
 
 }  // namespace
 
-void Program::runBatchDouble(const TMathParser& parser, std::uint32_t xConstant, const double* xs, double* ys,
-                             bool* ok, std::size_t n) {
+void Program::runBatchDouble(const TMathParser& parser, std::uint32_t xConstant, const double* xs, double* ys, bool* ok,
+                             std::size_t n) {
     clearUpperRegisters();
     const std::vector<TConstant>& table = parser.Constants();
     for (const ConstantSlot& c : constants) cells[c.slot] = table[c.constant].Value;
@@ -205,10 +205,8 @@ void Program::runBatchDouble(const TMathParser& parser, std::uint32_t xConstant,
                 const double* b = lane(in.b);
                 double* r = lane(in.dst);
                 switch (in.op) {
-#define KALKULO_DOUBLE_CASE(name)                 \
-    case Opcode::name:                            \
-        columnD<BuiltinOp::name>(a, b, r, bad, m); \
-        break;
+#define KALKULO_DOUBLE_CASE(name) \
+    case Opcode::name: columnD<BuiltinOp::name>(a, b, r, bad, m); break;
                     KALKULO_BUILTIN_OPS(KALKULO_DOUBLE_CASE)
 #undef KALKULO_DOUBLE_CASE
                 case Opcode::Negate:
@@ -221,8 +219,7 @@ void Program::runBatchDouble(const TMathParser& parser, std::uint32_t xConstant,
                     }
                     break;
                 case Opcode::Custom:
-                case Opcode::Fail:
-                    break;
+                case Opcode::Fail: break;
                 }
             }
         }

@@ -33,8 +33,7 @@ void Program::link(const TMathParser& parser) {
             step.bFromPrevious = in.b == previous && in.a != previous;
         }
         const Instruction* next = i + 1 < code.size() ? &code[i + 1] : nullptr;
-        const bool handedOn = next && consumers[in.dst] == 1 &&
-                              ((next->a == in.dst) != (next->b == in.dst));
+        const bool handedOn = next && consumers[in.dst] == 1 && ((next->a == in.dst) != (next->b == in.dst));
         step.store = in.dst != result && !handedOn;
         steps_.push_back(step);
     }
@@ -53,15 +52,11 @@ Program::Outcome Program::run(const TMathParser& parser, int& errorCode, QString
         long double r = 0;
         OpStatus status = OpStatus::Ok;
         switch (step.op) {
-#define KALKULO_RUN_CASE(name)                        \
-    case Opcode::name:                                \
-        status = apply<BuiltinOp::name>(a, b, r);     \
-        break;
+#define KALKULO_RUN_CASE(name) \
+    case Opcode::name: status = apply<BuiltinOp::name>(a, b, r); break;
             KALKULO_BUILTIN_OPS(KALKULO_RUN_CASE)
 #undef KALKULO_RUN_CASE
-        case Opcode::Negate:
-            r = -a;
-            break;
+        case Opcode::Negate: r = -a; break;
         case Opcode::PowerInt:
             status = powerInt(a, step.aux, r);
             if (status == OpStatus::Ok && !isFinite(r)) status = OpStatus::GeneralError;
@@ -80,9 +75,7 @@ Program::Outcome Program::run(const TMathParser& parser, int& errorCode, QString
             }
             break;
         }
-        case Opcode::Fail:
-            status = static_cast<OpStatus>(step.aux);
-            break;
+        case Opcode::Fail: status = static_cast<OpStatus>(step.aux); break;
         }
         if (status != OpStatus::Ok) return {&code[static_cast<std::size_t>(&step - steps_.data())], status, 0};
         previous = r;
@@ -101,15 +94,11 @@ bool passesOnNonFinite(const Instruction& in, bool rightOperand) {
     switch (in.op) {
     case Opcode::Add:
     case Opcode::Sub:
-    case Opcode::Mul:
-        return true;
+    case Opcode::Mul: return true;
     case Opcode::Div:
-    case Opcode::Negate:
-        return !rightOperand;
-    case Opcode::PowerInt:
-        return !rightOperand && in.aux == 2;
-    default:
-        return false;
+    case Opcode::Negate: return !rightOperand;
+    case Opcode::PowerInt: return !rightOperand && in.aux == 2;
+    default: return false;
     }
 }
 
@@ -125,20 +114,17 @@ void lanes(const long double* a, const long double* b, long double bValue, long 
 template <BuiltinOp Op>
 void runLanes(const long double* a, const long double* b, bool uniformB, long double bValue, bool check, long double* r,
               bool* bad, std::size_t n) {
-    constexpr bool mayDefer = Op == BuiltinOp::Add || Op == BuiltinOp::Sub || Op == BuiltinOp::Mul || Op == BuiltinOp::Div;
+    constexpr bool mayDefer =
+        Op == BuiltinOp::Add || Op == BuiltinOp::Sub || Op == BuiltinOp::Mul || Op == BuiltinOp::Div;
     if constexpr (mayDefer) {
         if (!check) {
-            if (uniformB)
-                lanes<Op, false, true>(a, b, bValue, r, bad, n);
-            else
-                lanes<Op, false, false>(a, b, bValue, r, bad, n);
+            if (uniformB) lanes<Op, false, true>(a, b, bValue, r, bad, n);
+            else lanes<Op, false, false>(a, b, bValue, r, bad, n);
             return;
         }
     }
-    if (uniformB)
-        lanes<Op, true, true>(a, b, bValue, r, bad, n);
-    else
-        lanes<Op, true, false>(a, b, bValue, r, bad, n);
+    if (uniformB) lanes<Op, true, true>(a, b, bValue, r, bad, n);
+    else lanes<Op, true, false>(a, b, bValue, r, bad, n);
 }
 
 void lanesPowerInt(const long double* a, std::int32_t e, bool check, long double* r, bool* bad, std::size_t n) {
@@ -217,21 +203,16 @@ void Program::runBatch(const TMathParser& parser, std::uint32_t xConstant, const
                 const long double* b = lane(in.b);
                 long double* r = lane(in.dst);
                 switch (in.op) {
-#define KALKULO_LANES_CASE(name)                                                                 \
-    case Opcode::name:                                                                           \
-        runLanes<BuiltinOp::name>(a, b, uniform(in.b), cells[in.b], check[in.dst], r, bad, m); \
-        break;
+#define KALKULO_LANES_CASE(name) \
+    case Opcode::name: runLanes<BuiltinOp::name>(a, b, uniform(in.b), cells[in.b], check[in.dst], r, bad, m); break;
                     KALKULO_BUILTIN_OPS(KALKULO_LANES_CASE)
 #undef KALKULO_LANES_CASE
                 case Opcode::Negate:
                     for (std::size_t i = 0; i < m; ++i) r[i] = -a[i];
                     break;
-                case Opcode::PowerInt:
-                    lanesPowerInt(a, in.aux, check[in.dst], r, bad, m);
-                    break;
+                case Opcode::PowerInt: lanesPowerInt(a, in.aux, check[in.dst], r, bad, m); break;
                 case Opcode::Custom:
-                case Opcode::Fail:
-                    break;
+                case Opcode::Fail: break;
                 }
             }
         }

@@ -57,8 +57,8 @@ public:
 
     // The same for n values of the constant with table index xConstant: ys and ok per value.
     // Needs a program without user-added operators.
-    void runBatch(const TMathParser& parser, std::uint32_t xConstant, const long double* xs, long double* ys,
-                  bool* ok, std::size_t n);
+    void runBatch(const TMathParser& parser, std::uint32_t xConstant, const long double* xs, long double* ys, bool* ok,
+                  std::size_t n);
     // The same in double precision, for screening many points cheaply. ok[i] is also false where
     // a value lies so near the edge of an operator's domain (a zero divisor, a whole-number
     // boundary of floor or round, the end of arcsin's range) that double precision cannot tell
@@ -71,7 +71,7 @@ private:
         Opcode op;
         bool aFromPrevious;  // the operand is the value the step before computed
         bool bFromPrevious;
-        bool store;          // a later step, not the next one, reads the value
+        bool store;  // a later step, not the next one, reads the value
         std::int32_t aux;
         const long double* a;
         const long double* b;

@@ -34,8 +34,7 @@ long double TMathParser::EvaluateReference(const QString& text) {
     } catch (const NumberConversionFailed&) {
         ErrorCode = 1;
         ErrorMessage = mathparser::statusMessage(mathparser::OpStatus::SyntaxError);
-    } catch (...) {
-    }
+    } catch (...) {}
     throwParsing();
 }
 
@@ -69,12 +68,14 @@ long double TMathParser::EvaluatePart(QStringView S, int P, int depth) {
             throw;
         }
     }
-    if (length >= 2 && S.front() == u'(' && S.back() == u')') return EvaluatePart(S.sliced(1, length - 2), P + 1, depth + 1);
+    if (length >= 2 && S.front() == u'(' && S.back() == u')')
+        return EvaluatePart(S.sliced(1, length - 2), P + 1, depth + 1);
     if (!S.isEmpty() && S.front() == u'-') return -EvaluatePart(S.sliced(1), P + 1, depth + 1);
     if (!S.isEmpty() && S.front() == u'+') return EvaluatePart(S.sliced(1), P + 1, depth + 1);
     const int constant = FindConstant(S);
     if (constant >= 0) return constants_[static_cast<size_t>(constant)].Value;
     long double value = 0;
-    if (!mathparser::readNumber(referenceFormula_, P - 1, length, decimalSeparator_, value)) throw NumberConversionFailed{};
+    if (!mathparser::readNumber(referenceFormula_, P - 1, length, decimalSeparator_, value))
+        throw NumberConversionFailed{};
     return value;
 }

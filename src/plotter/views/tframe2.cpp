@@ -91,8 +91,8 @@ void TFrame2::buildInformationArea() {
     LabelResult2 = make<QLabel>(this, "LabelResult2", {10, top + 112, 340, 17});
     for (QLabel* l : {LabelResult1, LabelResult2}) l->setStyleSheet(QStringLiteral("color: blue"));
 
-    const char* captions[] = {"Sinus (y/r):", "Kosinus (x/r):", "Tangens (y/x):",
-                              "Kotangens (x/y):", "Sekans (r/x):", "Kosekans (r/y):"};
+    const char* captions[] = {
+        "Sinus (y/r):", "Kosinus (x/r):", "Tangens (y/x):", "Kotangens (x/y):", "Sekans (r/x):", "Kosekans (r/y):"};
     for (int i = 0; i < 6; ++i) {
         const int left = i < 3 ? 8 : 210;
         const int y = top + 20 * (i % 3);

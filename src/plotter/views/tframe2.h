@@ -51,16 +51,16 @@ public:
     void render();
 
     PlotSurface* Image1;
-    QLabel* LabelScale;        // "Auflösung:"
-    QComboBox* ComboBox1;      // scale
-    QCheckBox* CheckBox1;      // "Gitter"
-    QCheckBox* CheckBox2;      // "Gitter 2"
+    QLabel* LabelScale;    // "Auflösung:"
+    QComboBox* ComboBox1;  // scale
+    QCheckBox* CheckBox1;  // "Gitter"
+    QCheckBox* CheckBox2;  // "Gitter 2"
     QToolButton* GradRad;
-    QToolButton* Halten;       // "Erhalten" / "Gehalten"
-    QCheckBox* SnP;            // "SP"
-    QToolButton* UndoButton;   // "Letzte Änderung rückgängig"
-    QToolButton* SaveButton;   // "Graph als Bild speichern"
-    QToolButton* ExportButton; // "Graph in LibreOffice exportieren"
+    QToolButton* Halten;        // "Erhalten" / "Gehalten"
+    QCheckBox* SnP;             // "SP"
+    QToolButton* UndoButton;    // "Letzte Änderung rückgängig"
+    QToolButton* SaveButton;    // "Graph als Bild speichern"
+    QToolButton* ExportButton;  // "Graph in LibreOffice exportieren"
     // Function view.
     QLabel *LabelX, *LabelXValue, *LabelFx, *LabelFxValue;
     QLabel *LabelTerm1, *LabelTerm1Value, *LabelTerm2, *LabelTerm2Value;
@@ -76,7 +76,7 @@ public:
     // The context menu of `Image1` (function panel only) and its items, in menu order.
     QMenu* PopupMenu1;
     QAction *XPunktBeschriften1, *XWertLoeschen1, *Term1Schreiben1, *Term2Schreiben1, *SchnittpunktBerechnen1;
-    QMenu* Bereich1;  // "Bereich für Schnittpunktsuche"
+    QMenu* Bereich1;         // "Bereich für Schnittpunktsuche"
     QAction* RangeItems[6];  // "Einfache Auflösung" … "Frei definierbar"
     QAction *XWert1, *XWert2, *Markieren1, *Markieren2, *Kommentar1;
     QAction *Radieren1, *Pfeil1, *BoxGefuellt1, *BoxRahmen1, *GitterNeu1, *GraphLoeschen1;

@@ -61,8 +61,8 @@ void TFrame2::buildMenu() {
     Bereich1 = PopupMenu1->addMenu(QStringLiteral("Bereich für Schnittpunktsuche"));
     Bereich1->setObjectName(QStringLiteral("Bereich1"));
     auto* group = new QActionGroup(Bereich1);
-    const char* ranges[] = {"Einfache Auflösung", "Doppelte Auflösung", "Dreifache Auflösung",
-                            "Bis Null",           "Ab Null",            "Frei definierbar"};
+    const char* ranges[] = {"Einfache Auflösung", "Doppelte Auflösung", "Dreifache Auflösung", "Bis Null", "Ab Null",
+                            "Frei definierbar"};
     for (int i = 0; i < 6; ++i) {
         RangeItems[i] = Bereich1->addAction(QString::fromUtf8(ranges[i]));
         RangeItems[i]->setObjectName(QStringLiteral("Range%1").arg(i + 1));
@@ -92,7 +92,8 @@ void TFrame2::connectMenu() {
     on(Term1Schreiben1, [&p] { p.Term1Schreiben(); });
     on(Term2Schreiben1, [&p] { p.Term2Schreiben(); });
     on(SchnittpunktBerechnen1, [&p] { p.SchnittpunktBerechnen(); });
-    for (int i = 0; i < 5; ++i) on(RangeItems[i], [&p, i] { p.SelectSearchRange(static_cast<Plotter::RangeChoice>(i)); });
+    for (int i = 0; i < 5; ++i)
+        on(RangeItems[i], [&p, i] { p.SelectSearchRange(static_cast<Plotter::RangeChoice>(i)); });
     connect(RangeItems[5], &QAction::triggered, this, [this] {
         Bereich->load();
         Bereich->exec();

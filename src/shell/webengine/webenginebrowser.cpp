@@ -23,10 +23,14 @@ using LoadError = WebBrowserListener::LoadError;
 // The engine's network error numbers that the window explains in its own words.
 LoadError loadErrorOf(int code) {
     switch (code) {
-    case -106: case -21: case -109: return LoadError::NoNetwork;        // disconnected, changed, unreachable
-    case -105: case -137: return LoadError::HostNotFound;               // name not resolved
+    case -106:
+    case -21:
+    case -109: return LoadError::NoNetwork;  // disconnected, changed, unreachable
+    case -105:
+    case -137: return LoadError::HostNotFound;  // name not resolved
     case -102: return LoadError::Refused;
-    case -7: case -118: return LoadError::TimedOut;
+    case -7:
+    case -118: return LoadError::TimedOut;
     case -6: return LoadError::FileNotFound;
     default: return LoadError::Other;
     }
@@ -56,9 +60,8 @@ public:
         connect(page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
             if (listener_) listener_->statusTextChanged(url);
         });
-        connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
-            loadingChanged(info);
-        });
+        connect(page, &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
     }
 
     QWidget* widget() override { return this; }
@@ -71,10 +74,8 @@ public:
     void goForward() override { forward(); }
     void stop() override { QWebEngineView::stop(); }
     void refresh() override {
-        if (failed_.isValid())
-            navigate(failed_);
-        else
-            reload();
+        if (failed_.isValid()) navigate(failed_);
+        else reload();
     }
     bool hasPage() const override { return hasPage_; }
     bool canGoBack() const override { return history()->canGoBack(); }
@@ -133,7 +134,8 @@ class WebEngineBrowserFactory : public QObject, public WebBrowserFactory {
 public:
     WebBrowserView* createBrowser(QWidget* parent) override {
         // Without its helper process the engine would show nothing at all.
-        const QString helper = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/QtWebEngineProcess");
+        const QString helper =
+            QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/QtWebEngineProcess");
         if (!QFileInfo(helper).isExecutable() && qEnvironmentVariableIsEmpty("QTWEBENGINEPROCESS_PATH")) return nullptr;
         shareOpenGLContexts();
         return new WebEngineBrowser(parent);

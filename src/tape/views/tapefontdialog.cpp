@@ -10,7 +10,9 @@
 
 TapeFontDialog::TapeFontDialog(const QTextCharFormat& initial, std::function<void(const QTextCharFormat&)> apply,
                                QWidget* parent)
-    : QDialog(parent), fonts_(new QFontDialog(this)), colourButton_(new QPushButton(this)),
+    : QDialog(parent),
+      fonts_(new QFontDialog(this)),
+      colourButton_(new QPushButton(this)),
       colour_(initial.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : initial.foreground().color()) {
     setWindowTitle(QStringLiteral("Schriftart"));
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);

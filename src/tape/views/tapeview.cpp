@@ -200,8 +200,8 @@ bool TapeView::handleKey(TapeEdit* editor, QKeyEvent* event) {
     // control then types into its own part, and keyHandled finishes the change.
     const bool command = (event->modifiers() & Qt::ControlModifier) && !(event->modifiers() & Qt::AltModifier);
     const bool typing = !event->text().isEmpty() && !command &&
-                        (event->text().front().isPrint() || event->key() == Qt::Key_Return ||
-                         event->key() == Qt::Key_Enter || event->key() == Qt::Key_Tab);
+        (event->text().front().isPrint() || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+         event->key() == Qt::Key_Tab);
     if (spansSections && (typing || event->matches(QKeySequence::Paste))) {
         beginChange(editor);
         removeOtherSelectedText(editor);

@@ -59,7 +59,6 @@ TFrame4::TFrame4(TapeDocument& tape, Dialogs& dialogs, const Calculator* calcula
     });
     connect(&tape_, &TapeDocument::contentsChanged, this, &TFrame4::followText);
 
-
     tape_.setVisible(false);
     recordMode();
 }
@@ -83,14 +82,15 @@ void TFrame4::buildButtons() {
     connect(button1_, &QPushButton::clicked, this, &TFrame4::clearTape);
 
     auto* save = makeToolButton(this, "BitBtn1", tapeicons::save(), QStringLiteral("Tape speichern"), {66, 4, 26, 26});
-    auto* open = makeToolButton(this, "FileOpenDialog1", tapeicons::open(), QStringLiteral("Tape öffnen"), {94, 4, 26, 26});
+    auto* open =
+        makeToolButton(this, "FileOpenDialog1", tapeicons::open(), QStringLiteral("Tape öffnen"), {94, 4, 26, 26});
     auto* copy = makeToolButton(this, "SpeedButton3", tapeicons::copy(),
                                 QStringLiteral("Tape in die Zwischenablage kopieren"), {122, 4, 26, 26});
     auto* print = makeToolButton(this, "BitBtn2", tapeicons::print(), QStringLiteral("Tape drucken"), {150, 4, 26, 26});
-    speedButton1_ = makeToolButton(this, "SpeedButton1", tapeicons::edit(), QStringLiteral("Tape bearbeiten / Kommentar"),
-                                   {190, 4, 26, 26});
-    speedButton2_ = makeToolButton(this, "SpeedButton2", tapeicons::record(), QStringLiteral("Tape aufzeichnen"),
-                                   {218, 4, 26, 26});
+    speedButton1_ = makeToolButton(this, "SpeedButton1", tapeicons::edit(),
+                                   QStringLiteral("Tape bearbeiten / Kommentar"), {190, 4, 26, 26});
+    speedButton2_ =
+        makeToolButton(this, "SpeedButton2", tapeicons::record(), QStringLiteral("Tape aufzeichnen"), {218, 4, 26, 26});
     auto* word = new QToolButton(this);
     word->setObjectName(QStringLiteral("SpeedButton4"));
     word->setText(QStringLiteral("MS Word"));
@@ -128,7 +128,8 @@ void TFrame4::buildMenu() {
         sizes->addAction(QString::number(points), this, [this, points] { setSelectionSize(points); });
     QMenu* alignments = menu_->addMenu(QStringLiteral("Ausrichtung"));
     alignments->addAction(QStringLiteral("Rechts"), this, [this] { setParagraphAlignment(Tape::Alignment::Right); });
-    alignments->addAction(QStringLiteral("Zentriert"), this, [this] { setParagraphAlignment(Tape::Alignment::Center); });
+    alignments->addAction(QStringLiteral("Zentriert"), this,
+                          [this] { setParagraphAlignment(Tape::Alignment::Center); });
     alignments->addAction(QStringLiteral("Links"), this, [this] { setParagraphAlignment(Tape::Alignment::Left); });
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("Kommentar"), this, &TFrame4::commentStyle);
@@ -230,13 +231,12 @@ void TFrame4::dropText(const QString& text) { commands_.dropText(text); }
 
 void TFrame4::carryResult(const QString& text) { commands_.carryResult(text); }
 
-void TFrame4::mergeIntoSelection(const QTextCharFormat& format) {
-    richEdit_->mergeIntoSelection(format);
-}
+void TFrame4::mergeIntoSelection(const QTextCharFormat& format) { richEdit_->mergeIntoSelection(format); }
 
 void TFrame4::chooseFont() {
     QTextCharFormat chosen = richEdit_->currentCharFormat();
-    if (chosen.fontFamilies().toStringList().isEmpty()) chosen.setFontFamilies(QStringList{tape_.defaultFont().family()});
+    if (chosen.fontFamilies().toStringList().isEmpty())
+        chosen.setFontFamilies(QStringList{tape_.defaultFont().family()});
     const auto apply = [this](const QTextCharFormat& f) { mergeIntoSelection(f); };
     if (dialogs_.chooseFont(chosen, apply)) apply(chosen);
 }

@@ -43,10 +43,10 @@ public:
     void setFieldColour(const QColor& colour);
 
     // Panel commands.
-    void recordMode();   // SpeedButton2
-    void editMode();     // SpeedButton1
+    void recordMode();  // SpeedButton2
+    void editMode();    // SpeedButton1
     bool editing() const;
-    void clearTape();    // Button1 "Löschen"
+    void clearTape();  // Button1 "Löschen"
     bool canRestore() const { return commands_.canRestore(); }
     void restoreTape();  // "Tape (Alt-Backsp)"
     void saveTape();     // BitBtn1
