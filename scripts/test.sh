@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up and runs every test: the suite, the same suite under
+# Sets up and runs every test: the formatting check, the suite, the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short bounded run of each fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,6 +23,9 @@ run_suite() {
     exit 1
   fi
 }
+
+echo "== Formatierung =="
+bash scripts/format.sh --check
 
 echo "== Tests =="
 bash scripts/build.sh dev
