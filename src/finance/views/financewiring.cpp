@@ -70,37 +70,42 @@ protected:
 }  // namespace
 
 void TFinanzrechner::connectReactions() {
-    auto on = [this](auto* sender, auto signal, FinanceReaction (FinanceCalculator::*command)()) {
-        connect(sender, signal, this, [this, command] { run([this, command] { return (Finance.*command)(); }); });
+    // Commands are plain functions, not member-function pointers: GCC's address sanitizer misreads
+    // a member-function pointer captured in these nested lambdas.
+    using Reaction = FinanceReaction (*)(FinanceCalculator&);
+    using Step = void (*)(FinanceCalculator&);
+    auto on = [this](auto* sender, auto signal, Reaction command) {
+        connect(sender, signal, this, [this, command] { run([this, command] { return command(Finance); }); });
     };
-    auto onVoid = [this](auto* sender, auto signal, void (FinanceCalculator::*command)()) {
+    auto onVoid = [this](auto* sender, auto signal, Step command) {
         connect(sender, signal, this, [this, command] {
             run([this, command] {
-                (Finance.*command)();
+                command(Finance);
                 return FinanceReaction();
             });
         });
     };
-    on(Datum1, &QDateEdit::dateChanged, &FinanceCalculator::Datum1Change);
-    for (QDateEdit* d : {Datum3, Datum4, Datum6}) on(d, &QDateEdit::dateChanged, &FinanceCalculator::DateChange);
-    on(Datum5, &QDateEdit::dateChanged, &FinanceCalculator::Datum5Change);
+    on(Datum1, &QDateEdit::dateChanged, [](FinanceCalculator& f) { return f.Datum1Change(); });
+    for (QDateEdit* d : {Datum3, Datum4, Datum6})
+        on(d, &QDateEdit::dateChanged, [](FinanceCalculator& f) { return f.DateChange(); });
+    on(Datum5, &QDateEdit::dateChanged, [](FinanceCalculator& f) { return f.Datum5Change(); });
     // A date counts once its typing is finished, not at every digit.
     for (QDateEdit* d : {Datum1, Datum3, Datum4, Datum5, Datum6}) d->setKeyboardTracking(false);
-    on(Edit2, &QLineEdit::textEdited, &FinanceCalculator::Edit2Change);
-    on(Edit13, &QLineEdit::textEdited, &FinanceCalculator::Edit13Change);
-    on(Edit14, &QLineEdit::textEdited, &FinanceCalculator::Edit14Change);
-    on(Zins1, &QRadioButton::clicked, &FinanceCalculator::Zins1Click);
-    on(Zins2, &QRadioButton::clicked, &FinanceCalculator::Zins2Click);
-    on(vproz, &QCheckBox::clicked, &FinanceCalculator::vprozClick);
-    on(vproz2, &QCheckBox::clicked, &FinanceCalculator::vproz2Click);
-    on(BauFi, &QCheckBox::clicked, &FinanceCalculator::BauFiClick);
-    on(SpeedButton5, &QToolButton::clicked, &FinanceCalculator::SpeedButton5Click);
-    onVoid(SpeedButton7, &QToolButton::clicked, &FinanceCalculator::SpeedButton7Click);
-    onVoid(SpeedButton8, &QToolButton::clicked, &FinanceCalculator::SpeedButton8Click);
-    onVoid(SpeedButton1, &QToolButton::clicked, &FinanceCalculator::AddRow);
-    onVoid(Button1, &QPushButton::clicked, &FinanceCalculator::AddRow);
-    onVoid(SpeedButton6, &QToolButton::clicked, &FinanceCalculator::DeleteLastRow);
-    onVoid(Button2, &QPushButton::clicked, &FinanceCalculator::DeleteLastRow);
+    on(Edit2, &QLineEdit::textEdited, [](FinanceCalculator& f) { return f.Edit2Change(); });
+    on(Edit13, &QLineEdit::textEdited, [](FinanceCalculator& f) { return f.Edit13Change(); });
+    on(Edit14, &QLineEdit::textEdited, [](FinanceCalculator& f) { return f.Edit14Change(); });
+    on(Zins1, &QRadioButton::clicked, [](FinanceCalculator& f) { return f.Zins1Click(); });
+    on(Zins2, &QRadioButton::clicked, [](FinanceCalculator& f) { return f.Zins2Click(); });
+    on(vproz, &QCheckBox::clicked, [](FinanceCalculator& f) { return f.vprozClick(); });
+    on(vproz2, &QCheckBox::clicked, [](FinanceCalculator& f) { return f.vproz2Click(); });
+    on(BauFi, &QCheckBox::clicked, [](FinanceCalculator& f) { return f.BauFiClick(); });
+    on(SpeedButton5, &QToolButton::clicked, [](FinanceCalculator& f) { return f.SpeedButton5Click(); });
+    onVoid(SpeedButton7, &QToolButton::clicked, [](FinanceCalculator& f) { f.SpeedButton7Click(); });
+    onVoid(SpeedButton8, &QToolButton::clicked, [](FinanceCalculator& f) { f.SpeedButton8Click(); });
+    onVoid(SpeedButton1, &QToolButton::clicked, [](FinanceCalculator& f) { f.AddRow(); });
+    onVoid(Button1, &QPushButton::clicked, [](FinanceCalculator& f) { f.AddRow(); });
+    onVoid(SpeedButton6, &QToolButton::clicked, [](FinanceCalculator& f) { f.DeleteLastRow(); });
+    onVoid(Button2, &QPushButton::clicked, [](FinanceCalculator& f) { f.DeleteLastRow(); });
     connect(SpeedButton2, &QToolButton::clicked, this,
             [this] { run([this] { return Finance.Scenarios.SpeedButton2Click(Finance, *settings_); }); });
     connect(SpeedButton3, &QToolButton::clicked, this,

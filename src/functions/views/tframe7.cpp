@@ -107,12 +107,14 @@ void TFrame7::connectControls() {
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { run([this] { panel_.SpeedButton1Click(); }, false); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { run([this] { panel_.SpeedButton2Click(); }, false); });
     connect(SpeedButton3, &QToolButton::clicked, this, &TFrame7::helpRequested);
-    auto step = [this](void (FunctionPanel::*command)()) {
-        run([this, command] { (panel_.*command)(); }, false);
+    // A plain function, not a member-function pointer: GCC's address sanitizer misreads one
+    // captured in these nested lambdas.
+    auto step = [this](void (*command)(FunctionPanel&)) {
+        run([this, command] { command(panel_); }, false);
         ComboBox1->setFocus();
     };
-    connect(Rueck, &QToolButton::clicked, this, [step] { step(&FunctionPanel::RueckClick); });
-    connect(Vor, &QToolButton::clicked, this, [step] { step(&FunctionPanel::VorClick); });
+    connect(Rueck, &QToolButton::clicked, this, [step] { step([](FunctionPanel& p) { p.RueckClick(); }); });
+    connect(Vor, &QToolButton::clicked, this, [step] { step([](FunctionPanel& p) { p.VorClick(); }); });
     connect(ComboBox1, &QComboBox::activated, this, [this](int index) {
         if (!rendering_) run([this, index] { panel_.ComboBox1Select(index); }, false);
     });
