@@ -23,19 +23,22 @@ WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    measure();
 }
 
+// Measuring makes menu bars, which is dear at start-up with several headings: it waits until a
+// size is asked for or the bar is shown, and then happens once for all headings added so far.
 QMenu* WrappingMenuBar::addMenu(const QString& title) {
     auto* menu = new QMenu(title, this);
     menus_.append(menu);
-    measure();
-    reflow();
+    measured_ = false;
+    laidOut_ = false;
+    if (isVisible()) reflow();
     updateGeometry();
     return menu;
 }
 
-QList<QMenuBar*> WrappingMenuBar::rows() const {
+QList<QMenuBar*> WrappingMenuBar::rows() {
+    if (!laidOut_) reflow();
     QList<QMenuBar*> used;
     for (QMenuBar* row : rows_)
         if (!row->actions().isEmpty()) used.append(row);
@@ -44,19 +47,22 @@ QList<QMenuBar*> WrappingMenuBar::rows() const {
 
 // A bar with one heading tells its width with all the style's margins. Headings side by side share
 // those margins once, which a bar with every heading shows.
-void WrappingMenuBar::measure() {
+void WrappingMenuBar::measure() const {
+    if (measured_) return;
+    measured_ = true;
     QMenuBar probe;
     probe.setNativeMenuBar(false);
     probe.setFont(rows_.first()->font());
+    QMenuBar alone;
+    alone.setNativeMenuBar(false);
+    alone.setFont(probe.font());
     headingWidths_.clear();
     int sum = 0;
     for (QMenu* menu : menus_) {
         probe.addAction(menu->menuAction());
-        QMenuBar alone;
-        alone.setNativeMenuBar(false);
-        alone.setFont(probe.font());
         alone.addAction(menu->menuAction());
         headingWidths_.push_back(alone.sizeHint().width());
+        alone.removeAction(menu->menuAction());
         sum += headingWidths_.back();
     }
     const int n = static_cast<int>(menus_.size());
@@ -66,6 +72,7 @@ void WrappingMenuBar::measure() {
 }
 
 std::vector<int> WrappingMenuBar::rowsFor(int width) const {
+    measure();
     std::vector<int> rowOf;
     int row = 0, used = 0;
     for (int w : headingWidths_) {
@@ -90,11 +97,13 @@ int WrappingMenuBar::heightForWidth(int width) const {
 QSize WrappingMenuBar::sizeHint() const { return {width(), heightForWidth(width())}; }
 
 QSize WrappingMenuBar::minimumSizeHint() const {
+    measure();
     const int widest = headingWidths_.empty() ? 0 : *std::max_element(headingWidths_.begin(), headingWidths_.end());
     return {widest, rowHeight_};
 }
 
 void WrappingMenuBar::reflow() {
+    laidOut_ = true;
     const std::vector<int> rowOf = rowsFor(width());
     const int rowCount = rowOf.empty() ? 1 : rowOf.back() + 1;
     const bool rowsChanged = rowCount != rows().size();
@@ -114,6 +123,11 @@ void WrappingMenuBar::reflow() {
     if (rowsChanged) updateGeometry();  // the window grows or shrinks by the rows
 }
 
+void WrappingMenuBar::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!laidOut_) reflow();
+}
+
 void WrappingMenuBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     reflow();
@@ -122,7 +136,7 @@ void WrappingMenuBar::resizeEvent(QResizeEvent* event) {
 void WrappingMenuBar::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        measure();
+        measured_ = false;
         reflow();
         updateGeometry();
     }

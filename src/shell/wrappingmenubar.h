@@ -20,7 +20,7 @@ public:
     QMenu* addMenu(const QString& title);
     const QList<QMenu*>& menus() const { return menus_; }
     // The rows in use, top to bottom; each is an ordinary menu bar holding some of the headings.
-    QList<QMenuBar*> rows() const;
+    QList<QMenuBar*> rows();
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -28,19 +28,23 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     // The row of each heading at the given width: as many headings per row as fit.
     std::vector<int> rowsFor(int width) const;
-    void measure();
+    void measure() const;
     void reflow();
 
     QList<QMenu*> menus_;
     QList<QMenuBar*> rows_;
-    std::vector<int> headingWidths_;  // width of a bar holding this heading alone
-    int sharedWidth_ = 0;             // what two neighbouring headings' bars have in common
-    int rightMargin_ = 0;
-    int rowHeight_ = 0;
+    // Measurements, taken when first needed after a change.
+    mutable bool measured_ = false;
+    mutable std::vector<int> headingWidths_;  // width of a bar holding this heading alone
+    mutable int sharedWidth_ = 0;             // what two neighbouring headings' bars have in common
+    mutable int rightMargin_ = 0;
+    mutable int rowHeight_ = 0;
+    bool laidOut_ = false;  // the rows hold the headings as the current width wants
 };
