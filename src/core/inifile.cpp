@@ -109,6 +109,7 @@ void IniFile::parseLine(qsizetype begin, qsizetype end, qsizetype next) {
         Section section;
         section.name = decodeText(trimmed(text.sliced(1, (close < 0 ? text.size() : close) - 1)));
         section.header = line;
+        indexSection(section.name, sections_.size());
         sections_.push_back(std::move(section));
         return;
     }
@@ -156,10 +157,12 @@ bool IniFile::isBlank(const Line& line) const {
     return !line.changed && trimmed(QByteArrayView(source_).sliced(line.begin, line.size)).isEmpty();
 }
 
+// Files with a thousand financial scenarios have a thousand sections: looked up by name, not walked.
+void IniFile::indexSection(const QString& name, size_t index) { sectionIndex_.try_emplace(name.toCaseFolded(), index); }
+
 const IniFile::Section* IniFile::findSection(QStringView name) const {
-    for (const Section& s : sections_)
-        if (sameName(s.name, name)) return &s;
-    return nullptr;
+    const auto found = sectionIndex_.find(name.toString().toCaseFolded());
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniFile::Line* IniFile::findKey(const Section& section, QStringView key) const {
@@ -266,13 +269,13 @@ QStringList IniFile::readList(QStringView section) const {
 // ---- Writing ----
 
 IniFile::Section& IniFile::sectionForWriting(QStringView name) {
-    for (Section& s : sections_)
-        if (sameName(s.name, name)) return s;
+    if (const Section* existing = findSection(name)) return sections_[static_cast<size_t>(existing - sections_.data())];
     Section section;
     section.name = name.toString();
     section.name.replace(u'\r', u' ').replace(u'\n', u' ');
     section.header.changed = true;
     section.header.text = u'[' + section.name + u']';
+    indexSection(section.name, sections_.size());
     sections_.push_back(std::move(section));
     return sections_.back();
 }
@@ -336,7 +339,9 @@ void IniFile::writeList(QStringView section, const QStringList& entries) {
 }
 
 void IniFile::eraseSection(QStringView section) {
-    std::erase_if(sections_, [&](const Section& s) { return sameName(s.name, section); });
+    if (std::erase_if(sections_, [&](const Section& s) { return sameName(s.name, section); }) == 0) return;
+    sectionIndex_.clear();
+    for (size_t i = 0; i < sections_.size(); ++i) indexSection(sections_[i].name, i);
 }
 
 void IniFile::setKeyOrder(QStringView section, const QStringList& order) {

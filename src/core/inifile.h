@@ -14,6 +14,7 @@
 #include <QStringView>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class IniFile {
@@ -88,6 +89,7 @@ private:
         QStringList keys;
     };
 
+    void indexSection(const QString& name, size_t index);
     const Section* findSection(QStringView name) const;
     Section& sectionForWriting(QStringView section);
     const Line* findKey(const Section& section, QStringView key) const;
@@ -107,6 +109,7 @@ private:
     QByteArray source_;          // the file as read
     std::vector<Line> prelude_;  // lines before the first header
     std::vector<Section> sections_;
+    std::unordered_map<QString, size_t> sectionIndex_;  // case-folded name → first section of that name
     std::vector<KeyOrder> orders_;
     bool utf8_ = false;
 };

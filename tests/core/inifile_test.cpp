@@ -167,6 +167,10 @@ TEST(IniFile, WritingKeepsEveryOtherLineByteForByte) {
               "0=Euro  Zeile\r\n");
     ini.eraseSection(u"CONFIG");
     EXPECT_EQ(ini.sectionNames(), (QStringList{"Finanzrechner", "Waehrung"})) << "every section of the name";
+    EXPECT_EQ(ini.readString(u"WAEHRUNG", u"0", {}), QStringLiteral("Euro  Zeile")) << "sections after it still found";
+    ini.writeInteger(u"config", u"nk", 2);
+    EXPECT_EQ(ini.sectionNames(), (QStringList{"Finanzrechner", "Waehrung", "config"})) << "written anew at the end";
+    EXPECT_EQ(ini.readInteger(u"Config", u"nk", 0), 2);
 }
 
 TEST(IniFile, NewKeysTakeTheDeclaredOrderWhoeverWritesThemFirst) {
