@@ -6,6 +6,7 @@
 #include "panels/taxpanel.h"
 #include "panels/trigpanel.h"
 #include "support/memorytape.h"
+#include "support/presskeys.h"
 #include "support/qtprinters.h"
 #include "support/scripteddialogs.h"
 
@@ -59,26 +60,7 @@ protected:
         tax.setBeeper(&beeper);
     }
 
-    // Keys as the user presses them: digits and "," type, + - x / =, "±" sign, "p" π,
-    // "U" Rückgängig, "C" Löschen; blanks are ignored.
-    void press(const QString& keys) {
-        for (QChar k : keys) {
-            switch (k.unicode()) {
-            case u' ': break;
-            case u',': calc.EnterDigit(u'.'); break;
-            case u'+':
-            case u'-':
-            case u'x':
-            case u'/': calc.PressOperator(k); break;
-            case u'=': calc.PressEquals(); break;
-            case u'±': calc.ChangeSign(); break;
-            case u'p': calc.EnterPi(); break;
-            case u'U': calc.Undo(); break;
-            case u'C': calc.ClearFields(); break;
-            default: ASSERT_TRUE(k.isDigit()) << "unknown key " << QString(k).toStdString(); calc.EnterDigit(k);
-            }
-        }
-    }
+    void press(const QString& keys) { pressKeys(calc, keys); }
 
     QStringList fields() const { return {calc.Label1, calc.Label4, calc.Label3, calc.Label2}; }
     long double operand1() const { return numtext::valValue(calc.Operand1Text); }
