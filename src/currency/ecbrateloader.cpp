@@ -21,7 +21,7 @@ QString EcbRateLoader::serverErrorReason(int httpStatus) {
 
 EcbRateLoader::EcbRateLoader(QObject* parent) : QObject(parent) {
     deadline_.setSingleShot(true);
-    connect(&deadline_, &QTimer::timeout, this, [this] { fail(timeoutReason(timeoutMs_)); });
+    connect(&deadline_, &QTimer::timeout, this, [this] { fail(timeoutReason(deadline_.interval())); });
 }
 
 EcbRateLoader::~EcbRateLoader() { abort(); }
