@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang clang-format libclang-rt-14-dev
   fonts-liberation xvfb xauth
+  desktop-file-utils appstream dpkg-dev file librsvg2-bin
 )
 if [[ "${KALKULO_WITH_OFFICE:-1}" == 1 ]]; then
   packages+=(libreoffice-writer-nogui)

@@ -2,6 +2,7 @@
 
 #include "shell/appcontext.h"
 #include "shell/tform1.h"
+#include "shell/webwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <cstdio>
@@ -52,7 +54,12 @@ void TestInputHook::step() {
     const qsizetype blank = line.indexOf(u' ');
     const QString command = blank < 0 ? line : line.left(blank);
     const QString argument = blank < 0 ? QString() : line.mid(blank + 1);
-    if (perform(command, argument)) ++next_;
+    // The line counts as done before it runs: a dialog it opens runs a nested event loop, in which
+    // the following lines ("answer …") must come next. A line that has to wait is taken back.
+    // Qt never fires a timer again while its own timeout runs; a restarted one is a new timer.
+    timer_.start();
+    ++next_;
+    if (!perform(command, argument)) --next_;
 }
 
 bool TestInputHook::perform(const QString& command, const QString& argument) {
@@ -72,7 +79,17 @@ bool TestInputHook::perform(const QString& command, const QString& argument) {
     else if (command == u"click") return click(argument);
     else if (command == u"tape-on" && !window.panelLayout().TapeShown) window.ToggleTape();
     else if (command == u"quit") window.close();
+    else if (command == u"help") showHelp();
     return true;
+}
+
+void TestInputHook::showHelp() {
+    WebWindow& web = context_->webWindow();
+    web.ShowHelp();
+    TForm3* form = web.form();
+    if (!form) return report("help none");
+    WebPages& pages = form->pages();
+    report(QByteArray("help ") + (pages.browser() ? "browser " : "nobrowser ") + pages.Texts[2].toUtf8());
 }
 
 bool TestInputHook::answer(const QString& button) {
@@ -80,6 +97,8 @@ bool TestInputHook::answer(const QString& button) {
     if (!dialog) return false;
     for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
         if (QString(b->text()).remove(u'&') == button) {
+            const auto* box = qobject_cast<QMessageBox*>(dialog);
+            report("answered " + button.toUtf8() + ": " + (box ? box->text() : QString()).simplified().toUtf8());
             b->click();
             return true;
         }

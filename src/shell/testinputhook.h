@@ -9,8 +9,10 @@
 //   click <path>           clicks a shown button, e.g. "Button16" or "Frame41/Button1"
 //   tape-on                shows the Tape panel when it is hidden
 //   quit                   closes the main window as the user would
+//   help                   opens the help page as F1 does and reports "help browser|nobrowser <file>"
 // It reports on standard output: "ready <lines> <digest>" once the program is up, and around every
-// journal write "flushing <lines> <digest>" and "flushed". The digest covers every line's text,
+// journal write "flushing <lines> <digest>" and "flushed", and for every answered message box
+// "answered <button>: <text>". The digest covers every line's text,
 // alignment and formatting, read from the Tape itself.
 #include <QObject>
 #include <QStringList>
@@ -39,6 +41,7 @@ private:
     // Carries out one line; false when it has to wait for the program.
     bool perform(const QString& command, const QString& argument);
     bool answer(const QString& button);
+    void showHelp();
     bool click(const QString& path);
     void sendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers);
     void report(const QByteArray& line);

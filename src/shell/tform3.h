@@ -21,7 +21,7 @@ class WebBrowserView;
 // What the window takes from the program that opens it.
 struct WebWindowSetup {
     QString startDirectory;    // the working directory at start
-    QString programDirectory;  // the program's folder, with its own copy of the help page
+    QString programDirectory;  // the folder of the program's own copy of the help page
     QString iniPath;           // the settings file
     QColor windowColour = QColor(0xc0c0c0);
     QColor fieldColour = Qt::white;

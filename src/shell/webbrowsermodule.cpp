@@ -1,5 +1,6 @@
 #include "shell/webbrowsermodule.h"
 
+#include "shell/programfiles.h"
 #include "shell/webbrowserplugin.h"
 
 #include <QCoreApplication>
@@ -8,8 +9,10 @@
 #include <QPluginLoader>
 #include <unistd.h>
 
-QString WebBrowserModule::besideProgram() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
+QString WebBrowserModule::ofProgram() {
+    const QString name = QString::fromLatin1(FileName);
+    const QString found = programfiles::find(name, programfiles::Kind::Module);
+    return found.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(name) : found;
 }
 
 WebBrowserModule::WebBrowserModule(QString path) : path_(std::move(path)) {}

@@ -1,6 +1,6 @@
 #pragma once
-// The browser module, loaded from the program's folder the first time a page is wanted. It stays
-// loaded until the program ends: a web engine cannot be unloaded.
+// The browser module, loaded the first time a page is wanted. It stays loaded until the program
+// ends: a web engine cannot be unloaded.
 #include <QString>
 
 class QPluginLoader;
@@ -9,8 +9,9 @@ class WebBrowserFactory;
 class WebBrowserModule {
 public:
     static constexpr const char* FileName = "kalkulo_webbrowser.so";
-    // The module beside the running program.
-    static QString besideProgram();
+    // The running program's module: beside it in the build folder, else in its installed folder
+    // (see programfiles.h); where it would lie beside the program when it is in neither.
+    static QString ofProgram();
 
     explicit WebBrowserModule(QString path);
     ~WebBrowserModule();

@@ -2,13 +2,14 @@
 
 #include "core/dialogs.h"
 #include "shell/aboutbox.h"
+#include "shell/programfiles.h"
 #include "shell/referencetexts.h"
 #include "shell/tform1.h"
 #include "shell/wrappingmenubar.h"
 #include "tape/tapedocument.h"
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
@@ -47,7 +48,8 @@ void WebWindow::addMenus() {
 WebWindowSetup WebWindow::setup() const {
     WebWindowSetup s;
     s.startDirectory = startDirectory_;
-    s.programDirectory = QCoreApplication::applicationDirPath();
+    const QString help = programfiles::find(WebPages::HelpFileName, programfiles::Kind::Data);
+    if (!help.isEmpty()) s.programDirectory = QFileInfo(help).path();
     s.iniPath = iniPath_;
     s.windowColour = main_.palette().color(QPalette::Window);
     s.fieldColour = TapeDocument::fromBgr(main_.FieldColour);

@@ -15,7 +15,7 @@ class WebWindow : public QObject {
 public:
     // `startDirectory` and `iniPath` as taken at start; `modulePath` is the browser module.
     WebWindow(Dialogs& dialogs, TForm1& mainWindow, QString startDirectory, QString iniPath,
-              QString modulePath = WebBrowserModule::besideProgram());
+              QString modulePath = WebBrowserModule::ofProgram());
 
     // Adds the "Internet" and "Hilfe" headings to the main window's menu bar.
     void addMenus();
