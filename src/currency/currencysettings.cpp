@@ -25,7 +25,8 @@ void CurrencySettings::load(const IniFile& ini, bool firstRun) {
     if (ini.keyExists(NamesSection, u"0")) {
         c.Names = ini.readList(NamesSection);
         c.Rates.clear();
-        for (int i = 0; i < c.Names.size(); ++i) c.Rates.append(ini.readString(RatesSection, QString::number(i), Missing));
+        for (int i = 0; i < c.Names.size(); ++i)
+            c.Rates.append(ini.readString(RatesSection, QString::number(i), Missing));
     }
     // Read whole, not as a byte: 300 must not come back as 44. 255 ("none") lies beyond any
     // ordinary list and so falls back to entry 0.

@@ -82,7 +82,8 @@ void RateDialog::RefreshFromConverter() {
     const QString chosen = Names.value(ChosenIndex);
     const QStringList& now = converter_.Names;
     int index = -1;
-    if (ChosenIndex >= 0) index = now.value(ChosenIndex) == chosen ? ChosenIndex : static_cast<int>(now.indexOf(chosen));
+    if (ChosenIndex >= 0)
+        index = now.value(ChosenIndex) == chosen ? ChosenIndex : static_cast<int>(now.indexOf(chosen));
     Names = now;
     ChosenIndex = index;
     if (Edit1ReadOnly || index < 0) showChosenRate();

@@ -25,14 +25,14 @@ public:
     bool SpeedButton2Enabled = false;  // "Übernehmen"
     bool SpeedButton4Enabled = true;   // "EZB-Kurse laden"
     QString Label4;                    // what the loading of reference rates is doing
-    bool FocusRate = false;  // the rate field takes the focus with its text selected; the view resets it
+    bool FocusRate = false;            // the rate field takes the focus with its text selected; the view resets it
 
     // ---- Commands ----
     // The dialog is shown: the converter's names, nothing chosen.
     void Open();
     void ChooseCurrency(int index);
-    void EditRate();                         // SpeedButton1 "Kurs bearbeiten"
-    void RateEdited(const QString& text);    // any change of the editable rate field
+    void EditRate();                       // SpeedButton1 "Kurs bearbeiten"
+    void RateEdited(const QString& text);  // any change of the editable rate field
     // SpeedButton2 "Übernehmen". True when the converter's list changed.
     bool TakeOver();
     // The converter's list may have changed: its names again, the chosen currency kept by name,

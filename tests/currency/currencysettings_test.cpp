@@ -45,19 +45,50 @@ TEST(CurrencySettingsTest, StoredStatesComeBackWithTheirFallBacks) {
         int selected, direction;
         QString secondCode, shownRate;
     } cases[] = {
-        {"a stored list", "[Config]\nKursIndex=1\naktiv=1\n[Waehrung]\n0=\x80,Euro\n1=$, USDollar\n[Kurse]\n0=1.0\n1=1.0856\n",
-         {"€,Euro", "$, USDollar"}, {"1.0", "1.0856"}, 1, 1, "€", "1.0856"},
-        {"fewer rates than names", "[Waehrung]\n0=\x80,Euro\n1=A,a\n2=B,b\n[Kurse]\n0=1.0\n",
-         {"€,Euro", "A,a", "B,b"}, {"1.0", "N/A", "N/A"}, 0, 2, "€", "1.0"},
-        {"a gap ends the list", "[Waehrung]\n0=\x80,Euro\n1=A,a\n3=C,c\n[Kurse]\n0=1\n1=2\n3=4\n",
-         {"€,Euro", "A,a"}, {"1", "2"}, 0, 2, "€", "1"},
-        {"no entry 0 keeps the built-in list", "[Config]\nKursIndex=3\n[Waehrung]\n1=A,a\n",
-         builtIn, {}, 3, 2, "€", "1.612"},
+        {"a stored list",
+         "[Config]\nKursIndex=1\naktiv=1\n[Waehrung]\n0=\x80,Euro\n1=$, USDollar\n[Kurse]\n0=1.0\n1=1.0856\n",
+         {"€,Euro", "$, USDollar"},
+         {"1.0", "1.0856"},
+         1,
+         1,
+         "€",
+         "1.0856"},
+        {"fewer rates than names",
+         "[Waehrung]\n0=\x80,Euro\n1=A,a\n2=B,b\n[Kurse]\n0=1.0\n",
+         {"€,Euro", "A,a", "B,b"},
+         {"1.0", "N/A", "N/A"},
+         0,
+         2,
+         "€",
+         "1.0"},
+        {"a gap ends the list",
+         "[Waehrung]\n0=\x80,Euro\n1=A,a\n3=C,c\n[Kurse]\n0=1\n1=2\n3=4\n",
+         {"€,Euro", "A,a"},
+         {"1", "2"},
+         0,
+         2,
+         "€",
+         "1"},
+        {"no entry 0 keeps the built-in list",
+         "[Config]\nKursIndex=3\n[Waehrung]\n1=A,a\n",
+         builtIn,
+         {},
+         3,
+         2,
+         "€",
+         "1.612"},
         {"index equal to the count", "[Config]\nKursIndex=7\n", builtIn, {}, 0, 2, "€", "1.0"},
         {"255 is no selection", "[Config]\nKursIndex=255\n", builtIn, {}, 0, 2, "€", "1.0"},
         {"negative index", "[Config]\nKursIndex=-1\n", builtIn, {}, 0, 2, "€", "1.0"},
-        {"empty base code takes entry 0's abbreviation", "[Config]\nKursIndex=4\nwaehr1=\n[Waehrung]\n0=EUR,Euro\n"
-         "1=CHF,Fr.\n[Kurse]\n0=1\n1=0.9781\n", {"EUR,Euro", "CHF,Fr."}, {"1", "0.9781"}, 0, 2, "EUR", "1"},
+        {"empty base code takes entry 0's abbreviation",
+         "[Config]\nKursIndex=4\nwaehr1=\n[Waehrung]\n0=EUR,Euro\n"
+         "1=CHF,Fr.\n[Kurse]\n0=1\n1=0.9781\n",
+         {"EUR,Euro", "CHF,Fr."},
+         {"1", "0.9781"},
+         0,
+         2,
+         "EUR",
+         "1"},
         {"direction out of range", "[Config]\naktiv=9\n", builtIn, {}, 0, 2, "€", "1.0"},
     };
     for (const auto& c : cases) {
@@ -95,7 +126,8 @@ TEST(CurrencySettingsTest, AFirstRunWritesTheBuiltInListWithMarksSelected) {
     EXPECT_EQ(config(written, "aktiv"), "1");
     EXPECT_EQ(config(written, "w_einf"), "1");
     EXPECT_EQ(written.readList(u"Waehrung"), run.conv.Names);
-    EXPECT_EQ(written.readList(u"Kurse"), (QStringList{"1.0", "1.95583", "6.55957", "1.612", "1.646", "121.882", "3.598"}));
+    EXPECT_EQ(written.readList(u"Kurse"),
+              (QStringList{"1.0", "1.95583", "6.55957", "1.612", "1.646", "121.882", "3.598"}));
     EXPECT_TRUE(bytes.contains("0=\x80,Euro\r\n")) << "the euro sign is one Windows-1252 byte";
     const QStringList keys = written.keys(u"Config");
     EXPECT_EQ(keys.count("KursIndex"), 1);
@@ -105,7 +137,7 @@ TEST(CurrencySettingsTest, AFirstRunWritesTheBuiltInListWithMarksSelected) {
 
 TEST(CurrencySettingsTest, ShutdownWritesAsManyRatesAsNamesAndNoSelectionAs255) {
     SettingsRig run("[Waehrung]\n0=\x80,Euro\n1=A,a\n2=B,b\n[Kurse]\n0=1.0\n");
-    run.conv.Rates.removeLast();  // one rate too few after the "N/A"s ...
+    run.conv.Rates.removeLast();   // one rate too few after the "N/A"s ...
     run.conv.Names.append("C,c");  // ... and a name without any
     run.conv.SelectedIndex = -1;
     const IniFile written = IniFile::parse(run.shutdown());

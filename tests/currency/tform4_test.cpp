@@ -47,8 +47,8 @@ TEST_F(TForm4Test, ControlsCarryTheirNamesTextsAndStates) {
         auto* w = form.findChild<QWidget*>(t.name);
         ASSERT_NE(w, nullptr) << t.name;
         EXPECT_TRUE(form.rect().contains(w->geometry())) << t.name;
-        const QString text = qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                      : qobject_cast<QPushButton*>(w)->text();
+        const QString text =
+            qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text() : qobject_cast<QPushButton*>(w)->text();
         EXPECT_EQ(text, QString::fromUtf8(t.text)) << t.name;
     }
     EXPECT_EQ(form.Label1->text().split(u'\n'),
