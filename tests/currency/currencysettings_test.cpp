@@ -118,23 +118,6 @@ TEST(CurrencySettingsTest, AStoredDirectionConvertsTheStoredSelectionFromOne) {
     EXPECT_EQ(run.conv.ConverterResultText, "1.95583");
 }
 
-TEST(CurrencySettingsTest, AFirstRunWritesTheBuiltInListWithMarksSelected) {
-    SettingsRig run;
-    const QByteArray bytes = run.shutdown();
-    const IniFile written = IniFile::parse(bytes);
-    EXPECT_EQ(config(written, "KursIndex"), "1");
-    EXPECT_EQ(config(written, "aktiv"), "1");
-    EXPECT_EQ(config(written, "w_einf"), "1");
-    EXPECT_EQ(written.readList(u"Waehrung"), run.conv.Names);
-    EXPECT_EQ(written.readList(u"Kurse"),
-              (QStringList{"1.0", "1.95583", "6.55957", "1.612", "1.646", "121.882", "3.598"}));
-    EXPECT_TRUE(bytes.contains("0=\x80,Euro\r\n")) << "the euro sign is one Windows-1252 byte";
-    const QStringList keys = written.keys(u"Config");
-    EXPECT_EQ(keys.count("KursIndex"), 1);
-    EXPECT_LT(keys.indexOf("KursIndex"), keys.indexOf("d_form")) << "in the file's key order";
-    EXPECT_LT(keys.indexOf("aktiv"), keys.indexOf("w_einf"));
-}
-
 TEST(CurrencySettingsTest, ShutdownWritesAsManyRatesAsNamesAndNoSelectionAs255) {
     SettingsRig run("[Waehrung]\n0=\x80,Euro\n1=A,a\n2=B,b\n[Kurse]\n0=1.0\n");
     run.conv.Rates.removeLast();   // one rate too few after the "N/A"s ...
@@ -149,16 +132,4 @@ TEST(CurrencySettingsTest, ShutdownWritesAsManyRatesAsNamesAndNoSelectionAs255) 
     const IniFile shorter = IniFile::parse(run.shutdown());
     EXPECT_EQ(shorter.readList(u"Kurse"), QStringList{"1.0"}) << "surplus rates go";
     EXPECT_FALSE(shorter.keyExists(u"Kurse", u"1"));
-}
-
-TEST(CurrencySettingsTest, OldListKeysGoWhenTheListShrinks) {
-    const char* file = "[Config]\nKursIndex=2\n[Waehrung]\n0=\x80,Euro\n1=A,a\n2=B,b\n[Kurse]\n0=1\n1=2\n2=3\n";
-    SettingsRig run(file);
-    IniFile ini = IniFile::parse(file);
-    run.conv.Names.removeLast();
-    run.currencyKeys.save(ini);
-    EXPECT_EQ(ini.readList(u"Waehrung"), (QStringList{"€,Euro", "A,a"}));
-    EXPECT_FALSE(ini.keyExists(u"Waehrung", u"2"));
-    EXPECT_FALSE(ini.keyExists(u"Kurse", u"2"));
-    EXPECT_EQ(ini.sectionNames().count("Waehrung"), 1);
 }

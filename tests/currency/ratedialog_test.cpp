@@ -131,12 +131,3 @@ TEST_F(RateDialogTest, TheListFollowsTheConverterByName) {
     EXPECT_EQ(dialog.ChosenIndex, -1) << "a deleted currency is no longer chosen";
     EXPECT_TRUE(dialog.Edit1.isEmpty());
 }
-
-TEST_F(RateDialogTest, LoadingReferenceRatesSwitchesItsButtonAndLabel) {
-    dialog.SetEcbLoading(true);
-    EXPECT_FALSE(dialog.SpeedButton4Enabled);
-    EXPECT_EQ(dialog.Label4, "Lade EZB-Kurse …");
-    dialog.SetEcbLoading(false);
-    EXPECT_TRUE(dialog.SpeedButton4Enabled);
-    EXPECT_TRUE(dialog.Label4.isEmpty());
-}

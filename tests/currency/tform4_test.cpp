@@ -93,13 +93,6 @@ TEST_F(TForm4Test, APastedRateIsCleanedAndTakenOver) {
     EXPECT_EQ(form.Edit1->text(), "1.4567");
 }
 
-TEST_F(TForm4Test, EditingWithoutACurrencyIsRefused) {
-    form.Open();
-    QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(dialogs.shown, QStringList{RateDialog::NoCurrencyMessage});
-    EXPECT_TRUE(form.Edit1->isReadOnly());
-}
-
 TEST_F(TForm4Test, TheReferenceRateSeam) {
     QSignalSpy requested(&form, &TForm4::ecbRatesRequested);
     QSignalSpy closed(&form, &TForm4::closed);

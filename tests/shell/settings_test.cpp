@@ -136,6 +136,7 @@ TEST_F(SettingsSessionTest, FirstRunStartsInCurrencyFormatAndWritesTheFileOnlyAt
         EXPECT_EQ(written.readString(u"Config", QString::fromLatin1(v.key), "-"), QString::fromUtf8(v.value)) << v.key;
     EXPECT_TRUE(readIni().contains("waehr=\x80\r\n")) << "the euro sign is one Windows-1252 byte";
     EXPECT_EQ(written.readList(u"Waehrung"), run.engines.converter.Names) << "the built-in currencies";
+    EXPECT_TRUE(readIni().contains("[Waehrung]\r\n0=\x80,Euro\r\n"));
     EXPECT_EQ(written.readList(u"Kurse").size(), 7);
     EXPECT_FALSE(QFile::exists(folder.filePath("~temp.rtf")));
 }
