@@ -38,6 +38,17 @@ void CurrencyConverter::StartFirstRun() {
     Convert();
 }
 
+void CurrencyConverter::StartStored(int selectedIndex) {
+    SelectedIndex = selectedIndex >= 0 && selectedIndex < Names.size() ? selectedIndex : 0;
+    if (calc_.SecondCurrencyCode.isEmpty()) {
+        SelectedIndex = 0;
+        calc_.SecondCurrencyCode = Abbreviation(0);
+    }
+    showSelection();
+    LeftRawText = QStringLiteral("1");
+    Convert();
+}
+
 // ---- Converting ----
 
 long double CurrencyConverter::rateAt(int index) const {

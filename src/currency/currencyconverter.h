@@ -65,6 +65,10 @@ public:
     // The state of a first run without a settings file: built-in list, direction 1, "DM, De. Mark"
     // selected, both currency codes "€", second-currency Tape line on, converted from "1".
     void StartFirstRun();
+    // The state read from the settings file (list, direction and codes already in place): an
+    // index outside the list selects entry 0, and so does an empty base code, which then becomes
+    // entry 0's abbreviation; then the selection is shown and converted from "1".
+    void StartStored(int selectedIndex);
 
     // ---- Converting ----
     void Convert();

@@ -1,6 +1,7 @@
 #include "shell/appcontext.h"
 
 #include "core/settingsfile.h"
+#include "shell/rateupdate.h"
 #include "shell/settingssession.h"
 #include "shell/tform1.h"
 #include "shell/webwindow.h"
@@ -29,6 +30,7 @@ AppContext::AppContext() {
     });
     webWindow_ = new WebWindow(dialogs_, *mainWindow_, QDir::currentPath(), IniPath());
     webWindow_->addMenus();
+    rateUpdate_ = new RateUpdate(engines_.converter, dialogs_, *mainWindow_, *webWindow_);
     // F1 asks for the page itself, the function panel for its section.
     QObject::connect(mainWindow_.get(), &TForm1::helpRequested, webWindow_, [this](const QString& anchor) {
         webWindow_->ShowHelp(anchor.isEmpty() ? QString() : u'#' + anchor);

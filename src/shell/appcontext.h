@@ -8,6 +8,7 @@
 
 class TForm1;
 class TFinanzrechner;
+class RateUpdate;
 class SettingsSession;
 class WebWindow;
 
@@ -26,6 +27,8 @@ public:
     // The "Internet" and "Hilfe" menus; ShowHelp("#Funktionen") serves the function panel.
     WebWindow& webWindow() { return *webWindow_; }
     CrashProtection& crashProtection() { return *crashProtection_; }
+    // "Kurse aktualisieren" and the rate dialog TForm4.
+    RateUpdate& rateUpdate() { return *rateUpdate_; }
 
 private:
     QtDialogs dialogs_;
@@ -34,5 +37,6 @@ private:
     std::unique_ptr<SettingsSession> settings_;
     TFinanzrechner* financeWindow_ = nullptr;  // owned by the main window
     WebWindow* webWindow_ = nullptr;           // owned by the main window
+    RateUpdate* rateUpdate_ = nullptr;         // owned by the main window
     std::unique_ptr<CrashProtection> crashProtection_;
 };

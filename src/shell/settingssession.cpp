@@ -12,6 +12,7 @@ SettingsSession::SettingsSession(Engines& engines, TForm1& window, Dialogs& dial
       dialogs_(dialogs),
       path_(std::move(path)),
       calculator_(engines.calculator),
+      currency_(engines.converter),
       windowSettings_(engines, window),
       units_(engines.units),
       tax_(engines.tax),
@@ -21,6 +22,7 @@ SettingsSession::SettingsSession(Engines& engines, TForm1& window, Dialogs& dial
     // In the order of the [Config] keys they own; the sections of other windows last.
     registry_.add(windowSettings_.layout);
     registry_.add(calculator_);
+    registry_.add(currency_);  // after the currency codes: an empty base code comes from the list
     registry_.add(windowSettings_.position);
     registry_.add(units_);
     registry_.add(tapeExport_);
@@ -40,8 +42,6 @@ std::unique_ptr<SettingsFile> SettingsSession::openFile(const QString& path) {
 void SettingsSession::start() {
     startFile_ = openFile(path_);
     const SettingsFile& file = *startFile_;
-    // The converter starts with its built-in currencies and rates; the stored codes follow.
-    engines_.converter.StartFirstRun();
     registry_.load(file.ini, file.firstRun());
     windowSettings_.startUp();
     unreadableAtStart_ = file.state() == SettingsFile::State::Unreadable;

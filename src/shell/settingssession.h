@@ -3,6 +3,7 @@
 // closes, in one transaction with every owner's keys. A file that cannot be read is reported once
 // and left as it is; the run then starts with the first-run values.
 #include "core/calculatorsettings.h"
+#include "currency/currencysettings.h"
 #include "functions/functionsettings.h"
 #include "panels/taxsettings.h"
 #include "panels/unitsettings.h"
@@ -48,6 +49,7 @@ private:
     bool unreadableAtStart_ = false;
     bool saved_ = false;
     CalculatorSettings calculator_;
+    CurrencySettings currency_;
     MainWindowSettings windowSettings_;
     UnitSettings units_;
     TaxSettings tax_;

@@ -82,6 +82,9 @@ void TForm1::buildMenus() {
     Waehr2->setCheckable(true);
     connect(Waehr2, &QAction::triggered, this,
             [this] { run([this] { calc_.InsertSecondCurrency = calc_.InsertSecondCurrency ? 0 : 1; }); });
+    Kurseaktualisieren1 = settings->addAction(QStringLiteral("Kurse aktualisieren"));
+    Kurseaktualisieren1->setObjectName(QStringLiteral("Kurseaktualisieren1"));
+    connect(Kurseaktualisieren1, &QAction::triggered, this, &TForm1::ratesUpdateRequested);
     QMenu* advanced = settings->addMenu(QStringLiteral("Erweitert"));
     StayOnTop1 = advanced->addAction(QStringLiteral("Immer im Vordergrund"));
     StayOnTop1->setObjectName(QStringLiteral("StayOnTop1"));

@@ -64,7 +64,7 @@ public:
     QAction *Formatierung1 = nullptr, *Formatierung2 = nullptr, *Formatierung3 = nullptr;
     QAction *DForm1 = nullptr, *DForm2 = nullptr, *Syntax_1 = nullptr, *Syntax_2 = nullptr;
     QAction *FelderW = nullptr, *TapeW = nullptr, *Finanz = nullptr, *Tape1 = nullptr;
-    QAction *StayOnTop1 = nullptr, *Waehr2 = nullptr;
+    QAction *StayOnTop1 = nullptr, *Waehr2 = nullptr, *Kurseaktualisieren1 = nullptr;
     QAction *Textbox1 = nullptr, *Umrandung = nullptr;
     QAction *Trigon = nullptr, *Einheiten = nullptr, *Steuer1 = nullptr, *Funktionen = nullptr;
     QAction *Whrungsrechner1 = nullptr, *Graf1 = nullptr;
@@ -109,6 +109,10 @@ public:
 signals:
     // Requests for windows and panels that the application owns.
     void financeRequested();
+    // "Kurse aktualisieren": the exchange-rate pages and the rate dialog.
+    void ratesUpdateRequested();
+    // The converter's panel ran a command; its list may have changed.
+    void converterChanged();
     // F1 (no anchor) and the function panel's help button ("Funktionen").
     void helpRequested(const QString& anchor);
     // The window closes for good: the last moment to take its state.

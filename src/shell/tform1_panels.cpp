@@ -70,7 +70,10 @@ void TForm1::buildConverterPanel() {
     Frame31->hide();
     Frame31->setPalette(converterPalette());
     Frame31->setFieldColour(TapeDocument::fromBgr(FieldColour));
-    connect(Frame31, &TFrame3::calculatorChanged, this, [this] { render(); });
+    connect(Frame31, &TFrame3::calculatorChanged, this, [this] {
+        render();
+        emit converterChanged();
+    });
     connect(Frame31, &TFrame3::focusEqualsRequested, this, [this] { Button16->setFocus(); });
 }
 

@@ -262,6 +262,15 @@ void TForm3::OnlineLexikon() {
     });
 }
 
+void TForm3::LoadRatePages() {
+    run([&] {
+        pages_.SelectGroup(1);
+        // Before the page is asked for: a browser may report it loaded before navigate returns.
+        pages_.Caption = ratePagesLoadingCaption();
+        if (!pages_.GoToPage(1)) pages_.Caption = webGroupCaption(1);
+    });
+}
+
 void TForm3::closeEvent(QCloseEvent* event) {
     SettingsFile settings(iniPath_);
     pages_.save(settings.ini, size());

@@ -44,6 +44,8 @@ public:
     void OpenGroup(int group);
     void ShowHelp(const QString& anchor);
     void OnlineLexikon();
+    // Group 1 chosen and its first page loading, said so in the caption.
+    void LoadRatePages();
 
     QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr, *SpeedButton4 = nullptr,
                 *SpeedButton5 = nullptr, *SpeedButton6 = nullptr, *SpeedButton7 = nullptr, *SpeedButton8 = nullptr,

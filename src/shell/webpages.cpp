@@ -26,6 +26,8 @@ QString webGroupCaption(int group) {
     }
 }
 
+QString ratePagesLoadingCaption() { return QStringLiteral("Kalkulo | Umrechnen / Kurse  - Seite wird geladen!"); }
+
 WebPages::WebPages(Dialogs& dialogs, QString startDirectory, QString programDirectory)
     : dialogs_(dialogs), startDirectory_(std::move(startDirectory)), programDirectory_(std::move(programDirectory)) {
     SelectGroup(1);
@@ -278,6 +280,7 @@ QString WebPages::reasonText(LoadError error, const QString& detail) {
 }
 
 void WebPages::loadFailed(const QString& address, LoadError error, const QString& detail) {
+    if (Caption == ratePagesLoadingCaption()) Caption = webGroupCaption(1);  // nothing is loading any more
     showFailure(address, reasonText(error, detail));
 }
 

@@ -103,3 +103,5 @@ private:
 
 // The window captions of the groups.
 QString webGroupCaption(int group);
+// The caption while the exchange-rate pages load for the rate dialog.
+QString ratePagesLoadingCaption();

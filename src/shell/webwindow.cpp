@@ -11,8 +11,10 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 
 WebWindow::WebWindow(Dialogs& dialogs, TForm1& mainWindow, QString startDirectory, QString iniPath, QString modulePath)
     : QObject(&mainWindow),
@@ -57,9 +59,11 @@ WebWindowSetup WebWindow::setup() const {
     return s;
 }
 
-TForm3& WebWindow::open(int group) {
+TForm3& WebWindow::open(int group, std::optional<QSize> defaultSize) {
     if (!form_) {
-        form_ = new TForm3(dialogs_, module_.factory(), setup(), group, &main_);
+        WebWindowSetup s = setup();
+        if (defaultSize) s.defaultSize = *defaultSize;
+        form_ = new TForm3(dialogs_, factory_ ? factory_ : module_.factory(), s, group, &main_);
         form_->show();
     }
     form_->raise();
@@ -72,6 +76,20 @@ void WebWindow::OpenWebWindow(int group) { open(group).OpenGroup(group); }
 void WebWindow::ShowHelp(const QString& anchor) { open(1).ShowHelp(anchor); }
 
 void WebWindow::OnlineLexikon() { open(2).OnlineLexikon(); }
+
+void WebWindow::OpenRatePages() {
+    const bool existed = form_;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    TForm3& form = open(1, QSize(screenSize.width() - 10, screenSize.height() - 40));
+    if (existed) {
+        QPoint place = form.pos();
+        if (place.x() > 50) place.setX(0);
+        if (place.y() > 50) place.setY(0);
+        form.move(place);
+    }
+    form.LoadRatePages();
+}
 
 void WebWindow::ShowAbout() {
     TAboutBox box(&main_);

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class Dialogs;
 class TForm1;
@@ -25,14 +26,20 @@ public:
     // The help page at `anchor` ("#Finanz", "#Funktionen", or empty for its top).
     void ShowHelp(const QString& anchor = QString());
     void OnlineLexikon();
+    // "Kurse aktualisieren": the window on the exchange-rate pages, loading the first of them. A
+    // new window nearly fills the screen unless the settings file keeps a size; an open one
+    // comes back to the left or top edge when it stands further than 50 pixels from it.
+    void OpenRatePages();
     void ShowAbout();
     void ShowMetricPrefixes();
 
     // The open window, or null.
     TForm3* form() const { return form_; }
+    // A browser other than the module's, for tests and snapshots; null: the module's again.
+    void setBrowserFactory(WebBrowserFactory* factory) { factory_ = factory; }
 
 private:
-    TForm3& open(int group);
+    TForm3& open(int group, std::optional<QSize> defaultSize = std::nullopt);
     WebWindowSetup setup() const;
 
     Dialogs& dialogs_;
@@ -41,4 +48,5 @@ private:
     QString iniPath_;
     WebBrowserModule module_;
     QPointer<TForm3> form_;
+    WebBrowserFactory* factory_ = nullptr;
 };

@@ -117,12 +117,12 @@ TEST_F(SettingsSessionTest, FirstRunStartsInCurrencyFormatAndWritesTheFileOnlyAt
 
     run.window.close();
     const IniFile written = ini();
-    EXPECT_EQ(written.keys(u"Config"),
-              QStringList({"Farbe1",      "FFarben",        "Dezimals",  "Background", "Felder",  "nk",
-                           "PosTop",      "PosLeft",        "erw",       "tab",        "cIndex1", "cIndex2",
-                           "Erweitern",   "TextBox",        "Umrandung", "Tape",       "VST",     "SteuerListe",
-                           "SteuerIndex", "FunktionsIndex", "Steuern",   "d_form",     "Syntax",  "w_einf",
-                           "waehr",       "waehr1"}));
+    EXPECT_EQ(
+        written.keys(u"Config"),
+        QStringList({"Farbe1",    "FFarben", "Dezimals",  "Background", "Felder",      "nk",          "PosTop",
+                     "PosLeft",   "erw",     "tab",       "cIndex1",    "cIndex2",     "Erweitern",   "TextBox",
+                     "Umrandung", "Tape",    "KursIndex", "VST",        "SteuerListe", "SteuerIndex", "FunktionsIndex",
+                     "Steuern",   "d_form",  "aktiv",     "Syntax",     "w_einf",      "waehr",       "waehr1"}));
     const struct {
         const char* key;
         const char* value;
@@ -130,10 +130,14 @@ TEST_F(SettingsSessionTest, FirstRunStartsInCurrencyFormatAndWritesTheFileOnlyAt
                   {"nk", "2"},        {"PosTop", "0"},   {"PosLeft", "0"},     {"erw", "0"},
                   {"Erweitern", "0"}, {"Tape", "0"},     {"d_form", "1"},      {"Syntax", "0"},
                   {"w_einf", "1"},    {"waehr", "€"},    {"waehr1", "€"},      {"TextBox", "0"},
-                  {"Umrandung", "0"}, {"VST", "0"},      {"SteuerIndex", "0"}, {"FunktionsIndex", "-1"}};
+                  {"Umrandung", "0"}, {"VST", "0"},      {"SteuerIndex", "0"}, {"FunktionsIndex", "-1"},
+                  {"KursIndex", "1"}, {"aktiv", "1"}};
     for (const auto& v : values)
         EXPECT_EQ(written.readString(u"Config", QString::fromLatin1(v.key), "-"), QString::fromUtf8(v.value)) << v.key;
     EXPECT_TRUE(readIni().contains("waehr=\x80\r\n")) << "the euro sign is one Windows-1252 byte";
+    EXPECT_EQ(written.readList(u"Waehrung"), run.engines.converter.Names) << "the built-in currencies";
+    EXPECT_TRUE(readIni().contains("[Waehrung]\r\n0=\x80,Euro\r\n"));
+    EXPECT_EQ(written.readList(u"Kurse").size(), 7);
     EXPECT_FALSE(QFile::exists(folder.filePath("~temp.rtf")));
 }
 
@@ -158,6 +162,28 @@ TEST_F(SettingsSessionTest, ARestartBringsBackTapeTaxAreaBlueAndTheFormat) {
     EXPECT_TRUE(!lines[2].isEmpty() && lines[2] == QString(lines[2].size(), QChar(0x2014))) << lines[2].toStdString();
     EXPECT_EQ(lines[3], "17,000 T");
     EXPECT_EQ(run.label("Label1"), "17,000");
+}
+
+TEST_F(SettingsSessionTest, TheCurrencyListAndItsSelectionSurviveARestart) {
+    writeIni(
+        "[Config]\r\nKursIndex=1\r\nwaehr1=\r\n[Waehrung]\r\n0=EUR,Euro\r\n1=CHF,Fr.\r\n2=$,Dollar\r\n"
+        "[Kurse]\r\n0=1\r\n1=0.9781\r\n");
+    {
+        KalkuloRun run;
+        CurrencyConverter& conv = run.engines.converter;
+        EXPECT_EQ(conv.SelectedIndex, 0) << "an empty base code selects entry 0";
+        EXPECT_EQ(run.engines.calculator.SecondCurrencyCode, "EUR");
+        EXPECT_EQ(conv.Rates, (QStringList{"1", "0.9781", "N/A"}));
+        conv.SelectCurrency(2);
+        run.window.close();
+    }
+    const IniFile written = ini();
+    EXPECT_EQ(written.readList(u"Waehrung"), (QStringList{"EUR,Euro", "CHF,Fr.", "$,Dollar"}));
+    EXPECT_EQ(written.readList(u"Kurse"), (QStringList{"1", "0.9781", "N/A"}));
+    EXPECT_EQ(written.readString(u"Config", u"KursIndex", "-"), "2");
+    EXPECT_EQ(written.readString(u"Config", u"waehr1", "-"), "EUR");
+    KalkuloRun again;
+    EXPECT_EQ(again.engines.converter.SelectedIndex, 2);
 }
 
 TEST_F(SettingsSessionTest, MissingAndOutOfRangeValuesTakeTheKeysDefaults) {
