@@ -30,7 +30,7 @@ AppContext::AppContext() {
     });
     webWindow_ = new WebWindow(dialogs_, *mainWindow_, QDir::currentPath(), IniPath());
     webWindow_->addMenus();
-    rateUpdate_ = new RateUpdate(engines_.converter, dialogs_, *mainWindow_, *webWindow_);
+    rateUpdate_ = new RateUpdate(engines_.converter, dialogs_, *mainWindow_, *webWindow_, IniPath());
     // F1 asks for the page itself, the function panel for its section.
     QObject::connect(mainWindow_.get(), &TForm1::helpRequested, webWindow_, [this](const QString& anchor) {
         webWindow_->ShowHelp(anchor.isEmpty() ? QString() : u'#' + anchor);

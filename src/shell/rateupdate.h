@@ -1,9 +1,13 @@
 #pragma once
 // "Kurse aktualisieren": the web pages window on the exchange-rate pages with the rate dialog
-// TForm4 on top of it. The dialog is made with the main window and kept until it goes; while it
-// is shown, its list follows the converter's panel, and a rate it takes over shows in the panel
-// and the calculator's display at once.
+// TForm4 on top of it. The dialog is made when first asked for and kept until the main window
+// goes; while it is shown, its list follows the converter's panel, and a rate it takes over shows
+// in the panel and the calculator's display at once. Its "EZB-Kurse laden" runs the reference-rate
+// download, which closing the dialog aborts.
+#include "currency/ecbrateupdater.h"
+
 #include <QObject>
+#include <QString>
 
 class CurrencyConverter;
 class Dialogs;
@@ -15,13 +19,21 @@ class RateUpdate : public QObject {
     Q_OBJECT
 public:
     // Adds nothing to the menus: the main window's item asks through ratesUpdateRequested().
-    RateUpdate(CurrencyConverter& converter, Dialogs& dialogs, TForm1& window, WebWindow& web);
+    // `iniPath` is read for the reference-rate address ("KursQuelle") when a download starts.
+    RateUpdate(CurrencyConverter& converter, Dialogs& dialogs, TForm1& window, WebWindow& web, QString iniPath);
 
-    TForm4& dialog() { return *dialog_; }
+    TForm4& dialog();
+    EcbRateUpdater& referenceRates() { return referenceRates_; }
     void ShowRatePages();
 
 private:
+    void loadReferenceRates();
+
+    CurrencyConverter& converter_;
+    Dialogs& dialogs_;
     TForm1& window_;
     WebWindow& web_;
-    TForm4* dialog_;  // owned by the main window
+    QString iniPath_;
+    EcbRateUpdater referenceRates_;
+    TForm4* dialog_ = nullptr;  // owned by the main window
 };

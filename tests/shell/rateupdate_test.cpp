@@ -1,6 +1,7 @@
 // "Kurse aktualisieren" in the main window: the web pages window on the exchange-rate pages,
 // sized and placed for it, with the rate dialog on top; the dialog and the converter's panel
 // follow each other while both are shown.
+#include "currency/ecbfixture.h"
 #include "fakebrowser.h"
 #include "mainwindowfixture.h"
 #include "shell/rateupdate.h"
@@ -11,6 +12,7 @@
 #include "currency/views/tform4.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
@@ -43,7 +45,7 @@ protected:
     FakeBrowserFactory fast;
     WebWindow web{dialogs, window, start.path(), start.filePath(QStringLiteral("Kalkulo.ini")),
                   QStringLiteral("/nicht/da/kalkulo_webbrowser.so")};
-    RateUpdate rates{engines.converter, dialogs, window, web};
+    RateUpdate rates{engines.converter, dialogs, window, web, start.filePath(QStringLiteral("Kalkulo.ini"))};
 
     RateUpdateTest() { web.setBrowserFactory(&slow); }
     ~RateUpdateTest() override { delete web.form(); }
@@ -151,4 +153,34 @@ TEST_F(RateUpdateTest, DialogAndConverterPanelFollowEachOther) {
     dialog.SpeedButton2->click();
     EXPECT_EQ(engines.converter.Rates[3], "0.9781");
     EXPECT_EQ(window.Frame31->Edit4->text(), "0.9781") << "the panel shows the new rate at once";
+}
+
+TEST_F(RateUpdateTest, ReferenceRatesLoadFromTheAddressInTheSettingsFileAndShowInTheDialog) {
+    QFile feed(start.filePath(QStringLiteral("kurse.xml")));
+    ASSERT_TRUE(feed.open(QIODevice::WriteOnly));
+    feed.write(ecbFixture());
+    feed.close();
+    writeIni("[Config]\r\nKursQuelle=" + feed.fileName().toUtf8() + "\r\n");
+    window.Kurseaktualisieren1->trigger();
+    TForm4& dialog = rates.dialog();
+    dialog.ComboBox1->setCurrentIndex(3);
+    emit dialog.ComboBox1->activated(3);  // $
+
+    dialogs.yesNo = {true};
+    dialog.SpeedButton4->click();
+    EXPECT_FALSE(dialog.SpeedButton4->isEnabled());
+    EXPECT_EQ(dialog.Label4->text(), "Lade EZB-Kurse …");
+    const QDeadlineTimer guard(10000);  // only against a hang; a file answers at once
+    while (rates.referenceRates().busy() && !guard.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+
+    ASSERT_FALSE(rates.referenceRates().busy());
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown[0].startsWith("EZB-Referenzkurse vom 17.05.2024 übernehmen?"))
+        << dialogs.shown[0].toStdString();
+    EXPECT_EQ(engines.converter.Rates[3], "1.0856");
+    EXPECT_EQ(engines.converter.Rates[4], "0.9781");
+    EXPECT_EQ(dialog.Edit1->text(), "1.0856") << "the chosen currency's new rate";
+    EXPECT_TRUE(dialog.SpeedButton4->isEnabled());
+    EXPECT_EQ(dialog.Label4->text(), "");
 }
