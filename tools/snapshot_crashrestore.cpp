@@ -5,6 +5,7 @@
 #include "shell/tform1.h"
 #include "tape/tapedocument.h"
 #include "tape/tapejournal.h"
+#include "tools/snapshotsupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,12 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-bool save(QWidget& w, const QDir& dir, const QString& name) {
-    const bool ok = w.grab().save(dir.filePath(name));
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(dir.filePath(name)));
-    return ok;
-}
 
 // A run that recorded a few calculations and a comment, then died: its journal stays behind.
 void leaveJournal(const QString& folder, bool damaged) {
@@ -61,7 +56,7 @@ bool startAndRestore(const QString& folder, const QDir& out, const QString& ques
         QWidget* box = QApplication::activeModalWidget();
         if (!box) return;
         poll.stop();
-        ok = save(*box, out, questionPng);
+        ok = saveSnapshot(*box, out, questionPng);
         for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
             if (b->text().remove(u'&') == QStringLiteral("Ja")) b->click();
     });
@@ -69,7 +64,7 @@ bool startAndRestore(const QString& folder, const QDir& out, const QString& ques
     AppContext context;
     context.mainWindow().show();
     QApplication::processEvents();
-    ok = save(context.mainWindow(), out, windowPng) && ok;
+    ok = saveSnapshot(context.mainWindow(), out, windowPng) && ok;
     context.crashProtection().finish();
     return ok;
 }
@@ -79,18 +74,14 @@ bool startAndRestore(const QString& folder, const QDir& out, const QString& ques
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Kalkulo"));
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: snapshot_crashrestore <folder>\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    out.mkpath(QStringLiteral("."));
+    const std::optional<QDir> out = snapshotFolder(argc, argv);
+    if (!out) return 2;
     bool ok = true;
     for (const bool damaged : {false, true}) {
         QTemporaryDir folder;
         leaveJournal(folder.path(), damaged);
         const QString tag = damaged ? QStringLiteral("_damaged") : QString();
-        ok = startAndRestore(folder.path(), out, QStringLiteral("restore_question%1.png").arg(tag),
+        ok = startAndRestore(folder.path(), *out, QStringLiteral("restore_question%1.png").arg(tag),
                              QStringLiteral("restored_tape%1.png").arg(tag)) &&
             ok;
     }

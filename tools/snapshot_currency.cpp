@@ -3,6 +3,7 @@
 // entry, and a currency without a usable rate.
 #include "core/calculator.h"
 #include "tools/silentdialogs.h"
+#include "tools/snapshotsupport.h"
 #include "currency/currencyconverter.h"
 #include "currency/views/tframe3.h"
 
@@ -14,12 +15,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: snapshot_currency <output folder>\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> folder = snapshotFolder(argc, argv);
+    if (!folder) return 2;
+    const QDir& out = *folder;
 
     using Field = CurrencyConverter::AmountField;
     const struct {
@@ -66,7 +64,7 @@ int main(int argc, char** argv) {
         frame.render();
         frame.show();
         app.processEvents();
-        if (!frame.grab().save(out.filePath(QString::fromLatin1(s.file)))) ++failures;
+        if (!saveSnapshot(frame, out, QString::fromLatin1(s.file))) ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "currency/currencyconverter.h"
 #include "currency/views/tform4.h"
 #include "tools/silentdialogs.h"
+#include "tools/snapshotsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,12 +17,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: snapshot_rates <output folder>\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> folder = snapshotFolder(argc, argv);
+    if (!folder) return 2;
+    const QDir& out = *folder;
 
     auto choose = [](TForm4& form, int index) {
         form.ComboBox1->setCurrentIndex(index);
@@ -55,10 +53,7 @@ int main(int argc, char** argv) {
         form.Open();
         s.steps(form);
         QApplication::processEvents();
-        if (!form.grab().save(out.filePath(QString::fromLatin1(s.file)))) {
-            std::fprintf(stderr, "cannot write %s\n", s.file);
-            ++failures;
-        }
+        if (!saveSnapshot(form, out, QString::fromLatin1(s.file))) ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

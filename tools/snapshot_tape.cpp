@@ -1,5 +1,6 @@
 // Renders the Tape panel in telling states to PNG files: snapshot_tape <folder>
 #include "tools/silentdialogs.h"
+#include "tools/snapshotsupport.h"
 #include "tape/views/tapeedit.h"
 #include "tape/views/tapeview.h"
 #include "tape/views/tframe4.h"
@@ -28,32 +29,23 @@ void record(Tape& tape, const QStringList& operands, const QString& total, uint3
     tape.SetColour(Tape::Black);
 }
 
-bool save(QWidget& w, const QDir& dir, const QString& name) {
-    const bool ok = w.grab().save(dir.filePath(name));
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(dir.filePath(name)));
-    return ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: snapshot_tape <folder>\n");
-        return 2;
-    }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> folder = snapshotFolder(argc, argv);
+    if (!folder) return 2;
+    const QDir& dir = *folder;
     SilentDialogs dialogs;
     TapeDocument tape;
     TFrame4 frame(tape, dialogs, nullptr, nullptr, QDir::tempPath());
     frame.setFieldColour(Qt::white);
     frame.show();
-    bool ok = save(frame, dir, QStringLiteral("tape_empty.png"));
+    bool ok = saveSnapshot(frame, dir, QStringLiteral("tape_empty.png"));
 
     record(frame.tape(), {QStringLiteral("12 ^"), QStringLiteral("5 +")}, QStringLiteral("17 T"), Tape::Black);
     app.processEvents();
-    ok &= save(frame, dir, QStringLiteral("tape_12_plus_5.png"));
+    ok &= saveSnapshot(frame, dir, QStringLiteral("tape_12_plus_5.png"));
 
     record(frame.tape(), {QStringLiteral("10 ^"), QStringLiteral("30 -")}, QStringLiteral("-20 T"), Tape::Red);
     frame.tape().AppendLine(QString());
@@ -66,23 +58,23 @@ int main(int argc, char** argv) {
     frame.tape().AppendLine(QString(3, QChar(0x2014)));
     frame.tape().AppendLine(QStringLiteral("36 T"));
     app.processEvents();
-    ok &= save(frame, dir, QStringLiteral("tape_record.png"));
+    ok &= saveSnapshot(frame, dir, QStringLiteral("tape_record.png"));
 
     frame.editMode();
     frame.richEdit()->currentEditor()->insertPlainText(QStringLiteral("Miete März: 1.234,50 €"));
     app.processEvents();
-    ok &= save(frame, dir, QStringLiteral("tape_comment.png"));
+    ok &= saveSnapshot(frame, dir, QStringLiteral("tape_comment.png"));
 
     // The end of a Tape just past its first section: the strip runs on without a seam.
     frame.recordMode();
     while (frame.tape().LineCount() < TapeDocument::SectionLines + 8)
         frame.tape().AppendLine(QStringLiteral("%1 +").arg(frame.tape().LineCount()));
     app.processEvents();
-    ok &= save(frame, dir, QStringLiteral("tape_long.png"));
+    ok &= saveSnapshot(frame, dir, QStringLiteral("tape_long.png"));
 
     frame.contextMenu()->popup(frame.mapToGlobal(QPoint(40, 60)));
     app.processEvents();
-    ok &= save(*frame.contextMenu(), dir, QStringLiteral("tape_menu.png"));
+    ok &= saveSnapshot(*frame.contextMenu(), dir, QStringLiteral("tape_menu.png"));
     frame.contextMenu()->hide();
     return ok ? 0 : 1;
 }
