@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QNetworkProxyFactory>
 #include <QTranslator>
 
 QIcon programIcon() {
@@ -24,4 +25,7 @@ void setUpApplication(QApplication& app) {
     if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+    // Offices often reach the internet only through a proxy; the reference-rate download takes
+    // the one the desktop or the environment names, as the browser does.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
 }
