@@ -2,6 +2,8 @@
 
 #include "core/numtext.h"
 
+#include <cmath>
+
 namespace {
 
 const QString Euro = QStringLiteral("EUR");
@@ -66,8 +68,15 @@ EcbUpdatePlan ecbupdate::plan(const QStringList& names, const QStringList& rates
             result.missing.append(abbreviation);
             continue;
         }
+        // Two extreme rates of a hand-made feed can divide to nothing or beyond any number: such an
+        // entry is treated as missing rather than stored as a rate no one can convert with.
+        const long double crossRate = rate->value / base->value;
+        if (!euroBase && !(std::isfinite(crossRate) && crossRate > 0)) {
+            result.missing.append(abbreviation);
+            continue;
+        }
         ++result.matched;
-        const QString newRate = euroBase ? rate->text : pointText(rate->value / base->value);
+        const QString newRate = euroBase ? rate->text : pointText(crossRate);
         const QString oldRate = rates.value(i);
         if (!sameRate(oldRate, newRate)) result.changes.push_back({i, abbreviation, oldRate, newRate});
     }

@@ -56,6 +56,12 @@ QString TForm3::noBrowserMessage(int group) {
         (group == 2 || group == 3 ? QStringLiteral("Seite zu benutzen!") : QStringLiteral("Funktion zu benutzen!"));
 }
 
+QString TForm3::noBrowserMessageForRates() {
+    return QStringLiteral(
+        "Der MS Internet Explorer ab Version 3\rmuss auf dem Rechner installiert sein um diese "
+        "Funktion zu benutzen!");
+}
+
 TForm3::TForm3(Dialogs& dialogs, WebBrowserFactory* factory, const WebWindowSetup& setup, int group, QWidget* parent)
     : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
@@ -73,7 +79,7 @@ TForm3::TForm3(Dialogs& dialogs, WebBrowserFactory* factory, const WebWindowSetu
         pages_.setBrowser(browser_);
         browser_->setListener(events_.get());
     } else {
-        dialogs_.message(noBrowserMessage(group));
+        dialogs_.message(setup.noBrowserText.isEmpty() ? noBrowserMessage(group) : setup.noBrowserText);
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size =

@@ -27,6 +27,7 @@ struct WebWindowSetup {
     QColor fieldColour = Qt::white;
     QColor groupTextColour = Qt::black;  // the main window's "NK" label text
     QSize defaultSize{800, 578};
+    QString noBrowserText;  // empty: noBrowserMessage() of the group opened
 };
 
 class TForm3 : public QWidget {
@@ -58,6 +59,8 @@ public:
 
     // The message shown when there is no usable browser.
     static QString noBrowserMessage(int group);
+    // The same message as "Kurse aktualisieren" has always spelled it.
+    static QString noBrowserMessageForRates();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

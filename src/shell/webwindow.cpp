@@ -59,10 +59,11 @@ WebWindowSetup WebWindow::setup() const {
     return s;
 }
 
-TForm3& WebWindow::open(int group, std::optional<QSize> defaultSize) {
+TForm3& WebWindow::open(int group, std::optional<QSize> defaultSize, const QString& noBrowserText) {
     if (!form_) {
         WebWindowSetup s = setup();
         if (defaultSize) s.defaultSize = *defaultSize;
+        s.noBrowserText = noBrowserText;
         form_ = new TForm3(dialogs_, factory_ ? factory_ : module_.factory(), s, group, &main_);
         form_->show();
     }
@@ -81,7 +82,8 @@ void WebWindow::OpenRatePages() {
     const bool existed = form_;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    TForm3& form = open(1, QSize(screenSize.width() - 10, screenSize.height() - 40));
+    TForm3& form =
+        open(1, QSize(screenSize.width() - 10, screenSize.height() - 40), TForm3::noBrowserMessageForRates());
     if (existed) {
         QPoint place = form.pos();
         if (place.x() > 50) place.setX(0);

@@ -39,7 +39,7 @@ public:
     void setBrowserFactory(WebBrowserFactory* factory) { factory_ = factory; }
 
 private:
-    TForm3& open(int group, std::optional<QSize> defaultSize = std::nullopt);
+    TForm3& open(int group, std::optional<QSize> defaultSize = std::nullopt, const QString& noBrowserText = {});
     WebWindowSetup setup() const;
 
     Dialogs& dialogs_;

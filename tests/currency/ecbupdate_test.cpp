@@ -18,6 +18,12 @@ const QStringList BuiltInRates = {"1.0", "1.95583", "6.55957", "1.612", "1.646",
 
 TEST(EcbUpdate, PlansQuestionsMessagesAndNewRates) {
     const EcbFeed fixture = *ecbfeed::parse(ecbFixture());
+    const EcbFeed tinyFranc =
+        *ecbfeed::parse(ecbFeedXml("<Cube currency='USD' rate='1e4000'/><Cube currency='CHF' "
+                                   "rate='1e-4000'/>"));
+    const EcbFeed hugeFranc =
+        *ecbfeed::parse(ecbFeedXml("<Cube currency='USD' rate='1e-4000'/><Cube currency='CHF' "
+                                   "rate='1e4000'/>"));
     const EcbFeed withPound =
         *ecbfeed::parse(ecbFeedXml("<Cube currency='USD' rate='1.0856'/><Cube currency='CHF' rate='0.9781'/>"
                                    "<Cube currency='GBP' rate='0.8561'/>"));
@@ -61,6 +67,18 @@ TEST(EcbUpdate, PlansQuestionsMessagesAndNewRates) {
          "Keine Währung der Liste ist in den EZB-Referenzkursen vom 17.05.2024 enthalten.\n"
          "Nicht in den EZB-Kursen: DM, Yen",
          {"1", "1.95583", "160"}},
+        {"cross rates beyond any number are not taken",
+         {"CHF,Fr", "$,Dollar"},
+         {"1", "1.1"},
+         tinyFranc,
+         "Keine Währung der Liste ist in den EZB-Referenzkursen vom 17.05.2024 enthalten.\nNicht in den EZB-Kursen: $",
+         {"1", "1.1"}},
+        {"cross rates that vanish to zero are not taken",
+         {"CHF,Fr", "$,Dollar"},
+         {"1", "1.1"},
+         hugeFranc,
+         "Keine Währung der Liste ist in den EZB-Referenzkursen vom 17.05.2024 enthalten.\nNicht in den EZB-Kursen: $",
+         {"1", "1.1"}},
         {"rate list shorter than the names",
          {"€,Euro", "DM,Mark", "CHF,Franken"},
          {"1"},

@@ -105,7 +105,9 @@ TEST_F(RateUpdateTest, SizesFromTheSettingsFileAndPlacesNearTheEdges) {
         writeIni(c.file);
         window.Kurseaktualisieren1->trigger();
         ASSERT_NE(web.form(), nullptr);
-        if (!c.file.isEmpty()) EXPECT_EQ(web.form()->size(), QSize(640, 480));
+        if (!c.file.isEmpty()) {
+            EXPECT_EQ(web.form()->size(), QSize(640, 480));
+        }
         web.form()->move(c.movedTo);
         window.Kurseaktualisieren1->trigger();
         EXPECT_EQ(web.form()->pos(), c.placed);
@@ -127,7 +129,9 @@ TEST_F(RateUpdateTest, ALoadedPageAndAMissingBrowserEndTheLoadingCaption) {
     web.setBrowserFactory(nullptr);  // the module is missing
     window.Kurseaktualisieren1->trigger();
     EXPECT_EQ(web.form()->windowTitle(), "Kalkulo | Umrechnen / Kurse");
-    EXPECT_EQ(dialogs.shown, QStringList{TForm3::noBrowserMessage(1)});
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"Der MS Internet Explorer ab Version 3\rmuss auf dem Rechner installiert sein "
+                          "um diese Funktion zu benutzen!"});
     EXPECT_TRUE(rates.dialog().isVisible());
 }
 
