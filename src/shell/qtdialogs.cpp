@@ -46,17 +46,17 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, bool withC
 }  // namespace
 
 void QtDialogs::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::NoButton, parent_);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::NoButton, owner());
     box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     CopyKey copy(text);
     box.installEventFilter(&copy);
     box.exec();
 }
 
-bool QtDialogs::askYesNo(const QString& text) { return ask(parent_, text, false) == QMessageBox::Yes; }
+bool QtDialogs::askYesNo(const QString& text) { return ask(owner(), text, false) == QMessageBox::Yes; }
 
 Dialogs::Answer QtDialogs::askYesNoCancel(const QString& text) {
-    switch (ask(parent_, text, true)) {
+    switch (ask(owner(), text, true)) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
@@ -64,7 +64,7 @@ Dialogs::Answer QtDialogs::askYesNoCancel(const QString& text) {
 }
 
 std::optional<QString> QtDialogs::input(const QString& caption, const QString& prompt, const QString& defaultText) {
-    QInputDialog dialog(parent_);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
@@ -75,35 +75,42 @@ std::optional<QString> QtDialogs::input(const QString& caption, const QString& p
 }
 
 QString QtDialogs::openFileName(const QString& caption, const QString& proposedName, const QStringList& filters) {
-    return QFileDialog::getOpenFileName(parent_, caption, proposedName, filters.join(QStringLiteral(";;")));
+    return QFileDialog::getOpenFileName(owner(), caption, proposedName, filters.join(QStringLiteral(";;")));
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& proposedName, const QStringList& filters,
                                 int* chosenFilter) {
     QString selected;
     const QString name =
-        QFileDialog::getSaveFileName(parent_, caption, proposedName, filters.join(QStringLiteral(";;")), &selected);
+        QFileDialog::getSaveFileName(owner(), caption, proposedName, filters.join(QStringLiteral(";;")), &selected);
     if (chosenFilter) *chosenFilter = std::max<int>(0, static_cast<int>(filters.indexOf(selected)));
     return name;
 }
 
 std::optional<uint32_t> QtDialogs::chooseColour(uint32_t initial) {
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, parent_, QStringLiteral("Farbe"));
+    const QColor chosen = QColorDialog::getColor(start, owner(), QStringLiteral("Farbe"));
     if (!chosen.isValid()) return std::nullopt;
     return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
         static_cast<uint32_t>(chosen.blue()) << 16;
 }
 
 bool QtDialogs::chooseFont(QTextCharFormat& format, const std::function<void(const QTextCharFormat&)>& apply) {
-    TapeFontDialog dialog(format, apply, parent_);
+    TapeFontDialog dialog(format, apply, owner());
     if (dialog.exec() != QDialog::Accepted) return false;
     format = dialog.chosen();
     return true;
 }
 
 bool QtDialogs::setUpPrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, owner());
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+// A box over the financial window or the rate dialog belongs to that window: owned by the main
+// window it would be centred there and, under a dialog that stays on top, could open behind it.
+QWidget* QtDialogs::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : parent_;
 }

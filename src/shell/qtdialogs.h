@@ -3,7 +3,8 @@
 
 class QWidget;
 
-// The dialog seam on Qt: German buttons, modal to the given parent.
+// The dialog seam on Qt: German buttons, modal to the window the user works in, or to the given
+// parent when none of ours is active.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -21,5 +22,7 @@ public:
     bool setUpPrinter(QPrinter& printer) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
