@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // Ctrl+C in a message box copies its whole text, as message boxes do on the desktop the program
@@ -108,9 +110,20 @@ bool QtDialogs::setUpPrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-// A box over the financial window or the rate dialog belongs to that window: owned by the main
-// window it would be centred there and, under a dialog that stays on top, could open behind it.
+// A box belongs to the window the user works in, so that it is centred there. A window that stays
+// on top (the rate dialog, or the main window with "Immer im Vordergrund") would cover a box owned
+// by any other window and leave the program waiting for an answer no one can see: while one is
+// shown, it owns the box.
 QWidget* QtDialogs::owner() const {
     QWidget* active = QApplication::activeWindow();
+    auto staysOnTop = [](const QWidget* w) {
+        const Qt::WindowType type = w->windowType();
+        return w->isVisible() && (type == Qt::Window || type == Qt::Dialog) &&
+            w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    };
+    if (active && staysOnTop(active)) return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto onTop = std::find_if(windows.begin(), windows.end(), staysOnTop);
+    if (onTop != windows.end()) return *onTop;
     return active ? active : parent_;
 }

@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
+#include <QAbstractButton>
+#include <QDialog>
 #include <QTimer>
 #include <cmath>
 
@@ -70,6 +72,33 @@ TEST(ReferenceTextsTest, MessageBoxTextCanBeCopied) {
     });
     dialogs.message(text);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(text));
+}
+
+// A question asked while a window stays on top belongs to it: owned by another window it could
+// open behind it, and the program would wait for an answer no one sees.
+TEST(ReferenceTextsTest, BoxesBelongToTheWindowThatStaysOnTop) {
+    testApplication();
+    QWidget main;
+    main.show();
+    QtDialogs dialogs(&main);
+    QDialog onTop(&main, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    const struct {
+        const char* name;
+        bool onTopShown;
+        QWidget* owner;
+    } cases[] = {{"only the main window", false, &main}, {"a dialog that stays on top", true, &onTop}};
+    for (const auto& c : cases) {
+        onTop.setVisible(c.onTopShown);
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, [&parent] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            parent = box->parentWidget();
+            static_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+        });
+        EXPECT_TRUE(dialogs.askYesNo(QStringLiteral("EZB-Referenzkurse übernehmen?"))) << c.name;
+        EXPECT_EQ(parent, c.owner) << c.name;
+    }
 }
 
 class WebMenuTest : public MainWindowFixture {
