@@ -4,13 +4,13 @@
 #include "core/normalize.h"
 #include "core/numtext.h"
 #include "currency/currencyconverter.h"
+#include "currency/ecbrateupdater.h"
 
 #include <cmath>
 
 const QString RateDialog::NoCurrencyMessage = QStringLiteral("Bitte zuerst eine Währung wählen.");
 const QString RateDialog::BaseRateMessage =
     QStringLiteral("Die Grundwährung hat immer den Kurs 1; ihr Kurs kann nicht bearbeitet werden.");
-const QString RateDialog::LoadingText = QStringLiteral("Lade EZB-Kurse …");
 
 RateDialog::RateDialog(CurrencyConverter& converter, Dialogs& dialogs) : converter_(converter), dialogs_(dialogs) {}
 
@@ -91,5 +91,5 @@ void RateDialog::RefreshFromConverter() {
 
 void RateDialog::SetEcbLoading(bool loading) {
     SpeedButton4Enabled = !loading;
-    Label4 = loading ? LoadingText : QString();
+    Label4 = loading ? EcbRateUpdater::LoadingText : QString();
 }

@@ -13,7 +13,6 @@ class RateDialog {
 public:
     static const QString NoCurrencyMessage;
     static const QString BaseRateMessage;
-    static const QString LoadingText;
 
     RateDialog(CurrencyConverter& converter, Dialogs& dialogs);
 

@@ -100,19 +100,7 @@ TEST_F(TForm4Test, TheReferenceRateSeam) {
     QTest::mouseClick(form.SpeedButton4, Qt::LeftButton);
     EXPECT_EQ(requested.count(), 1);
 
-    form.setEcbLoading(true);
-    EXPECT_FALSE(form.SpeedButton4->isEnabled());
-    EXPECT_EQ(form.Label4->text(), "Lade EZB-Kurse …");
-    form.setEcbLoading(false);
-    EXPECT_TRUE(form.SpeedButton4->isEnabled());
-    EXPECT_TRUE(form.Label4->text().isEmpty());
-
-    choose(1);
-    conv.Rates[1] = "1.9";  // what an update of the list does, then it asks the dialog to follow
-    form.refreshFromConverter();
-    EXPECT_EQ(form.Edit1->text(), "1.9");
-    EXPECT_EQ(form.ComboBox1->currentText(), "DM, De. Mark");
-
+    // Loading and the refresh after it are driven end to end from the main window's route.
     QTest::mouseClick(form.SpeedButton3, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(closed.count(), 1);
